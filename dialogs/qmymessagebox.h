@@ -1,0 +1,78 @@
+#ifndef QMYMESSAGEBOX_H
+#define QMYMESSAGEBOX_H
+
+#include "widgetdeck_export.h"
+#include "widgetdecktypes.h"
+
+#include <qbasedlg.h>
+
+class QTimer;
+
+namespace Ui {
+class MyMessageBox;
+}
+
+/// Frameless modal message box: icon, word-wrapped message and a QOkCancel bar.
+/// The static functions build a box, run it and return 1 when it was accepted, 0 otherwise.
+class WIDGETDECK_EXPORT QMyMessageBox : public QBaseDlg
+{
+    Q_OBJECT
+public:
+    /// Builds an empty box with the OK and Cancel buttons.
+    explicit QMyMessageBox(QWidget *parent = nullptr);
+    ~QMyMessageBox() override;
+
+    /// Information icon and an OK button.
+    static int information(QWidget *parent, const QString &title, const QString &content);
+    /// As above; with MEG_CLOSE_AUTO the box closes itself 1000 ms after it is shown.
+    static int information(QWidget *parent, const QString &title, const QString &content,
+                           MegCloseType closeType);
+    /// Information icon with OK and Cancel buttons carrying @p okText and @p cancelText.
+    static int information(QWidget *parent, const QString &title, const QString &content,
+                           const QString &okText, const QString &cancelText);
+    /// Question icon with OK and Cancel.
+    static int question(QWidget *parent, const QString &title, const QString &content);
+    /// Question icon with OK and Cancel carrying @p okText and @p cancelText.
+    static int question(QWidget *parent, const QString &title, const QString &content,
+                        const QString &okText, const QString &cancelText);
+    /// Warning icon and an OK button.
+    static int warning(QWidget *parent, const QString &title, const QString &content);
+    /// Critical icon and an OK button.
+    static int critical(QWidget *parent, const QString &title, const QString &content);
+    /// Information icon with Open and Quit; Open opens @p filePath when that file exists.
+    static int success(QWidget *parent, const QString &title, const QString &content,
+                       const QString &filePath);
+
+    /// Sets the message; word wrap is on.
+    void setContent(const QString &text);
+    /// Shows the image at @p path as the icon (nothing when it does not load).
+    void setImg(const QString &path);
+    /// Stores the file the Open button opens.
+    void setFilePath(const QString &path);
+    /// Chooses the visible buttons of the embedded bar.
+    void setBoxType(ConfirmBtnType_E type);
+    /// Replaces the texts of the OK and Cancel buttons.
+    void setBtnText(const QString &okText, const QString &cancelText);
+
+protected:
+    /// Return and Enter accept; every other key, Escape included, is swallowed.
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private Q_SLOTS:
+    void onOpenFile();
+
+private:
+    static int create(QWidget *parent, const QString &title, const QString &content,
+                      MessageBoxType_E type, const QString &filePath, MegCloseType closeType);
+    static int runTextBox(QWidget *parent, const QString &title, const QString &content,
+                          const QString &icon, const QString &okText, const QString &cancelText);
+    static int runAndDispose(QMyMessageBox *box);
+    void startTimer();
+
+    Ui::MyMessageBox *ui;
+    QString m_filePath;
+    QTimer *m_closeTimer;
+};
+
+#endif // QMYMESSAGEBOX_H

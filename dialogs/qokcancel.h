@@ -1,0 +1,47 @@
+#ifndef QOKCANCEL_H
+#define QOKCANCEL_H
+
+#include "widgetdeck_export.h"
+#include "widgetdecktypes.h"
+
+#include <qbasestylewidget.h>
+
+namespace Ui {
+class OkCancel;
+}
+
+/// Row of confirmation buttons (Open, Default, OK, Cancel, Quit); a button set decides
+/// which are visible. Each button only emits a signal, the embedding dialog decides its meaning.
+class WIDGETDECK_EXPORT QOkCancel : public QBaseStyleWidget
+{
+    Q_OBJECT
+public:
+    /// Builds the bar showing the buttons of @p type.
+    explicit QOkCancel(QWidget *parent = nullptr, ConfirmBtnType_E type = CONFIRM_BTN_OK_CANCEL);
+    ~QOkCancel() override;
+
+    /// Shows exactly the buttons of @p type; a value outside the enumeration changes nothing.
+    void setConfirmBtnType(ConfirmBtnType_E type);
+    /// Replaces the text of the OK button.
+    void setOkBtnText(const QString &text);
+    /// Replaces the text of the Cancel button.
+    void setCancelBtnText(const QString &text);
+    /// Enables or disables the OK button; its visibility is not affected.
+    void setOkBtnEnabled(bool enabled);
+
+Q_SIGNALS:
+    /// The Open button was clicked.
+    void SigOpen();
+    /// The OK button was clicked.
+    void SigOk();
+    /// The Cancel or the Quit button was clicked.
+    void SigCancel();
+    /// The Default button was clicked.
+    void SigDefault();
+
+private:
+    Ui::OkCancel *ui;
+    ConfirmBtnType_E m_type;
+};
+
+#endif // QOKCANCEL_H

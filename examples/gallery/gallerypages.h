@@ -1,0 +1,25 @@
+#ifndef GALLERYPAGES_H
+#define GALLERYPAGES_H
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// A gallery page: its title in the page list and a factory that builds it. Pages are built
+// anew after every language switch, since the library translates its texts when set.
+struct GalleryPage {
+    QString title;
+    std::function<QWidget *()> build;
+};
+
+// One function per group of widget families; each lives in its own pages_*.cpp.
+QList<GalleryPage> messagePages();
+QList<GalleryPage> numericPages();
+QList<GalleryPage> networkPages();
+QList<GalleryPage> dialogPages();
+QList<GalleryPage> buttonPages();
+
+#endif // GALLERYPAGES_H

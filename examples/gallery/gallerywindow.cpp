@@ -1,0 +1,102 @@
+#include "gallerywindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+GalleryWindow::GalleryWindow(const QList<GalleryPage> &pages, QWidget *parent)
+    : QWidget(parent)
+    , m_pages(pages)
+    , m_languageBox(new QComboBox(this))
+    , m_pageList(new QListWidget(this))
+    , m_stack(new QStackedWidget(this))
+    , m_translator(new QTranslator(this))
+{
+    setWindowTitle(QStringLiteral("WidgetDeck gallery"));
+    m_languageBox->setObjectName(QStringLiteral("languageBox"));
+    m_languageBox->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    m_languageBox->addItem(QString::fromUtf8("中文"), QStringLiteral("zh_CN"));
+    m_pageList->setObjectName(QStringLiteral("pageList"));
+    m_pageList->setFixedWidth(190);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Language:"), this));
+    top->addWidget(m_languageBox);
+    top->addStretch();
+    auto *body = new QHBoxLayout;
+    body->addWidget(m_pageList);
+    body->addWidget(m_stack, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(body, 1);
+
+    connect(m_pageList, &QListWidget::currentRowChanged, m_stack, &QStackedWidget::setCurrentIndex);
+    connect(m_languageBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int index) { setLanguage(m_languageBox->itemData(index).toString()); });
+    resize(1100, 720);
+    setLanguage(QStringLiteral("en"));
+}
+
+bool GalleryWindow::setLanguage(const QString &language)
+{
+    QCoreApplication::removeTranslator(m_translator);
+    const bool loaded = m_translator->load(QStringLiteral(":/qm/tr_libwidgetdeck_") + language);
+    if (loaded)
+        QCoreApplication::installTranslator(m_translator);
+    m_language = language;
+    const int index = m_languageBox->findData(language);
+    if (index >= 0 && index != m_languageBox->currentIndex()) {
+        const QSignalBlocker blocker(m_languageBox);
+        m_languageBox->setCurrentIndex(index);
+    }
+    rebuildPages();
+    return loaded;
+}
+
+void GalleryWindow::rebuildPages()
+{
+    const int current = qMax(0, m_pageList->currentRow());
+    while (m_stack->count() > 0) {
+        QWidget *page = m_stack->widget(0);
+        m_stack->removeWidget(page);
+        delete page;
+    }
+    const QSignalBlocker blocker(m_pageList);
+    m_pageList->clear();
+    for (const GalleryPage &page : qAsConst(m_pages)) {
+        m_pageList->addItem(page.title);
+        m_stack->addWidget(page.build());
+    }
+    if (!m_pages.isEmpty()) {
+        m_pageList->setCurrentRow(qMin(current, m_pages.size() - 1));
+        m_stack->setCurrentIndex(m_pageList->currentRow());
+    }
+}
+
+int GalleryWindow::writeScreenshots(const QString &dir)
+{
+    const QDir out(dir);
+    out.mkpath(m_language);
+    show();
+    int written = 0;
+    for (int i = 0; i < m_pages.size(); ++i) {
+        m_pageList->setCurrentRow(i);
+        QApplication::processEvents();
+        QString slug = m_pages.at(i).title.toLower();
+        slug.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+        const QString file = out.filePath(QStringLiteral("%1/%2-%3.png")
+                                              .arg(m_language)
+                                              .arg(i + 1, 2, 10, QLatin1Char('0'))
+                                              .arg(slug));
+        if (grab().save(file))
+            ++written;
+    }
+    return written;
+}

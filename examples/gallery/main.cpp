@@ -1,0 +1,61 @@
+// WidgetDeck gallery: every widget of the library, page by page, in English or Chinese.
+//   widgetdeck-gallery                     interactive window
+//   widgetdeck-gallery --screenshots DIR   one PNG per page and language, then exit
+#include "gallerywindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTextStream>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("widgetdeck-gallery"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Shows every widget of libWidgetDeck."));
+    parser.addHelpOption();
+    const QCommandLineOption shots(QStringLiteral("screenshots"),
+                                   QStringLiteral("Write one PNG per page and language into <dir>, then exit."),
+                                   QStringLiteral("dir"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Start in <language> (en or zh_CN)."),
+                                      QStringLiteral("language"), QStringLiteral("en"));
+    parser.addOption(shots);
+    parser.addOption(language);
+    parser.process(app);
+
+    QList<GalleryPage> pages;
+#ifdef GALLERY_HAS_MESSAGES
+    pages << messagePages();
+#endif
+#ifdef GALLERY_HAS_NUMERIC
+    pages << numericPages();
+#endif
+#ifdef GALLERY_HAS_NETWORK
+    pages << networkPages();
+#endif
+#ifdef GALLERY_HAS_DIALOGS
+    pages << dialogPages();
+#endif
+#ifdef GALLERY_HAS_BUTTONS
+    pages << buttonPages();
+#endif
+
+    GalleryWindow window(pages);
+    if (parser.isSet(shots)) {
+        const QString dir = parser.value(shots);
+        int written = 0;
+        for (const QString &lang : {QStringLiteral("en"), QStringLiteral("zh_CN")}) {
+            window.setLanguage(lang);
+            written += window.writeScreenshots(dir);
+        }
+        QTextStream(stdout) << "Wrote " << written << " screenshots to "
+                            << QDir(dir).absolutePath() << '\n';
+        return written == 2 * pages.size() ? 0 : 1;
+    }
+    window.setLanguage(parser.value(language));
+    window.show();
+    return app.exec();
+}

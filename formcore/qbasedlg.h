@@ -1,0 +1,50 @@
+#ifndef QBASEDLG_H
+#define QBASEDLG_H
+
+#include "formcore_export.h"
+
+#include <QDialog>
+#include <QPoint>
+
+class QToolButton;
+
+/// Frameless dialog that draws its own border, title band and caption, closes through a
+/// control in the band and moves when the band is dragged. Base of the library's dialogs.
+class FORMCORE_EXPORT QBaseDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    /// Creates a hidden frameless dialog owned by @p parent.
+    explicit QBaseDlg(QWidget *parent = nullptr);
+    ~QBaseDlg() override;
+
+    /// Sets the caption painted in the title band.
+    void setTitle(const QString &title);
+    /// The caption painted in the title band.
+    QString title() const;
+
+    /// Runs the dialog modally; returns 1 after accept() and 0 after reject() or close().
+    int exec() override;
+
+protected:
+    /// Paints the border, the background and a title band @p titleHeight pixels high.
+    void paintEvent(QPaintEvent *event, int titleHeight);
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+protected Q_SLOTS:
+    /// Reaction to the close control of the title band: closes the dialog (result 0).
+    virtual void onCloseBtnClicked();
+
+private:
+    QToolButton *m_closeButton;
+    QString m_title;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};
+
+#endif // QBASEDLG_H

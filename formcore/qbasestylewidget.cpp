@@ -1,0 +1,19 @@
+#include "qbasestylewidget.h"
+
+#include <QPainter>
+#include <QStyleOption>
+
+QBaseStyleWidget::QBaseStyleWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+QBaseStyleWidget::~QBaseStyleWidget() = default;
+
+void QBaseStyleWidget::paintEvent(QPaintEvent *)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}

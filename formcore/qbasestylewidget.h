@@ -1,0 +1,23 @@
+#ifndef QBASESTYLEWIDGET_H
+#define QBASESTYLEWIDGET_H
+
+#include "formcore_export.h"
+
+#include <QWidget>
+
+/// Widget that paints its background through the style, so that application style sheets
+/// addressing its object name (for example "#TOOLWID") take effect on a plain subclass.
+class FORMCORE_EXPORT QBaseStyleWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    /// Creates the widget owned by @p parent.
+    explicit QBaseStyleWidget(QWidget *parent = nullptr);
+    ~QBaseStyleWidget() override;
+
+protected:
+    /// Draws the style-sheet background (PE_Widget) and nothing else.
+    void paintEvent(QPaintEvent *event) override;
+};
+
+#endif // QBASESTYLEWIDGET_H

@@ -1,0 +1,43 @@
+# Compiled-in resources: the translation catalogue, built from the .ts sources by lrelease,
+# and the six message images. Included from the top-level list so the generated files
+# belong to the same directory as the WidgetDeck target.
+set(_wd_res ${PROJECT_SOURCE_DIR}/resources)
+set(_wd_ts
+    ${_wd_res}/translations/tr_libwidgetdeck_en.ts
+    ${_wd_res}/translations/tr_libwidgetdeck_zh_CN.ts)
+set_source_files_properties(${_wd_ts} PROPERTIES OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR}/qm)
+qt5_add_translation(_wd_qm ${_wd_ts})
+
+set(_wd_qrc ${CMAKE_CURRENT_BINARY_DIR}/libwidgetdeck.qrc)
+set(_wd_qrc_body "<RCC>\n  <qresource prefix=\"/\">\n")
+foreach(_lang en zh_CN)
+    string(APPEND _wd_qrc_body
+        "    <file alias=\"qm/tr_libwidgetdeck_${_lang}\">${CMAKE_CURRENT_BINARY_DIR}/qm/tr_libwidgetdeck_${_lang}.qm</file>\n")
+endforeach()
+foreach(_img information critical warning question success failure)
+    string(APPEND _wd_qrc_body
+        "    <file alias=\"img/commonImge/${_img}\">${_wd_res}/img/commonImge/${_img}</file>\n")
+endforeach()
+string(APPEND _wd_qrc_body "  </qresource>\n</RCC>\n")
+file(GENERATE OUTPUT ${_wd_qrc} CONTENT "${_wd_qrc_body}")
+
+# The generated registration code registers the tree from a static constructor when the
+# library is loaded and unregisters it from the matching destructor at unload.
+add_custom_command(
+    OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp
+    COMMAND Qt5::rcc --no-compress --name libwidgetdeck --output ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp ${_wd_qrc}
+    DEPENDS ${_wd_qm} ${_wd_qrc}
+        ${_wd_res}/img/commonImge/information ${_wd_res}/img/commonImge/critical
+        ${_wd_res}/img/commonImge/warning ${_wd_res}/img/commonImge/question
+        ${_wd_res}/img/commonImge/success ${_wd_res}/img/commonImge/failure
+    COMMENT "Compiling the WidgetDeck resource tree"
+    VERBATIM)
+target_sources(WidgetDeck PRIVATE
+    ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp
+    ${_wd_res}/dllmain.cpp)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp PROPERTIES
+    SKIP_AUTOGEN ON)
+
+if(WIDGETDECK_TOP_LEVEL)
+    add_subdirectory(resources/tools)
+endif()

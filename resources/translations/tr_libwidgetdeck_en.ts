@@ -1,0 +1,257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>STR_INIT_VALUE</source>
+        <translation>Initial</translation>
+    </message>
+    <message>
+        <source>STR_MODIFY_VALUE</source>
+        <translation>Modified</translation>
+    </message>
+</context>
+<context>
+    <name>OkCancel</name>
+    <message>
+        <source>STR_CANCEL</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>STR_OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>STR_OPEN</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>STR_QUIT</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>STR_RECOVER_DEFAULT</source>
+        <translation>Default</translation>
+    </message>
+</context>
+<context>
+    <name>QChooseWidget</name>
+    <message>
+        <source>STR_INVERTOR</source>
+        <translation>VFD</translation>
+    </message>
+    <message>
+        <source>STR_REMOTE</source>
+        <translation>Remote</translation>
+    </message>
+    <message>
+        <source>STR_SERVO</source>
+        <translation>Servo</translation>
+    </message>
+</context>
+<context>
+    <name>QCustomPushButton</name>
+    <message>
+        <source>STR_SETTING_FAILED</source>
+        <translation>Setting failed!</translation>
+    </message>
+    <message>
+        <source>STR_SET_RUNTIME_SUCCESS</source>
+        <translation>Runtime set success</translation>
+    </message>
+</context>
+<context>
+    <name>QExportTypeDlg</name>
+    <message>
+        <source>STR_EXPORT_FUNCODE</source>
+        <translation>Export funcode</translation>
+    </message>
+</context>
+<context>
+    <name>QExtendProgressDialog</name>
+    <message>
+        <source>STR_CANCEL</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>STR_DIGIAL_STATE_FEEDBACK</source>
+        <translation>Status feedback</translation>
+    </message>
+    <message>
+        <source>STR_DONE</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>STR_TIME_OUT</source>
+        <translation>Timeout</translation>
+    </message>
+</context>
+<context>
+    <name>QExtendSliderDialog</name>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>QFolderEdit</name>
+    <message>
+        <source>STR_FOLDER_INVALID_TIP</source>
+        <translation>A file name cannot contains:
+\ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+</context>
+<context>
+    <name>QHexDlg</name>
+    <message>
+        <source>STR_MULTI_SCALE</source>
+        <translation>Display in different numeral systems</translation>
+    </message>
+</context>
+<context>
+    <name>QHexSubWidget</name>
+    <message>
+        <source>STR_BINARY</source>
+        <translation>Binary</translation>
+    </message>
+    <message>
+        <source>STR_DECIMAL</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <source>STR_HEX</source>
+        <translation>Hex</translation>
+    </message>
+</context>
+<context>
+    <name>QMyColorDlg</name>
+    <message>
+        <source>STR_COLOR</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>QStyleInputDialog</name>
+    <message>
+        <source>STR_CANCEL</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>STR_OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QTopSideWidget</name>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>STR_HIDE</source>
+        <translation>Hide</translation>
+    </message>
+</context>
+<context>
+    <name>QTranslatedTextEdit</name>
+    <message>
+        <source>STR_COPY</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>STR_SELECT_ALL</source>
+        <translation>Select all</translation>
+    </message>
+</context>
+<context>
+    <name>QWebSetClient</name>
+    <message>
+        <source>STR_CONFIGING</source>
+        <translation>Configuring...</translation>
+    </message>
+    <message>
+        <source>STR_CONFIG_FAILED</source>
+        <translation>Configuration failed. Cause: %1</translation>
+    </message>
+    <message>
+        <source>STR_CONFIG_OVER</source>
+        <translation>Configured.</translation>
+    </message>
+    <message>
+        <source>STR_CONFIG_SUCCESS</source>
+        <translation>Configuration succeeded. IP: %1</translation>
+    </message>
+    <message>
+        <source>STR_DEFAULT_GATEWAY</source>
+        <translation>Default gateway</translation>
+    </message>
+    <message>
+        <source>STR_DNS_SERVER</source>
+        <translation>DNS server</translation>
+    </message>
+    <message>
+        <source>STR_DNS_SERVER_SET</source>
+        <translation>DNS server settings</translation>
+    </message>
+    <message>
+        <source>STR_GET_DNSSERVER_AUTO</source>
+        <translation>Auto obtain</translation>
+    </message>
+    <message>
+        <source>STR_GET_DNSSERVER_MANUAL</source>
+        <translation>Use designated</translation>
+    </message>
+    <message>
+        <source>STR_GET_IP_AUTO</source>
+        <translation>Auto obtain</translation>
+    </message>
+    <message>
+        <source>STR_GET_IP_MANUAL</source>
+        <translation>Use designated</translation>
+    </message>
+    <message>
+        <source>STR_IP_ADDR</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>STR_IP_ADDRSET</source>
+        <translation>IP address settings</translation>
+    </message>
+    <message>
+        <source>STR_NET_SET</source>
+        <translation>Network settings</translation>
+    </message>
+    <message>
+        <source>STR_REFRESH</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>STR_SELECT_NETCARD</source>
+        <translation>Select NIC</translation>
+    </message>
+    <message>
+        <source>STR_SUBNET</source>
+        <translation>Subnet mask</translation>
+    </message>
+</context>
+<context>
+    <name>exportDlg</name>
+    <message>
+        <source>STR_CSV_FILE</source>
+        <translation>CSV file</translation>
+    </message>
+    <message>
+        <source>STR_DB_FILE</source>
+        <translation>Database file</translation>
+    </message>
+    <message>
+        <source>STR_EXPORT_CAN_BE_IMPORT</source>
+        <translation>Exported file can be imported</translation>
+    </message>
+    <message>
+        <source>STR_SELECT_EXPORT_FORMAT</source>
+        <translation>Export to:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>STR_INIT_VALUE</source>
+        <translation>初始值</translation>
+    </message>
+    <message>
+        <source>STR_MODIFY_VALUE</source>
+        <translation>修改值</translation>
+    </message>
+</context>
+<context>
+    <name>OkCancel</name>
+    <message>
+        <source>STR_CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>STR_OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>STR_OPEN</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>STR_QUIT</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>STR_RECOVER_DEFAULT</source>
+        <translation>恢复默认值</translation>
+    </message>
+</context>
+<context>
+    <name>QChooseWidget</name>
+    <message>
+        <source>STR_INVERTOR</source>
+        <translation>变频器</translation>
+    </message>
+    <message>
+        <source>STR_REMOTE</source>
+        <translation>远程</translation>
+    </message>
+    <message>
+        <source>STR_SERVO</source>
+        <translation>伺服</translation>
+    </message>
+</context>
+<context>
+    <name>QCustomPushButton</name>
+    <message>
+        <source>STR_SETTING_FAILED</source>
+        <translation>设置失败!</translation>
+    </message>
+    <message>
+        <source>STR_SET_RUNTIME_SUCCESS</source>
+        <translation>设置成功</translation>
+    </message>
+</context>
+<context>
+    <name>QExportTypeDlg</name>
+    <message>
+        <source>STR_EXPORT_FUNCODE</source>
+        <translation>导出功能码</translation>
+    </message>
+</context>
+<context>
+    <name>QExtendProgressDialog</name>
+    <message>
+        <source>STR_CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>STR_DIGIAL_STATE_FEEDBACK</source>
+        <translation>状态反馈</translation>
+    </message>
+    <message>
+        <source>STR_DONE</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>STR_TIME_OUT</source>
+        <translation>超时</translation>
+    </message>
+</context>
+<context>
+    <name>QExtendSliderDialog</name>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QFolderEdit</name>
+    <message>
+        <source>STR_FOLDER_INVALID_TIP</source>
+        <translation>文件名不能包含下列任何字符:
+\ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+</context>
+<context>
+    <name>QHexDlg</name>
+    <message>
+        <source>STR_MULTI_SCALE</source>
+        <translation>多进制显示</translation>
+    </message>
+</context>
+<context>
+    <name>QHexSubWidget</name>
+    <message>
+        <source>STR_BINARY</source>
+        <translation>二进制</translation>
+    </message>
+    <message>
+        <source>STR_DECIMAL</source>
+        <translation>十进制</translation>
+    </message>
+    <message>
+        <source>STR_HEX</source>
+        <translation>十六进制</translation>
+    </message>
+</context>
+<context>
+    <name>QMyColorDlg</name>
+    <message>
+        <source>STR_COLOR</source>
+        <translation>颜色</translation>
+    </message>
+</context>
+<context>
+    <name>QStyleInputDialog</name>
+    <message>
+        <source>STR_CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>STR_OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>QTopSideWidget</name>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>STR_HIDE</source>
+        <translation>隐藏</translation>
+    </message>
+</context>
+<context>
+    <name>QTranslatedTextEdit</name>
+    <message>
+        <source>STR_COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>STR_SELECT_ALL</source>
+        <translation>选择全部</translation>
+    </message>
+</context>
+<context>
+    <name>QWebSetClient</name>
+    <message>
+        <source>STR_CONFIGING</source>
+        <translation>配置中...</translation>
+    </message>
+    <message>
+        <source>STR_CONFIG_FAILED</source>
+        <translation>配置失败,原因:%1</translation>
+    </message>
+    <message>
+        <source>STR_CONFIG_OVER</source>
+        <translation>配置完成</translation>
+    </message>
+    <message>
+        <source>STR_CONFIG_SUCCESS</source>
+        <translation>配置成功,ip:%1</translation>
+    </message>
+    <message>
+        <source>STR_DEFAULT_GATEWAY</source>
+        <translation>默认网关</translation>
+    </message>
+    <message>
+        <source>STR_DNS_SERVER</source>
+        <translation>DNS服务器</translation>
+    </message>
+    <message>
+        <source>STR_DNS_SERVER_SET</source>
+        <translation>DNS服务器设置</translation>
+    </message>
+    <message>
+        <source>STR_GET_DNSSERVER_AUTO</source>
+        <translation>自动获取DNS服务器</translation>
+    </message>
+    <message>
+        <source>STR_GET_DNSSERVER_MANUAL</source>
+        <translation>使用指定DNS服务器</translation>
+    </message>
+    <message>
+        <source>STR_GET_IP_AUTO</source>
+        <translation>自动获取IP地址</translation>
+    </message>
+    <message>
+        <source>STR_GET_IP_MANUAL</source>
+        <translation>使用指定IP地址</translation>
+    </message>
+    <message>
+        <source>STR_IP_ADDR</source>
+        <translation>Ip地址</translation>
+    </message>
+    <message>
+        <source>STR_IP_ADDRSET</source>
+        <translation>IP地址设置</translation>
+    </message>
+    <message>
+        <source>STR_NET_SET</source>
+        <translation>网络设置</translation>
+    </message>
+    <message>
+        <source>STR_REFRESH</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>STR_SELECT_NETCARD</source>
+        <translation>选择网卡</translation>
+    </message>
+    <message>
+        <source>STR_SUBNET</source>
+        <translation>子网掩码</translation>
+    </message>
+</context>
+<context>
+    <name>exportDlg</name>
+    <message>
+        <source>STR_CSV_FILE</source>
+        <translation>CSV文件</translation>
+    </message>
+    <message>
+        <source>STR_DB_FILE</source>
+        <translation>数据库文件</translation>
+    </message>
+    <message>
+        <source>STR_EXPORT_CAN_BE_IMPORT</source>
+        <translation>导出文件可以再次导入</translation>
+    </message>
+    <message>
+        <source>STR_SELECT_EXPORT_FORMAT</source>
+        <translation>选择导出格式：</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# One entry point for setting up, building and running the project on Debian 12.
+#   scripts/run.sh gallery   install what is missing, build, run the gallery
+#                            (without a display: write its screenshots and say where)
+#   scripts/run.sh test      install what is missing, build, run the whole test suite
+#   scripts/run.sh bench     install what is missing, build, run the benchmark runner
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${WIDGETDECK_BUILD_DIR:-$root/build}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+packages=(build-essential cmake ninja-build pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev
+          fonts-dejavu-core fonts-wqy-microhei)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages: ${missing[*]}; run as root or install them first." >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" -j "$jobs"
+}
+
+case "${1:-}" in
+gallery)
+    install_missing
+    configure_and_build
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        exec "$build/examples/gallery/widgetdeck-gallery"
+    fi
+    echo "No display available: writing the gallery's screenshots instead."
+    QT_QPA_PLATFORM=offscreen "$build/examples/gallery/widgetdeck-gallery" --screenshots "$root/screenshots"
+    ;;
+test)
+    install_missing
+    configure_and_build
+    cd "$build"
+    ctest --output-on-failure -j "$jobs"
+    ;;
+bench)
+    install_missing
+    configure_and_build
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/benchmarks/widgetdeck-bench" "${@:2}"
+    ;;
+*)
+    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac

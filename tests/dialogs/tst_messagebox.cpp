@@ -1,0 +1,323 @@
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+#include "qmymessagebox.h"
+#include "qokcancel.h"
+
+// Receives the URLs the message box asks the desktop to open, so no application starts.
+class UrlSink : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl &url) { opened << url; }
+};
+
+namespace {
+
+QMyMessageBox *activeBox()
+{
+    return qobject_cast<QMyMessageBox *>(QApplication::activeModalWidget());
+}
+
+// Runs @p action on the box once it is up and modal.
+void whenShown(std::function<void(QMyMessageBox *)> action)
+{
+    QTimer::singleShot(0, [action] {
+        QMyMessageBox *box = nullptr;
+        QTRY_VERIFY((box = activeBox()) != nullptr);
+        action(box);
+    });
+}
+
+QPushButton *visibleButton(QWidget *box, const QString &text)
+{
+    for (QPushButton *b : box->findChildren<QPushButton *>())
+        if (b->isVisible() && b->text() == text)
+            return b;
+    return nullptr;
+}
+
+QStringList visibleButtons(QWidget *box)
+{
+    QStringList texts;
+    for (QPushButton *b : box->findChildren<QPushButton *>())
+        if (b->isVisible())
+            texts << b->text();
+    return texts;
+}
+
+void click(QWidget *box, const QString &text)
+{
+    QPushButton *b = visibleButton(box, text);
+    QVERIFY2(b, qPrintable(text));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+int boxCount()
+{
+    int count = 0;
+    for (QWidget *w : QApplication::allWidgets())
+        if (qobject_cast<QMyMessageBox *>(w))
+            ++count;
+    return count;
+}
+
+} // namespace
+
+class tst_MessageBox : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void staticResults_data();
+    void staticResults();
+    void ownButtonTexts();
+    void iconsPerType();
+    void successOpensExistingFileOnly();
+    void autoCloseAfterASecond();
+    void keys();
+    void instanceSetup();
+    void parentDestroyedDuringExec();
+
+private:
+    UrlSink m_urls;
+    QWidget m_parent;
+};
+
+void tst_MessageBox::initTestCase()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
+    m_parent.resize(400, 300);
+    m_parent.show();
+}
+
+void tst_MessageBox::cleanup()
+{
+    // Static functions must not leave boxes behind.
+    QCOMPARE(boxCount(), 0);
+    m_urls.opened.clear();
+}
+
+void tst_MessageBox::staticResults_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("result");
+    QTest::newRow("information ok") << "information" << QStringList{"STR_OK"} << "STR_OK" << 1;
+    QTest::newRow("warning ok") << "warning" << QStringList{"STR_OK"} << "STR_OK" << 1;
+    QTest::newRow("critical ok") << "critical" << QStringList{"STR_OK"} << "STR_OK" << 1;
+    QTest::newRow("question ok") << "question" << QStringList{"STR_OK", "STR_CANCEL"} << "STR_OK" << 1;
+    QTest::newRow("question cancel") << "question" << QStringList{"STR_OK", "STR_CANCEL"} << "STR_CANCEL" << 0;
+    QTest::newRow("success quit") << "success" << QStringList{"STR_OPEN", "STR_QUIT"} << "STR_QUIT" << 0;
+    QTest::newRow("information close control") << "information" << QStringList{"STR_OK"} << "close" << 0;
+}
+
+void tst_MessageBox::staticResults()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, press);
+    QFETCH(int, result);
+
+    QStringList seen;
+    whenShown([&](QMyMessageBox *box) {
+        seen = visibleButtons(box);
+        if (press == QLatin1String("close"))
+            QTest::mouseClick(box->findChild<QWidget *>(QStringLiteral("baseDlgCloseButton")), Qt::LeftButton);
+        else
+            click(box, press);
+    });
+    int r = -1;
+    if (kind == QLatin1String("information"))
+        r = QMyMessageBox::information(&m_parent, QStringLiteral("T"), QStringLiteral("C"));
+    else if (kind == QLatin1String("warning"))
+        r = QMyMessageBox::warning(&m_parent, QStringLiteral("T"), QStringLiteral("C"));
+    else if (kind == QLatin1String("critical"))
+        r = QMyMessageBox::critical(&m_parent, QStringLiteral("T"), QStringLiteral("C"));
+    else if (kind == QLatin1String("question"))
+        r = QMyMessageBox::question(&m_parent, QStringLiteral("T"), QStringLiteral("C"));
+    else if (kind == QLatin1String("success"))
+        r = QMyMessageBox::success(&m_parent, QStringLiteral("T"), QStringLiteral("C"), QString());
+    QCOMPARE(seen, buttons);
+    QCOMPARE(r, result);
+}
+
+void tst_MessageBox::ownButtonTexts()
+{
+    for (const bool accept : {true, false}) {
+        QStringList seen;
+        whenShown([&](QMyMessageBox *box) {
+            seen = visibleButtons(box);
+            click(box, accept ? QStringLiteral("Upload") : QStringLiteral("Later"));
+        });
+        const int r = QMyMessageBox::information(&m_parent, QStringLiteral("T"), QStringLiteral("C"),
+                                                 QStringLiteral("Upload"), QStringLiteral("Later"));
+        QCOMPARE(seen, QStringList({"Upload", "Later"}));
+        QCOMPARE(r, accept ? 1 : 0);
+    }
+    whenShown([](QMyMessageBox *box) { click(box, QStringLiteral("Yes")); });
+    QCOMPARE(QMyMessageBox::question(&m_parent, QStringLiteral("T"), QStringLiteral("C"),
+                                     QStringLiteral("Yes"), QStringLiteral("No")), 1);
+}
+
+void tst_MessageBox::iconsPerType()
+{
+    const auto iconOf = [this](std::function<int()> run) {
+        QImage shown;
+        QString title, text;
+        whenShown([&](QMyMessageBox *box) {
+            shown = box->findChild<QLabel *>(QStringLiteral("labelImg"))->pixmap(Qt::ReturnByValue).toImage();
+            text = box->findChild<QLabel *>(QStringLiteral("labelTxt"))->text();
+            title = box->windowTitle();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        run();
+        return std::make_tuple(shown, title, text);
+    };
+    const auto expect = [](const char *name) {
+        return QImage(QStringLiteral(":/img/commonImge/") + QLatin1String(name))
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const auto same = [](const QImage &a, const QImage &b) {
+        return a.convertToFormat(QImage::Format_ARGB32_Premultiplied) == b;
+    };
+    auto info = iconOf([this] { return QMyMessageBox::information(&m_parent, "Title", "Body text"); });
+    QVERIFY(same(std::get<0>(info), expect("information")));
+    QCOMPARE(std::get<1>(info), QStringLiteral("Title"));
+    QCOMPARE(std::get<2>(info), QStringLiteral("Body text"));
+    QVERIFY(same(std::get<0>(iconOf([this] { return QMyMessageBox::warning(&m_parent, "T", "C"); })), expect("warning")));
+    QVERIFY(same(std::get<0>(iconOf([this] { return QMyMessageBox::critical(&m_parent, "T", "C"); })), expect("critical")));
+    QVERIFY(same(std::get<0>(iconOf([this] { return QMyMessageBox::question(&m_parent, "T", "C"); })), expect("question")));
+    // The success box shows the information icon, not the "success" image.
+    QVERIFY(same(std::get<0>(iconOf([this] { return QMyMessageBox::success(&m_parent, "T", "C", QString()); })),
+                 expect("information")));
+}
+
+void tst_MessageBox::successOpensExistingFileOnly()
+{
+    QTemporaryFile file;
+    QVERIFY(file.open());
+
+    whenShown([](QMyMessageBox *box) { click(box, QStringLiteral("STR_OPEN")); });
+    QCOMPARE(QMyMessageBox::success(&m_parent, "T", "C", file.fileName()), 0);
+    QCOMPARE(m_urls.opened, QList<QUrl>({QUrl::fromLocalFile(file.fileName())}));
+
+    // A missing file: Open does nothing and the box stays until Quit.
+    m_urls.opened.clear();
+    bool stillOpen = false;
+    whenShown([&](QMyMessageBox *box) {
+        click(box, QStringLiteral("STR_OPEN"));
+        stillOpen = box->isVisible() && activeBox() == box;
+        click(box, QStringLiteral("STR_QUIT"));
+    });
+    QCOMPARE(QMyMessageBox::success(&m_parent, "T", "C", file.fileName() + QStringLiteral(".missing")), 0);
+    QVERIFY(stillOpen);
+    QVERIFY(m_urls.opened.isEmpty());
+
+    // An empty path behaves like a missing file.
+    whenShown([&](QMyMessageBox *box) {
+        click(box, QStringLiteral("STR_OPEN"));
+        stillOpen = box->isVisible();
+        click(box, QStringLiteral("STR_QUIT"));
+    });
+    QCOMPARE(QMyMessageBox::success(&m_parent, "T", "C", QString()), 0);
+    QVERIFY(stillOpen);
+    QVERIFY(m_urls.opened.isEmpty());
+}
+
+void tst_MessageBox::autoCloseAfterASecond()
+{
+    QElapsedTimer timer;
+    timer.start();
+    const int r = QMyMessageBox::information(&m_parent, "T", "C", MEG_CLOSE_AUTO);
+    const qint64 elapsed = timer.elapsed();
+    QCOMPARE(r, 0);
+    QVERIFY2(elapsed >= 950 && elapsed < 5000, qPrintable(QString::number(elapsed)));
+
+    // Any other close type keeps the box open.
+    bool openAfterDelay = false;
+    whenShown([&](QMyMessageBox *box) {
+        QTest::qWait(1300);
+        openAfterDelay = box->isVisible();
+        click(box, QStringLiteral("STR_OK"));
+    });
+    QCOMPARE(QMyMessageBox::information(&m_parent, "T", "C", MegCloseType(5)), 1);
+    QVERIFY(openAfterDelay);
+}
+
+void tst_MessageBox::keys()
+{
+    bool openAfterEscape = false;
+    whenShown([&](QMyMessageBox *box) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTest::keyClick(box, Qt::Key_Space);
+        openAfterEscape = box->isVisible();
+        QTest::keyClick(box, Qt::Key_Enter);
+    });
+    QCOMPARE(QMyMessageBox::question(&m_parent, "T", "C"), 1);
+    QVERIFY(openAfterEscape);
+
+    // Return accepts even when the Cancel button has the focus.
+    whenShown([](QMyMessageBox *box) {
+        QPushButton *cancel = visibleButton(box, QStringLiteral("STR_CANCEL"));
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+    });
+    QCOMPARE(QMyMessageBox::question(&m_parent, "T", "C"), 1);
+}
+
+void tst_MessageBox::instanceSetup()
+{
+    QMyMessageBox box;
+    QCOMPARE(box.findChild<QOkCancel *>()->objectName(), QStringLiteral("STATUSWID"));
+    QVERIFY(box.findChild<QOkCancel *>(QStringLiteral("STATUSWID")));
+    QCOMPARE(box.size(), QSize(350, 220));
+
+    box.setContent(QStringLiteral("hello"));
+    auto *text = box.findChild<QLabel *>(QStringLiteral("labelTxt"));
+    QCOMPARE(text->text(), QStringLiteral("hello"));
+    QVERIFY(text->wordWrap());
+
+    box.setImg(QStringLiteral(":/img/commonImge/does-not-exist"));
+    QVERIFY(box.findChild<QLabel *>(QStringLiteral("labelImg"))->pixmap(Qt::ReturnByValue).isNull());
+
+    box.setBoxType(CONFIRM_BTN_OK_CANCEL_DEFAULT);
+    box.setBtnText(QStringLiteral("A"), QStringLiteral("B"));
+    box.show();
+    QCOMPARE(visibleButtons(&box), QStringList({"STR_RECOVER_DEFAULT", "A", "B"}));
+    // Default is not connected to anything.
+    QSignalSpy finished(&box, &QDialog::finished);
+    click(&box, QStringLiteral("STR_RECOVER_DEFAULT"));
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(box.isVisible());
+}
+
+void tst_MessageBox::parentDestroyedDuringExec()
+{
+    QPointer<QWidget> parent = new QWidget;
+    parent->show();
+    QTimer::singleShot(0, parent, [&parent] {
+        QTRY_VERIFY(activeBox());
+        delete parent.data();
+    });
+    const int r = QMyMessageBox::warning(parent, "T", "C");
+    QVERIFY(parent.isNull());
+    QCOMPARE(r, 0);
+}
+
+QTEST_MAIN(tst_MessageBox)
+#include "tst_messagebox.moc"

@@ -1,0 +1,154 @@
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "qokcancel.h"
+
+namespace {
+// The buttons in form order: Open, Default, OK, Cancel, Quit. All share one object name,
+// so they are told apart by their (untranslated) keys.
+QPushButton *button(QOkCancel &bar, const char *key)
+{
+    for (QPushButton *b : bar.findChildren<QPushButton *>())
+        if (b->text() == QLatin1String(key))
+            return b;
+    return nullptr;
+}
+
+QStringList visibleKeys(QOkCancel &bar)
+{
+    QStringList keys;
+    for (QPushButton *b : bar.findChildren<QPushButton *>())
+        if (b->isVisibleTo(&bar))
+            keys << b->text();
+    return keys;
+}
+} // namespace
+
+class tst_OkCancel : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void buttonSets_data();
+    void buttonSets();
+    void outOfRangeKeepsTheSet();
+    void clickSignals_data();
+    void clickSignals();
+    void objectNamesAndCursor();
+    void disabledOkSurvivesSetChange();
+    void buttonTexts();
+};
+
+void tst_OkCancel::buttonSets_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QStringList>("visible");
+    QTest::newRow("ok") << 0 << QStringList{"STR_OK"};
+    QTest::newRow("cancel") << 1 << QStringList{"STR_CANCEL"};
+    QTest::newRow("ok cancel") << 2 << QStringList{"STR_OK", "STR_CANCEL"};
+    QTest::newRow("default ok cancel") << 3 << QStringList{"STR_RECOVER_DEFAULT", "STR_OK", "STR_CANCEL"};
+    QTest::newRow("open quit") << 4 << QStringList{"STR_OPEN", "STR_QUIT"};
+}
+
+void tst_OkCancel::buttonSets()
+{
+    QFETCH(int, type);
+    QFETCH(QStringList, visible);
+
+    QOkCancel built(nullptr, ConfirmBtnType_E(type));
+    QCOMPARE(visibleKeys(built), visible);
+
+    // The result depends on the value only, not on the set shown before.
+    for (int before = 0; before <= 4; ++before) {
+        QOkCancel bar(nullptr, ConfirmBtnType_E(before));
+        bar.setConfirmBtnType(ConfirmBtnType_E(type));
+        QCOMPARE(visibleKeys(bar), visible);
+    }
+}
+
+void tst_OkCancel::outOfRangeKeepsTheSet()
+{
+    QOkCancel bar;
+    QCOMPARE(visibleKeys(bar), QStringList({"STR_OK", "STR_CANCEL"}));
+    bar.setConfirmBtnType(ConfirmBtnType_E(7));
+    QCOMPARE(visibleKeys(bar), QStringList({"STR_OK", "STR_CANCEL"}));
+    bar.setConfirmBtnType(ConfirmBtnType_E(-1));
+    QCOMPARE(visibleKeys(bar), QStringList({"STR_OK", "STR_CANCEL"}));
+}
+
+void tst_OkCancel::clickSignals_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QList<int>>("counts"); // SigOpen, SigOk, SigCancel, SigDefault
+    QTest::newRow("open") << 4 << "STR_OPEN" << QList<int>{1, 0, 0, 0};
+    QTest::newRow("quit") << 4 << "STR_QUIT" << QList<int>{0, 0, 1, 0};
+    QTest::newRow("ok") << 2 << "STR_OK" << QList<int>{0, 1, 0, 0};
+    QTest::newRow("cancel") << 2 << "STR_CANCEL" << QList<int>{0, 0, 1, 0};
+    QTest::newRow("default") << 3 << "STR_RECOVER_DEFAULT" << QList<int>{0, 0, 0, 1};
+}
+
+void tst_OkCancel::clickSignals()
+{
+    QFETCH(int, type);
+    QFETCH(QString, key);
+    QFETCH(QList<int>, counts);
+
+    QOkCancel bar(nullptr, ConfirmBtnType_E(type));
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QSignalSpy open(&bar, &QOkCancel::SigOpen);
+    QSignalSpy ok(&bar, &QOkCancel::SigOk);
+    QSignalSpy cancel(&bar, &QOkCancel::SigCancel);
+    QSignalSpy byDefault(&bar, &QOkCancel::SigDefault);
+
+    QPushButton *b = button(bar, key.toLatin1().constData());
+    QVERIFY(b);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(QList<int>({open.count(), ok.count(), cancel.count(), byDefault.count()}), counts);
+}
+
+void tst_OkCancel::objectNamesAndCursor()
+{
+    QOkCancel bar;
+    const QList<QPushButton *> buttons = bar.findChildren<QPushButton *>();
+    QCOMPARE(buttons.size(), 5);
+    for (QPushButton *b : buttons) {
+        QCOMPARE(b->objectName(), QStringLiteral("OKCANCEL"));
+        QCOMPARE(b->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QCOMPARE(QOkCancel::staticMetaObject.className(), "QOkCancel");
+}
+
+void tst_OkCancel::disabledOkSurvivesSetChange()
+{
+    QOkCancel bar(nullptr, CONFIRM_BTN_OK);
+    bar.setOkBtnEnabled(false);
+    bar.setConfirmBtnType(CONFIRM_BTN_OK_CANCEL);
+    QPushButton *ok = button(bar, "STR_OK");
+    QVERIFY(ok->isVisibleTo(&bar));
+    QVERIFY(!ok->isEnabled());
+
+    bar.show();
+    QSignalSpy spy(&bar, &QOkCancel::SigOk);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(spy.count(), 0);
+    bar.setOkBtnEnabled(true);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+}
+
+void tst_OkCancel::buttonTexts()
+{
+    QOkCancel bar;
+    QPushButton *ok = button(bar, "STR_OK");
+    QPushButton *cancel = button(bar, "STR_CANCEL");
+    bar.setOkBtnText(QStringLiteral("Apply"));
+    bar.setCancelBtnText(QStringLiteral("Discard"));
+    QCOMPARE(ok->text(), QStringLiteral("Apply"));
+    QCOMPARE(cancel->text(), QStringLiteral("Discard"));
+    QVERIFY(button(bar, "STR_QUIT")); // Quit keeps its own text
+}
+
+QTEST_MAIN(tst_OkCancel)
+#include "tst_okcancel.moc"

@@ -1,0 +1,154 @@
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "widgetdeck.h"
+
+class tst_Resources : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void catalogue_data();
+    void catalogue();
+    void cataloguesHoldTheSameRows();
+    void untranslatedKeysShowAsKeys();
+    void images_data();
+    void images();
+    void hostPathsAreNotShipped();
+};
+
+void tst_Resources::catalogue_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("en OkCancel cancel") << "en" << "OkCancel" << "STR_CANCEL" << "Cancel";
+    QTest::newRow("en input dialog cancel") << "en" << "QStyleInputDialog" << "STR_CANCEL" << "Cancel";
+    QTest::newRow("en progress cancel") << "en" << "QExtendProgressDialog" << "STR_CANCEL" << "Cancel";
+    QTest::newRow("en default") << "en" << "OkCancel" << "STR_RECOVER_DEFAULT" << "Default";
+    QTest::newRow("en config failed") << "en" << "QWebSetClient" << "STR_CONFIG_FAILED"
+                                      << "Configuration failed. Cause: %1";
+    QTest::newRow("en folder tip") << "en" << "QFolderEdit" << "STR_FOLDER_INVALID_TIP"
+                                   << "A file name cannot contains:\n\\ / : * ? \" < > |";
+    QTest::newRow("en export format") << "en" << "exportDlg" << "STR_SELECT_EXPORT_FORMAT" << "Export to:";
+    QTest::newRow("zh OkCancel cancel") << "zh_CN" << "OkCancel" << "STR_CANCEL" << QString::fromUtf8("取消");
+    QTest::newRow("zh default") << "zh_CN" << "OkCancel" << "STR_RECOVER_DEFAULT"
+                                << QString::fromUtf8("恢复默认值");
+    QTest::newRow("zh ip auto") << "zh_CN" << "QWebSetClient" << "STR_GET_IP_AUTO"
+                                << QString::fromUtf8("自动获取IP地址");
+    QTest::newRow("zh export format") << "zh_CN" << "exportDlg" << "STR_SELECT_EXPORT_FORMAT"
+                                      << QString::fromUtf8("选择导出格式：");
+    QTest::newRow("zh folder tip") << "zh_CN" << "QFolderEdit" << "STR_FOLDER_INVALID_TIP"
+                                   << QString::fromUtf8("文件名不能包含下列任何字符:\n\\ / : * ? \" < > |");
+    // A key exists only in the contexts the catalogue lists.
+    QTest::newRow("en wrong context") << "en" << "QHexDlg" << "STR_CANCEL" << QString();
+}
+
+void tst_Resources::catalogue()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, context);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_") + language));
+    QCOMPARE(translator.translate(context.toUtf8().constData(), key.toUtf8().constData()), expected);
+}
+
+namespace {
+// (context, key) pairs of a .ts source, each of which must carry a finished translation.
+QSet<QPair<QString, QString>> rowsOf(const QString &fileName, int *unfinished)
+{
+    QSet<QPair<QString, QString>> rows;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return rows;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            if (xml.attributes().hasAttribute(QStringLiteral("type")))
+                ++*unfinished;
+            rows.insert({context, source});
+        }
+    }
+    return rows;
+}
+} // namespace
+
+void tst_Resources::cataloguesHoldTheSameRows()
+{
+    int unfinished = 0;
+    const auto en = rowsOf(QStringLiteral(WIDGETDECK_TS_DIR "/tr_libwidgetdeck_en.ts"), &unfinished);
+    const auto zh = rowsOf(QStringLiteral(WIDGETDECK_TS_DIR "/tr_libwidgetdeck_zh_CN.ts"), &unfinished);
+    QCOMPARE(en.size(), 51);
+    QCOMPARE(en, zh);
+    QCOMPARE(unfinished, 0);
+}
+
+void tst_Resources::untranslatedKeysShowAsKeys()
+{
+    QOkCancel bar;
+    QStringList texts;
+    for (QPushButton *button : bar.findChildren<QPushButton *>())
+        texts << button->text();
+    QVERIFY(texts.contains(QStringLiteral("STR_OK")));
+    QVERIFY(texts.contains(QStringLiteral("STR_RECOVER_DEFAULT")));
+
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_en")));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QOkCancel translated;
+    texts.clear();
+    for (QPushButton *button : translated.findChildren<QPushButton *>())
+        texts << button->text();
+    QCOMPARE(texts, QStringList({"Open", "Default", "OK", "Cancel", "Quit"}));
+    // Texts are translated when set; removing the translator does not change them.
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(translated.findChildren<QPushButton *>().at(2)->text(), QStringLiteral("OK"));
+}
+
+void tst_Resources::images_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"information", "critical", "warning", "question", "success", "failure"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void tst_Resources::images()
+{
+    QFETCH(QString, name);
+    const QImage image(QStringLiteral(":/img/commonImge/") + name);
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), QSize(32, 32));
+    QVERIFY(image.hasAlphaChannel());
+    // A glyph is drawn: the image is neither empty nor a single flat colour.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    QVERIFY(colours.size() > 2);
+}
+
+void tst_Resources::hostPathsAreNotShipped()
+{
+    QVERIFY(QPixmap(QStringLiteral(":/img/commonImge/arrow_left")).isNull());
+    QVERIFY(QPixmap(QStringLiteral(":/img/commonImge/inverter")).isNull());
+    QVERIFY(!QFile::exists(QStringLiteral(":/img/noImg.png")));
+}
+
+QTEST_MAIN(tst_Resources)
+#include "tst_resources.moc"
