@@ -10,4 +10,18 @@
 #include "qokcancel.h"
 #include "qmymessagebox.h"
 
+// Measurement cursors
+
+// Numeric and hexadecimal entry
+
+// Network address entry and adapter configuration
+
+// Progress and value dialogs
+
+// Path entry and validation
+
+// Selection, navigation and decorated buttons
+
+// Input wrappers
+
 #endif // WIDGETDECK_H
