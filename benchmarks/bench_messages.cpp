@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPushButton>
 
 QList<Comparison> messageBenchmarks()
 {
@@ -31,5 +32,20 @@ QList<Comparison> messageBenchmarks()
     bar.runOurs = [] { showPaintAndDelete(new QOkCancel); };
     bar.runStock = [] { showPaintAndDelete(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)); };
 
-    return {box, bar};
+    // The bar always holds its five buttons and switches sets by hiding some; this row
+    // compares it with a stock box holding the same five buttons, three of them hidden.
+    Comparison five;
+    five.ours = QStringLiteral("QOkCancel (five buttons, two shown)");
+    five.stock = QStringLiteral("QDialogButtonBox (five, two shown)");
+    five.runOurs = bar.runOurs;
+    five.runStock = [] {
+        auto *w = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::RestoreDefaults
+                                       | QDialogButtonBox::Ok | QDialogButtonBox::Cancel
+                                       | QDialogButtonBox::Close);
+        for (auto hidden : {QDialogButtonBox::Open, QDialogButtonBox::RestoreDefaults, QDialogButtonBox::Close})
+            w->button(hidden)->hide();
+        showPaintAndDelete(w);
+    };
+
+    return {box, bar, five};
 }
