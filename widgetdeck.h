@@ -5,6 +5,7 @@
 
 #include "widgetdeck_export.h"
 #include "widgetdecktypes.h"
+#include "widgetdeck_version.h"
 
 // Confirmation and messages
 #include "qokcancel.h"
