@@ -18,8 +18,18 @@
 // Network address entry and adapter configuration
 
 // Progress and value dialogs
+#include "qextendprogressdialog.h"
+#include "qextendsliderdialog.h"
+#include "qsearchprogress.h"
+#include "qstyleinputdialog.h"
+#include "qexporttypedlg.h"
+#include "qmycolordlg.h"
+#include "qcolorbutton.h"
 
 // Path entry and validation
+#include "qfoldervalidator.h"
+#include "qfolderedit.h"
+#include "qpathlineedit.h"
 
 // Selection, navigation and decorated buttons
 

@@ -1,0 +1,36 @@
+#ifndef QCOLORBUTTON_H
+#define QCOLORBUTTON_H
+
+#include "widgetdeck_export.h"
+
+#include <QColor>
+#include <QPushButton>
+
+/// Push button that shows its colour as background; any mouse press opens the colour
+/// dialog and a confirmed valid colour is adopted and reported.
+class WIDGETDECK_EXPORT QColorButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    /// Builds the button with an invalid colour and no style sheet.
+    explicit QColorButton(QWidget *parent = nullptr);
+    ~QColorButton() override;
+
+    /// The stored colour.
+    QColor getColor() const;
+    /// Stores @p color and paints the button with it; emits nothing.
+    void setColor(QColor color);
+
+Q_SIGNALS:
+    /// The user confirmed the valid colour @p color in the dialog.
+    void SigColorChanged(QColor color);
+
+protected:
+    /// Runs the colour dialog modally; the press never reaches QPushButton.
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QColor m_color;
+};
+
+#endif // QCOLORBUTTON_H

@@ -1,0 +1,39 @@
+#ifndef QMYCOLORDLG_H
+#define QMYCOLORDLG_H
+
+#include "widgetdeck_export.h"
+
+#include <qbasedlg.h>
+
+#include <QColor>
+
+class QColorDialog;
+
+namespace Ui {
+class QMyColorDlg;
+}
+
+/// The stock colour picker embedded without its own frame and buttons in a library dialog,
+/// above the library's OK/Cancel bar.
+class WIDGETDECK_EXPORT QMyColorDlg : public QBaseDlg
+{
+    Q_OBJECT
+public:
+    /// Builds the dialog with the picker set to @p initial.
+    explicit QMyColorDlg(QColor initial = QColor(), QWidget *parent = nullptr);
+    ~QMyColorDlg() override;
+
+    /// The picker's current colour; still readable after exec() returned.
+    QColor currentColor() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void init();
+
+    Ui::QMyColorDlg *ui;
+    QColorDialog *m_picker;
+};
+
+#endif // QMYCOLORDLG_H

@@ -1,0 +1,35 @@
+#ifndef QSTYLEINPUTDIALOG_H
+#define QSTYLEINPUTDIALOG_H
+
+#include "widgetdeck_export.h"
+
+#include <qbasedlg.h>
+
+namespace Ui {
+class QStyleInputDialog;
+}
+
+/// Framed one-line input dialog: a line edit above a centred OK / Cancel pair.
+class WIDGETDECK_EXPORT QStyleInputDialog : public QBaseDlg
+{
+    Q_OBJECT
+public:
+    /// Builds the dialog without a caption; OK accepts, Cancel rejects.
+    explicit QStyleInputDialog(QWidget *parent = nullptr);
+    ~QStyleInputDialog() override;
+
+    /// The entered text; still readable after the dialog closed.
+    QString text() const;
+    /// Sets the tool tip of the input field only.
+    void setTooltip(const QString &tip);
+
+protected:
+    /// Focuses the field and selects its whole text on every show.
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Ui::QStyleInputDialog *ui;
+};
+
+#endif // QSTYLEINPUTDIALOG_H
