@@ -1,5 +1,6 @@
 #include "qmymessagebox.h"
 #include "ui_qmymessagebox.h"
+#include "widgetdeckpixmap_p.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -153,7 +154,7 @@ void QMyMessageBox::setContent(const QString &text)
 
 void QMyMessageBox::setImg(const QString &path)
 {
-    ui->labelImg->setPixmap(QPixmap(path));
+    ui->labelImg->setPixmap(WidgetDeckPrivate::loadPixmap(path, devicePixelRatioF()));
 }
 
 void QMyMessageBox::setFilePath(const QString &path)

@@ -14,9 +14,13 @@ foreach(_lang en zh_CN)
     string(APPEND _wd_qrc_body
         "    <file alias=\"qm/tr_libwidgetdeck_${_lang}\">${CMAKE_CURRENT_BINARY_DIR}/qm/tr_libwidgetdeck_${_lang}.qm</file>\n")
 endforeach()
+set(_wd_images)
 foreach(_img information critical warning question success failure)
-    string(APPEND _wd_qrc_body
-        "    <file alias=\"img/commonImge/${_img}\">${_wd_res}/img/commonImge/${_img}</file>\n")
+    foreach(_variant ${_img} ${_img}@2x)
+        string(APPEND _wd_qrc_body
+            "    <file alias=\"img/commonImge/${_variant}\">${_wd_res}/img/commonImge/${_variant}</file>\n")
+        list(APPEND _wd_images ${_wd_res}/img/commonImge/${_variant})
+    endforeach()
 endforeach()
 string(APPEND _wd_qrc_body "  </qresource>\n</RCC>\n")
 file(GENERATE OUTPUT ${_wd_qrc} CONTENT "${_wd_qrc_body}")
@@ -26,10 +30,7 @@ file(GENERATE OUTPUT ${_wd_qrc} CONTENT "${_wd_qrc_body}")
 add_custom_command(
     OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp
     COMMAND Qt5::rcc --no-compress --name libwidgetdeck --output ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp ${_wd_qrc}
-    DEPENDS ${_wd_qm} ${_wd_qrc}
-        ${_wd_res}/img/commonImge/information ${_wd_res}/img/commonImge/critical
-        ${_wd_res}/img/commonImge/warning ${_wd_res}/img/commonImge/question
-        ${_wd_res}/img/commonImge/success ${_wd_res}/img/commonImge/failure
+    DEPENDS ${_wd_qm} ${_wd_qrc} ${_wd_images}
     COMMENT "Compiling the WidgetDeck resource tree"
     VERBATIM)
 target_sources(WidgetDeck PRIVATE

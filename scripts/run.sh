@@ -75,7 +75,7 @@ bench)
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/benchmarks/widgetdeck-bench" "${@:2}"
     ;;
 *)
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -6,7 +6,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include "widgetdeck.h"
+#include "qokcancel.h"
 
 class tst_Resources : public QObject
 {

@@ -1,0 +1,29 @@
+#include <QLabel>
+#include <QtTest>
+
+#include "qmymessagebox.h"
+
+// Runs with QT_SCALE_FACTOR=2: the message images must come from their "@2x" variants.
+class tst_HighDpi : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void messageBoxUsesDoubleSizeIcons();
+};
+
+void tst_HighDpi::messageBoxUsesDoubleSizeIcons()
+{
+    QMyMessageBox box;
+    QCOMPARE(box.devicePixelRatioF(), 2.0);
+    box.setImg(QStringLiteral(":/img/commonImge/warning"));
+    const QPixmap shown = box.findChild<QLabel *>(QStringLiteral("labelImg"))->pixmap(Qt::ReturnByValue);
+    QCOMPARE(shown.size(), QSize(64, 64));
+    QCOMPARE(shown.devicePixelRatio(), 2.0);
+
+    // A path without a 2x variant still loads at its own size.
+    box.setImg(QStringLiteral(":/qm/../img/commonImge/does-not-exist"));
+    QVERIFY(box.findChild<QLabel *>(QStringLiteral("labelImg"))->pixmap(Qt::ReturnByValue).isNull());
+}
+
+QTEST_MAIN(tst_HighDpi)
+#include "tst_highdpi.moc"
