@@ -32,7 +32,33 @@
 #include "qpathlineedit.h"
 
 // Selection, navigation and decorated buttons
+#include "qclickimglabel.h"
+#include "qclickradiobutton.h"
+#include "qimgradiobutton.h"
+#include "qchoosewidget.h"
+#include "qtopwizard.h"
+#include "qtopsidewidget.h"
+#include "qedgewidget.h"
+#include "qrotatepushbutton.h"
+#include "qmenubutton.h"
+#include "qcustompushbutton.h"
+#include "qcustombutton.h"
+#include "qindustryitem.h"
 
 // Input wrappers
+#include "qextendcombobox.h"
+#include "qextenddoublespinbox.h"
+#include "qnowheelcombobox.h"
+#include "qnowheeldatetimeedit.h"
+#include "qnowheeldouspinbox.h"
+#include "qmycombobox.h"
+#include "qitemcombobox.h"
+#include "qaxiscomboxwidget.h"
+#include "qcustomlineedit.h"
+#include "qcustomdatetimeedit.h"
+#include "qpswedit.h"
+#include "qtranslatedtextedit.h"
+#include "qhideableheaderview.h"
+#include "qpresslabel.h"
 
 #endif // WIDGETDECK_H

@@ -1,0 +1,31 @@
+#ifndef QCLICKRADIOBUTTON_H
+#define QCLICKRADIOBUTTON_H
+
+#include "widgetdeck_export.h"
+
+#include <QRadioButton>
+
+/// Radio button that reports a left press and a double click but is never toggled by the
+/// mouse: its checked state changes only through setChecked().
+class WIDGETDECK_EXPORT QClickRadioButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    /// Creates the radio button owned by @p parent.
+    explicit QClickRadioButton(QWidget *parent);
+    ~QClickRadioButton() override;
+
+Q_SIGNALS:
+    /// The left mouse button was pressed on the radio button.
+    void SigClicked();
+    /// The radio button was double-clicked with any button.
+    void SigOk();
+
+protected:
+    /// Emits SigClicked() for a left press; the press never reaches the button itself.
+    void mousePressEvent(QMouseEvent *e) override;
+    /// Emits SigOk(); the button's own handling is skipped.
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+};
+
+#endif // QCLICKRADIOBUTTON_H

@@ -1,0 +1,21 @@
+#ifndef QCUSTOMBUTTON_H
+#define QCUSTOMBUTTON_H
+
+#include "widgetdeck_export.h"
+
+#include <QPushButton>
+
+/// Push button whose caption doubles as its tool tip, so clipped captions stay readable.
+class WIDGETDECK_EXPORT QCustomButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    /// Creates the button (at least 95 x 35) with @p text as caption and tool tip.
+    explicit QCustomButton(QWidget *parent = nullptr, const QString &text = QString());
+    ~QCustomButton() override;
+
+    /// Copies the current caption into the tool tip.
+    void setButtonToolTipBtnText();
+};
+
+#endif // QCUSTOMBUTTON_H

@@ -1,0 +1,47 @@
+#ifndef QIMGRADIOBUTTON_H
+#define QIMGRADIOBUTTON_H
+
+#include "widgetdeck_export.h"
+
+#include <qbasestylewidget.h>
+
+namespace Ui {
+class ImgRadioButton;
+}
+
+/// One choice tile: an image above a radio button caption. Idle tiles show a thin frame,
+/// the selected tile a light cyan fill and a tile under the mouse a light blue fill.
+class WIDGETDECK_EXPORT QImgRadioButton : public QBaseStyleWidget
+{
+    Q_OBJECT
+public:
+    /// Builds the tile with caption @p text and the image loaded from @p imgPath
+    /// (a missing image leaves the image area empty).
+    explicit QImgRadioButton(QWidget *parent = nullptr, QString text = QString(), QString imgPath = QString());
+    ~QImgRadioButton() override;
+
+    /// Checks or unchecks the tile's radio button.
+    void setChecked(bool checked);
+
+Q_SIGNALS:
+    /// The image or the radio button got a left press.
+    void SigImgClicked();
+    /// The image or the radio button was double-clicked.
+    void SigOk();
+
+protected:
+    /// Marks the tile as hovered and repaints it.
+    void enterEvent(QEvent *event) override;
+    /// Clears the hover mark and repaints the tile.
+    void leaveEvent(QEvent *event) override;
+    /// Paints the frame or the fill of the current state.
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void updateLook();
+
+    Ui::ImgRadioButton *ui;
+    bool m_hover = false;
+};
+
+#endif // QIMGRADIOBUTTON_H

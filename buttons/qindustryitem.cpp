@@ -1,0 +1,60 @@
+#include "qindustryitem.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+QIndustryItem::QIndustryItem(QWidget *parent)
+    : QWidget(parent)
+    , m_label(new QLabel(this))
+    , m_closeButton(new QPushButton(this))
+{
+    m_closeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/img/toolWidget/close"))));
+    m_closeButton->setStyleSheet(QStringLiteral("background:transparent;border-width:0;border-style:outset"));
+    connect(m_closeButton, &QPushButton::clicked, this, qOverload<>(&QIndustryItem::removeIndustry));
+
+    auto *layout = new QHBoxLayout;
+    layout->addWidget(m_label);
+    layout->addStretch(0);
+    layout->addWidget(m_closeButton);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->setSpacing(5);
+    setLayout(layout);
+}
+
+QIndustryItem::~QIndustryItem() = default;
+
+void QIndustryItem::setIndustry(QString industry)
+{
+    m_label->setText(industry);
+}
+
+void QIndustryItem::setNormalIndustry(QString industry)
+{
+    m_label->setText(industry);
+    m_closeButton->hide();
+}
+
+QString QIndustryItem::getIndustry()
+{
+    return m_label->text();
+}
+
+void QIndustryItem::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_pressed = true;
+}
+
+void QIndustryItem::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (m_pressed && rect().contains(e->pos()))
+        Q_EMIT showIndustry(m_label->text());
+    m_pressed = false;
+}
+
+void QIndustryItem::removeIndustry()
+{
+    Q_EMIT removeIndustry(m_label->text());
+}

@@ -1,0 +1,22 @@
+#ifndef QROTATEPUSHBUTTON_H
+#define QROTATEPUSHBUTTON_H
+
+#include "widgetdeck_export.h"
+
+#include <QPushButton>
+
+/// Tall, narrow push button (30 x 150) whose caption runs top to bottom.
+class WIDGETDECK_EXPORT QRotatePushButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    /// Creates the button with caption @p text and its fixed size.
+    explicit QRotatePushButton(QWidget *parent = nullptr, QString text = QString());
+    ~QRotatePushButton() override;
+
+protected:
+    /// Paints the bevel of a captionless button, then the caption turned by 90 degrees.
+    void paintEvent(QPaintEvent *event) override;
+};
+
+#endif // QROTATEPUSHBUTTON_H

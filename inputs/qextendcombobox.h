@@ -1,0 +1,52 @@
+#ifndef QEXTENDCOMBOBOX_H
+#define QEXTENDCOMBOBOX_H
+
+#include "widgetdeck_export.h"
+
+#include <QComboBox>
+#include <QVariant>
+
+/// Combo box carrying one piece of host data; its change signals are repeated with the
+/// data attached, so that one slot can serve many boxes.
+class WIDGETDECK_EXPORT QExtendComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    /// Creates the box owned by @p parent, without host data.
+    explicit QExtendComboBox(QWidget *parent);
+    ~QExtendComboBox() override;
+
+    /// Stores a copy of @p data as the host data.
+    void bindUserData(const QVariant &data);
+    /// A copy of the host data (invalid until bound).
+    QVariant getUserData();
+    /// Stores the host's updated mark.
+    void setUpdated(bool updated);
+    /// The host's updated mark (false until set).
+    bool isUpdated();
+
+Q_SIGNALS:
+    /// The current index changed; carries the new index and the host data.
+    void currentIndexChangedExtend(int index, const QVariant &data);
+    /// The current index changed; carries the new current text and the host data.
+    void currentIndexChangedExtend(const QString &text, const QVariant &data);
+    /// The current text changed; carries it and the host data.
+    void currentTextChangedExtend(const QString &text, const QVariant &data);
+    /// A mouse button was pressed on the box (before any popup opens).
+    void clicked();
+
+protected:
+    /// Emits clicked(), then hands the press to QComboBox.
+    void mousePressEvent(QMouseEvent *e) override;
+
+private Q_SLOTS:
+    void OnCurrentIndexChanged();
+    void OnCurrentIndexTextChanged();
+    void OnCurrentTextChanged();
+
+private:
+    QVariant m_userData;
+    bool m_updated = false;
+};
+
+#endif // QEXTENDCOMBOBOX_H

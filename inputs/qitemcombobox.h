@@ -1,0 +1,33 @@
+#ifndef QITEMCOMBOBOX_H
+#define QITEMCOMBOBOX_H
+
+#include "widgetdeck_export.h"
+#include "qnowheelcombobox.h"
+
+#include <QStringList>
+
+class QStandardItemModel;
+
+/// Wheel-less combo box on its own item model: every entry shows its text as tool tip,
+/// and the drop-down list can be widened to fit the longest entry.
+class WIDGETDECK_EXPORT QItemComboBox : public QNoWheelComboBox
+{
+    Q_OBJECT
+public:
+    /// Creates the box owned by @p parent with an empty model of its own.
+    explicit QItemComboBox(QWidget *parent);
+    ~QItemComboBox() override;
+
+    /// Appends one entry whose text and tool tip are @p text.
+    void addOneItem(QString text);
+    /// Appends every string of @p list; if @p extraWidth > 0, the drop-down list gets a
+    /// minimum width of the widest of these strings plus @p extraWidth pixels.
+    void addMultiItem(QStringList list, int extraWidth);
+    /// The texts of all entries, in order.
+    QStringList itemTextList() const;
+
+private:
+    QStandardItemModel *m_model;
+};
+
+#endif // QITEMCOMBOBOX_H

@@ -1,0 +1,25 @@
+#ifndef QMYCOMBOBOX_H
+#define QMYCOMBOBOX_H
+
+#include "widgetdeck_export.h"
+
+#include <QComboBox>
+
+/// Combo box that announces every hiding of its popup.
+class WIDGETDECK_EXPORT QMyCombobox : public QComboBox
+{
+    Q_OBJECT
+public:
+    /// Creates the box owned by @p parent.
+    explicit QMyCombobox(QWidget *parent);
+    ~QMyCombobox() override;
+
+    /// Emits sigHidePopup(), then hides the popup.
+    void hidePopup() override;
+
+Q_SIGNALS:
+    /// The popup is about to be hidden.
+    void sigHidePopup();
+};
+
+#endif // QMYCOMBOBOX_H

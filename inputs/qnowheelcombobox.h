@@ -1,0 +1,22 @@
+#ifndef QNOWHEELCOMBOBOX_H
+#define QNOWHEELCOMBOBOX_H
+
+#include "widgetdeck_export.h"
+
+#include <QComboBox>
+
+/// Combo box that ignores the mouse wheel, so scrolling a form never changes its choice.
+class WIDGETDECK_EXPORT QNoWheelComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    /// Creates the box owned by @p parent.
+    explicit QNoWheelComboBox(QWidget *parent);
+    ~QNoWheelComboBox() override;
+
+protected:
+    /// Does nothing.
+    void wheelEvent(QWheelEvent *e) override;
+};
+
+#endif // QNOWHEELCOMBOBOX_H

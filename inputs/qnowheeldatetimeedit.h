@@ -1,0 +1,22 @@
+#ifndef QNOWHEELDATETIMEEDIT_H
+#define QNOWHEELDATETIMEEDIT_H
+
+#include "widgetdeck_export.h"
+
+#include <QDateTimeEdit>
+
+/// Date-time editor that ignores the mouse wheel.
+class WIDGETDECK_EXPORT QNoWheelDateTimeEdit : public QDateTimeEdit
+{
+    Q_OBJECT
+public:
+    /// Creates the editor owned by @p parent, showing @p dateTime.
+    QNoWheelDateTimeEdit(QWidget *parent, QDateTime dateTime);
+    ~QNoWheelDateTimeEdit() override;
+
+protected:
+    /// Does nothing.
+    void wheelEvent(QWheelEvent *e) override;
+};
+
+#endif // QNOWHEELDATETIMEEDIT_H

@@ -1,0 +1,26 @@
+#ifndef QPRESSLABEL_H
+#define QPRESSLABEL_H
+
+#include "widgetdeck_export.h"
+
+#include <QLabel>
+
+/// Label that reports a left mouse press; shows the pointing-hand cursor.
+class WIDGETDECK_EXPORT QPressLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    /// Creates the label owned by @p parent.
+    explicit QPressLabel(QWidget *parent);
+    ~QPressLabel() override;
+
+Q_SIGNALS:
+    /// The left mouse button was pressed on the label.
+    void SigMousePress();
+
+protected:
+    /// Emits SigMousePress() for a left press; the label's own handling is skipped.
+    void mousePressEvent(QMouseEvent *e) override;
+};
+
+#endif // QPRESSLABEL_H
