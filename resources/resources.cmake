@@ -42,3 +42,15 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp PR
 if(WIDGETDECK_TOP_LEVEL)
     add_subdirectory(resources/tools)
 endif()
+
+# Refreshes the .ts sources from the code and forms. lupdate keeps every existing
+# translation; keys it no longer finds are kept and marked, never dropped.
+set(_wd_scan_dirs)
+foreach(family IN LISTS WIDGETDECK_FAMILIES)
+    list(APPEND _wd_scan_dirs ${PROJECT_SOURCE_DIR}/${family})
+endforeach()
+add_custom_target(widgetdeck_lupdate
+    COMMAND Qt5::lupdate -silent -locations none -extensions cpp,h,ui ${_wd_scan_dirs} -ts ${_wd_ts}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    COMMENT "Refreshing the translation sources from the code"
+    VERBATIM)
