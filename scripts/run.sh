@@ -5,6 +5,7 @@
 #   scripts/run.sh test      install what is missing, build, run the whole test suite
 #   scripts/run.sh bench     install what is missing, build, run the benchmark runner
 #   scripts/run.sh asan      the test suite built with AddressSanitizer, UBSan and LeakSanitizer
+#   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -69,13 +70,49 @@ asan)
     cd "$root/build-asan"
     ctest --output-on-failure -j "$jobs"
     ;;
+fuzz)
+    packages+=(clang libclang-rt-dev)
+    install_missing
+    flags="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+    CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+        -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" \
+        -DWIDGETDECK_BUILD_TESTS=OFF -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF \
+        -DWIDGETDECK_BUILD_FUZZERS=ON
+    cmake --build "$root/build-fuzz" -j "$jobs" --target widgetdeck-fuzzers
+    sanitizer_env
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    for fuzzer in "$root"/build-fuzz/fuzz/fuzz_*; do
+        [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
+        name=$(basename "$fuzzer")
+        seeds="$root/fuzz/corpus/$name"
+        mkdir -p "$work/$name"
+        echo "== $name: fuzzing for ${FUZZ_SECONDS:-20} s"
+        # New inputs go to the scratch corpus; the checked-in seeds are only read.
+        status=0
+        "$fuzzer" -max_total_time="${FUZZ_SECONDS:-20}" -timeout=10 -rss_limit_mb=4096 \
+            -print_final_stats=1 -artifact_prefix="$work/$name-" "$work/$name" "$seeds" \
+            >"$work/$name.log" 2>&1 || status=$?
+        grep -E '^(stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY|invariant failed)' "$work/$name.log" || true
+        if [ "$status" -ne 0 ]; then
+            tail -n 60 "$work/$name.log" >&2
+            echo "$name failed; reproducer and log in $work" >&2
+            trap - EXIT
+            exit 1
+        fi
+        echo "== $name: replaying the seeds"
+        "$fuzzer" "$seeds"/* >"$work/$name.replay.log" 2>&1 \
+            || { tail -n 60 "$work/$name.replay.log" >&2; echo "$name failed on a seed" >&2; exit 1; }
+    done
+    ;;
 bench)
     install_missing
     configure_and_build
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/benchmarks/widgetdeck-bench" "${@:2}"
     ;;
 *)
-    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -1,0 +1,35 @@
+// Folder names: the validator and the whole-text check of the path edit.
+#include "fuzzsupport.h"
+
+#include "qfoldervalidator.h"
+#include "qpathlineedit.h"
+
+namespace {
+bool hasForbidden(const QString &text)
+{
+    for (const QChar c : text)
+        if (QStringLiteral("\\/:*?\"<>|").contains(c))
+            return true;
+    return false;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzSupport::ensureApplication();
+    const QString input = FuzzSupport::text(data, size);
+
+    QFolderValidator validator;
+    QString text = input;
+    int pos = size > 0 ? data[0] % (input.size() + 1) : 0;
+    const int posBefore = pos;
+    const QValidator::State state = validator.validate(text, pos);
+    FUZZ_CHECK(text == input && pos == posBefore);
+    FUZZ_CHECK(!hasForbidden(input) || state == QValidator::Invalid);
+
+    static QPathLineEdit *edit = new QPathLineEdit;
+    edit->setText(input);
+    const bool valid = edit->isValid();
+    FUZZ_CHECK(!valid || (!hasForbidden(edit->text()) && !edit->text().trimmed().isEmpty()));
+    return 0;
+}
