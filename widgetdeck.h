@@ -16,6 +16,9 @@
 // Numeric and hexadecimal entry
 
 // Network address entry and adapter configuration
+#include "qiplineedit.h"
+#include "qeditip.h"
+#include "qwebsetclient.h"
 
 // Progress and value dialogs
 #include "qextendprogressdialog.h"

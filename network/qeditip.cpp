@@ -1,0 +1,175 @@
+#include "qeditip.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRegExp>
+#include <QRegExpValidator>
+
+#include <cmath>
+
+QEditIP::QEditIP(QWidget *parent)
+    : QWidget(parent)
+    // The range is not the validator's business: slotEditTextChanged clamps full segments.
+    , m_validator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9]{3}")), this))
+{
+    auto *layout = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("ipSegment%1").arg(i));
+        edit->setValidator(m_validator);
+        edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        edit->setFrame(false);
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textChanged, this, &QEditIP::slotEditTextChanged);
+        layout->addWidget(edit);
+        m_edits.append(edit);
+        edit->setStyleSheet(QStringLiteral("QLineEdit{border:0px groove gray}"));
+    }
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(5);
+    setLayout(layout);
+}
+
+QEditIP::~QEditIP() = default;
+
+bool QEditIP::setText(const QString &ip)
+{
+    return setIP(ip);
+}
+
+QString QEditIP::text()
+{
+    return getIP();
+}
+
+void QEditIP::clear()
+{
+    for (QLineEdit *edit : qAsConst(m_edits))
+        edit->clear();
+}
+
+void QEditIP::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    for (QLineEdit *edit : qAsConst(m_edits))
+        edit->setReadOnly(readOnly);
+    update();
+}
+
+QSize QEditIP::sizeHint() const
+{
+    return QSize(75, 24);
+}
+
+void QEditIP::slotEditTextChanged(QString str)
+{
+    if (str.size() != 3)
+        return;
+    auto *edit = qobject_cast<QLineEdit *>(sender());
+    const int index = m_edits.indexOf(edit);
+    QLineEdit *following = (index >= 0 && index < 3) ? m_edits.at(index + 1) : nullptr;
+    if (edit && str.toInt(nullptr, 10) > 255)
+        edit->setText(QStringLiteral("255"));
+    if (following) {
+        following->setFocus(Qt::OtherFocusReason);
+        following->selectAll();
+    }
+}
+
+bool QEditIP::setIP(QString ip)
+{
+    QRegExpValidator whole(QRegExp(QStringLiteral("[0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}")));
+    int position = 0;
+    if (whole.validate(ip, position) != QValidator::Acceptable)
+        return false;
+    const QStringList parts = ip.split(QLatin1Char('.'));
+    for (int k = 0; k < parts.size() && k < m_edits.size(); ++k)
+        m_edits.at(k)->setText(parts.at(k));
+    return true;
+}
+
+QString QEditIP::getIP()
+{
+    QStringList parts;
+    for (QLineEdit *edit : qAsConst(m_edits))
+        parts << edit->text();
+    return parts.join(QLatin1Char('.'));
+}
+
+QLineEdit *QEditIP::getAdjacentEdit(QLineEdit *edit, bool next)
+{
+    const int index = m_edits.indexOf(edit);
+    if (index < 0)
+        return nullptr;
+    const int adjacent = next ? index + 1 : index - 1;
+    return (adjacent >= 0 && adjacent < m_edits.size()) ? m_edits.at(adjacent) : nullptr;
+}
+
+bool QEditIP::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && m_edits.size() == 4 && watched == m_edits.at(3)) {
+        emit editingFinished();
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+
+    const int index = m_edits.indexOf(qobject_cast<QLineEdit *>(watched));
+    if (index < 0)
+        return false;
+    QLineEdit *edit = m_edits.at(index);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+
+    if ((key == Qt::Key_Left || key == Qt::Key_Backspace) && edit->cursorPosition() == 0) {
+        if (index > 0) {
+            QLineEdit *previous = m_edits.at(index - 1);
+            previous->setFocus(Qt::OtherFocusReason);
+            previous->setCursorPosition(previous->text().size());
+        }
+        return false;
+    }
+
+    const bool atEnd = key == Qt::Key_Right && edit->cursorPosition() == edit->text().size();
+    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
+    const bool full = edit->cursorPosition() == 3;
+
+    if ((atEnd || (digit && full)) && !edit->hasSelectedText()) {
+        if (index < 3) {
+            QLineEdit *following = m_edits.at(index + 1);
+            following->setFocus(Qt::OtherFocusReason);
+            if (atEnd) {
+                following->setCursorPosition(0);
+            } else {
+                following->setCursorPosition(following->text().size());
+                following->selectAll();
+            }
+        }
+        return false;
+    }
+    if (digit && edit->hasSelectedText()) {
+        // A digit typed over any selection replaces the whole segment.
+        edit->setText(QString());
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void QEditIP::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(QBrush(m_readOnly ? QColor(200, 200, 200, 255) : QColor(255, 255, 255, 255)));
+    painter.drawRoundedRect(rect(), 4.0, 4.0, Qt::AbsoluteSize);
+
+    const float quarterWidth = float(rect().width() / 4.0);
+    const float halfHeight = float(rect().height() / 2.0);
+    painter.setPen(QPen(QBrush(QColor(0, 0, 0, 255)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    const int y = int(halfHeight + 1.0);
+    for (int k = 1; k <= 3; ++k) {
+        const int x = int(std::round(k * quarterWidth + 1.0));
+        painter.drawPoint(x, y);
+    }
+}

@@ -1,0 +1,55 @@
+#ifndef QEDITIP_H
+#define QEDITIP_H
+
+#include "widgetdeck_export.h"
+
+#include <QVector>
+#include <QWidget>
+
+class QLineEdit;
+class QRegExpValidator;
+
+/// IPv4 entry as four segments of up to three digits inside a painted rounded frame.
+/// A full segment is clamped to 255 and hands the focus on; leaving the last one ends editing.
+class WIDGETDECK_EXPORT QEditIP : public QWidget
+{
+    Q_OBJECT
+public:
+    /// Builds an editor with four empty segments.
+    explicit QEditIP(QWidget *parent = nullptr);
+    ~QEditIP() override;
+
+    /// Shows @p ip when it is four dot-separated groups of one to three digits; false otherwise.
+    bool setText(const QString &ip);
+    /// The segment texts joined with dots, as they stand ("..." when empty).
+    QString text();
+    /// Empties all segments.
+    void clear();
+    /// Makes the segments read-only; the background turns grey.
+    void setReadOnly(bool readOnly);
+    /// Always 75 x 24.
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    /// The last segment lost the keyboard focus.
+    void editingFinished();
+
+private Q_SLOTS:
+    void slotEditTextChanged(QString str);
+
+protected:
+    /// The segment after (@p next) or before @p edit, or null; there is no wrap-around.
+    QLineEdit *getAdjacentEdit(QLineEdit *edit, bool next);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool setIP(QString ip);
+    QString getIP();
+
+    QVector<QLineEdit *> m_edits;
+    bool m_readOnly = false;
+    QRegExpValidator *m_validator;
+};
+
+#endif // QEDITIP_H

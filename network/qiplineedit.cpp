@@ -1,0 +1,179 @@
+#include "qiplineedit.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRegExp>
+#include <QRegExpValidator>
+
+namespace {
+const char OctetPattern[] = "(2[0-5]{2}|2[0-4][0-9]|1?[0-9]{1,2})";
+const char AddressPattern[] = "\\b(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}"
+                              "(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\b";
+} // namespace
+
+QIPLineEdit::QIPLineEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+    const QRegExp octet(QString::fromLatin1(OctetPattern));
+
+    auto *layout = new QHBoxLayout;
+    layout->setSpacing(4);
+    layout->setContentsMargins(4, 4, 2, 4);
+
+    for (int i = 0; i < 4; ++i) {
+        QLineEdit *edit = new QLineEdit(this);
+        m_octets[i] = edit;
+        edit->setObjectName(QStringLiteral("ipOctet%1").arg(i));
+        edit->setFrame(false);
+        edit->setMaxLength(3);
+        edit->setTextMargins(0, 0, 0, 0);
+        edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        edit->installEventFilter(this);
+        edit->setValidator(new QRegExpValidator(octet, this));
+        edit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        edit->setStyleSheet(QStringLiteral("border:none;}"));
+        edit->setAttribute(Qt::WA_MacShowFocusRect, false);
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
+        layout->addWidget(edit);
+    }
+
+    setFixedSize(150, 20);
+    setLayout(layout);
+    setReadOnly(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    installEventFilter(this);
+
+    // Queued, so the length check runs after the octet has taken the key.
+    qRegisterMetaType<QLineEdit *>("QLineEdit*");
+    connect(this, &QIPLineEdit::signalTextChanged, this, &QIPLineEdit::slotTextChanged, Qt::QueuedConnection);
+}
+
+QIPLineEdit::~QIPLineEdit() = default;
+
+QString QIPLineEdit::getIP() const
+{
+    QString octets[4];
+    for (int i = 0; i < 4; ++i) {
+        octets[i] = m_octets[i]->text();
+        if (octets[i].isEmpty())
+            octets[i] = QStringLiteral("0");
+    }
+    return QStringLiteral("%1.%2.%3.%4").arg(octets[0], octets[1], octets[2], octets[3]);
+}
+
+void QIPLineEdit::setIP(const QString &ip)
+{
+    if (!isValidIP(ip)) {
+        QMessageBox::warning(this, QStringLiteral("Attention"), QStringLiteral("Your IP Address is Invalid!"),
+                             QMessageBox::Ok, QMessageBox::NoButton);
+        return;
+    }
+    const QStringList parts = ip.split(QLatin1Char('.'));
+    for (int i = 0; i < 4 && i < parts.size(); ++i)
+        m_octets[i]->setText(parts.at(i));
+    m_octets[0]->selectAll();
+}
+
+void QIPLineEdit::setIP(const int &ip)
+{
+    Q_UNUSED(ip)
+}
+
+void QIPLineEdit::slotTextChanged(QLineEdit *pEdit)
+{
+    const int index = getIndex(pEdit);
+    if (index < 0 || index == 3 || pEdit->text().size() != 3)
+        return;
+    m_octets[index + 1]->setFocus(Qt::OtherFocusReason);
+    m_octets[index + 1]->selectAll();
+}
+
+bool QIPLineEdit::isValidIP(const QString &ip)
+{
+    QRegExp pattern(QString::fromLatin1(AddressPattern));
+    return pattern.exactMatch(ip);
+}
+
+int QIPLineEdit::getIndex(QLineEdit *edit)
+{
+    for (int i = 0; i < 4; ++i)
+        if (m_octets[i] == edit)
+            return i;
+    return -1;
+}
+
+void QIPLineEdit::focusOctet(int index, bool cursorAtEnd)
+{
+    QLineEdit *edit = m_octets[index];
+    edit->setFocus();
+    edit->setCursorPosition(cursorAtEnd ? edit->text().size() : 0);
+    edit->selectAll();
+}
+
+bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool answer = QLineEdit::eventFilter(watched, event);
+
+    if (event->type() == QEvent::Show && watched == this) {
+        m_octets[0]->setFocus(Qt::OtherFocusReason);
+        m_octets[0]->setCursorPosition(m_octets[0]->text().size());
+        m_octets[0]->selectAll();
+        return answer;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return answer;
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    const int index = getIndex(edit);
+    if (index < 0)
+        return answer;
+
+    const int next = (index + 1) % 4;
+    const int previous = (index + 3) % 4;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Return:
+        focusOctet(next, false);
+        return true;
+    case Qt::Key_Right:
+        if (edit->text().isEmpty() || edit->cursorPosition() == edit->text().size())
+            focusOctet(next, false);
+        return answer;
+    case Qt::Key_Left:
+        if (edit->cursorPosition() == 0)
+            focusOctet(previous, true);
+        return answer;
+    case Qt::Key_Backspace:
+        if (edit->text().isEmpty() || edit->cursorPosition() == 0) {
+            if (index > 0) {
+                m_octets[index - 1]->setFocus();
+                m_octets[index - 1]->setCursorPosition(m_octets[index - 1]->text().size());
+            }
+            return QLineEdit::eventFilter(watched, event);
+        }
+        return answer;
+    default:
+        emit signalTextChanged(edit);
+        return answer;
+    }
+}
+
+void QIPLineEdit::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+
+    QPainter painter(this);
+    painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
+    const int y = height() / 2 + 2;
+    int x = 0;
+    for (int i = 0; i < 3; ++i) {
+        x += m_octets[i]->width() + (i == 0 ? 4 : 5);
+        painter.drawEllipse(x, y, 1, 1);
+    }
+}
+
+QString QIPLineEdit::getIPItemStr(unsigned char value)
+{
+    return QStringLiteral("%1\n").arg(value, 0, 10, QLatin1Char(' '));
+}

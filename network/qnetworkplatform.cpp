@@ -1,0 +1,366 @@
+#include "qnetworkplatform_p.h"
+
+#include <QDeadlineTimer>
+#include <QDebug>
+#include <QNetworkInterface>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QtEndian>
+
+namespace WidgetDeckNet {
+
+namespace {
+
+constexpr uint RouteGatewayFlag = 0x0002; // RTF_GATEWAY
+
+// A control character (line breaks included) or a double quote would let a value escape its
+// quotes on the netsh command line, so none may reach any command.
+QString unsafeTextCause(const QString &what, const QString &value)
+{
+    for (const QChar c : value) {
+        if (c == QLatin1Char('"'))
+            return QStringLiteral("the %1 contains a double quote").arg(what);
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph || category == QChar::Other_Format)
+            return QStringLiteral("the %1 contains a control character (U+%2)")
+                .arg(what)
+                .arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return QString();
+}
+
+ConfigOutcome failure(const QString &cause)
+{
+    return {false, cause};
+}
+
+QString nmcliFailure(const CommandResult &result)
+{
+    if (!result.started)
+        return QStringLiteral("nmcli could not be started; is NetworkManager's command-line tool installed? (%1)")
+            .arg(result.errorString);
+    if (!result.finished)
+        return QStringLiteral("nmcli did not finish in time");
+    if (result.exitCode == 0)
+        return QString();
+    QString text = QString::fromLocal8Bit(result.standardError).trimmed();
+    if (text.isEmpty())
+        text = QString::fromLocal8Bit(result.standardOutput).trimmed();
+    if (!text.isEmpty())
+        return text;
+    switch (result.exitCode) {
+    case 8:
+        return QStringLiteral("NetworkManager is not running");
+    case 3:
+        return QStringLiteral("nmcli timed out");
+    default:
+        return QStringLiteral("nmcli failed with exit code %1").arg(result.exitCode);
+    }
+}
+
+// Splits one line of nmcli's terse output at unescaped colons, removing the escapes.
+QStringList splitTerseLine(const QString &line)
+{
+    QStringList fields;
+    QString field;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < line.size()) {
+            field += line.at(++i);
+        } else if (c == QLatin1Char(':')) {
+            fields << field;
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields << field;
+    return fields;
+}
+
+} // namespace
+
+NetworkBackend systemBackend()
+{
+    return {systemAdapters, platformGatewayFor, runProcess, platformApply};
+}
+
+CommandResult runProcess(const CommandSpec &spec)
+{
+    if (qEnvironmentVariableIsSet("WIDGETDECK_FORBID_COMMANDS"))
+        qFatal("WidgetDeck: refusing to start \"%s\": commands are forbidden in this process",
+               qPrintable(spec.program));
+
+    CommandResult result;
+    QProcess process;
+    process.setProgram(spec.program);
+    process.setArguments(spec.arguments);
+    if (!spec.nativeArguments.isEmpty()) {
+#ifdef Q_OS_WIN
+        process.setNativeArguments(spec.nativeArguments);
+#else
+        result.errorString = QStringLiteral("verbatim command lines are only supported on Windows");
+        return result;
+#endif
+    }
+    if (!spec.environment.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const auto &variable : spec.environment)
+            environment.insert(variable.first, variable.second);
+        process.setProcessEnvironment(environment);
+    }
+
+    QDeadlineTimer deadline(spec.timeoutMs);
+    process.start(QIODevice::ReadWrite);
+    if (!process.waitForStarted(int(qMax<qint64>(deadline.remainingTime(), 1)))) {
+        result.errorString = process.errorString();
+        return result;
+    }
+    result.started = true;
+    process.closeWriteChannel();
+    result.finished = process.waitForFinished(int(qMax<qint64>(deadline.remainingTime(), 1)));
+    if (!result.finished) {
+        process.kill();
+        process.waitForFinished(1000);
+    } else if (process.exitStatus() == QProcess::NormalExit) {
+        result.exitCode = process.exitCode();
+    } else {
+        result.errorString = process.errorString();
+    }
+    result.standardOutput = process.readAllStandardOutput();
+    result.standardError = process.readAllStandardError();
+    return result;
+}
+
+QList<Adapter> systemAdapters()
+{
+    QList<Adapter> adapters;
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &netInterface : interfaces) {
+        const QNetworkInterface::InterfaceFlags flags = netInterface.flags();
+        if (!netInterface.isValid() || flags.testFlag(QNetworkInterface::IsLoopBack)
+            || !flags.testFlag(QNetworkInterface::IsRunning))
+            continue;
+        adapters.append({netInterface.humanReadableName(), netInterface.addressEntries()});
+    }
+    return adapters;
+}
+
+QString unsafeFieldCause(const AdapterConfig &config)
+{
+    if (config.adapter.isEmpty())
+        return QStringLiteral("no network adapter is selected");
+    QString cause = unsafeTextCause(QStringLiteral("adapter name"), config.adapter);
+    if (!cause.isEmpty() || config.dhcp)
+        return cause;
+    const QList<QPair<QString, QString>> fields = {
+        {QStringLiteral("IP address"), config.address},
+        {QStringLiteral("subnet mask"), config.mask},
+        {QStringLiteral("default gateway"), config.gateway},
+    };
+    for (const auto &field : fields) {
+        cause = unsafeTextCause(field.first, field.second);
+        if (!cause.isEmpty())
+            return cause;
+    }
+    return QString();
+}
+
+QString netshDhcpCommandLine(const QString &adapter)
+{
+    return QStringLiteral("netsh interface ip set address name=\"%1\" source=dhcp").arg(adapter);
+}
+
+QString netshStaticCommandLine(const QString &adapter, const QString &address, const QString &mask,
+                               const QString &gateway)
+{
+    // The multi-argument arg() substitutes in one pass, so a "%2" inside a value stays as it is.
+    return QStringLiteral("netsh interface ipv4 set address name = \"%1\" source = static "
+                          "address = \"%2\" mask = \"%3\" gateway = \"%4\"")
+        .arg(adapter, address, mask, gateway);
+}
+
+CommandSpec netshSpec(const QString &commandLine)
+{
+    // netsh parses its own command line, so the rest must reach it verbatim, not re-quoted.
+    CommandSpec spec;
+    const int space = commandLine.indexOf(QLatin1Char(' '));
+    spec.program = commandLine.left(space);
+    spec.nativeArguments = commandLine.mid(space + 1);
+    return spec;
+}
+
+ConfigOutcome applyWithNetsh(const AdapterConfig &config, const CommandRunner &run)
+{
+    const QString unsafe = unsafeFieldCause(config);
+    if (!unsafe.isEmpty())
+        return failure(unsafe);
+
+    const QString commandLine = config.dhcp
+        ? netshDhcpCommandLine(config.adapter)
+        : netshStaticCommandLine(config.adapter, config.address, config.mask, config.gateway);
+    qDebug() << commandLine;
+    const CommandResult result = run(netshSpec(commandLine));
+    const QString output = QString::fromLocal8Bit(result.standardOutput);
+    qDebug() << output;
+    if (!result.started)
+        return failure(QStringLiteral("netsh could not be started (%1)").arg(result.errorString));
+    if (config.dhcp)
+        return {true, QString()};
+    // netsh answers a successful change with an empty line and nothing else.
+    if (output == QLatin1String("\r\n"))
+        return {true, QString()};
+    return failure(output);
+}
+
+QStringList nmcliActiveConnectionsArguments()
+{
+    return {QStringLiteral("-g"), QStringLiteral("UUID,DEVICE"), QStringLiteral("connection"),
+            QStringLiteral("show"), QStringLiteral("--active")};
+}
+
+QString activeConnectionUuid(const QByteArray &terseOutput, const QString &device)
+{
+    const QStringList lines = QString::fromLocal8Bit(terseOutput).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QStringList fields = splitTerseLine(line.trimmed());
+        if (fields.size() == 2 && fields.at(1) == device && !fields.at(0).isEmpty())
+            return fields.at(0);
+    }
+    return QString();
+}
+
+QStringList nmcliModifyArguments(const QString &uuid, const AdapterConfig &config, int prefixLength)
+{
+    QStringList arguments = {QStringLiteral("connection"), QStringLiteral("modify"), uuid};
+    if (config.dhcp) {
+        arguments << QStringLiteral("ipv4.method") << QStringLiteral("auto")
+                  << QStringLiteral("ipv4.addresses") << QString()
+                  << QStringLiteral("ipv4.gateway") << QString();
+    } else {
+        arguments << QStringLiteral("ipv4.method") << QStringLiteral("manual")
+                  << QStringLiteral("ipv4.addresses")
+                  << QStringLiteral("%1/%2").arg(config.address).arg(prefixLength)
+                  << QStringLiteral("ipv4.gateway") << config.gateway;
+    }
+    return arguments;
+}
+
+QStringList nmcliUpArguments(const QString &uuid)
+{
+    return {QStringLiteral("connection"), QStringLiteral("up"), uuid};
+}
+
+int prefixLengthOfMask(const QString &mask)
+{
+    const QStringList parts = mask.split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return -1;
+    quint32 bits = 0;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const uint value = part.toUInt(&ok, 10);
+        if (!ok || part.isEmpty() || value > 255)
+            return -1;
+        bits = (bits << 8) | value;
+    }
+    int length = 0;
+    while (length < 32 && (bits & (0x80000000u >> length)))
+        ++length;
+    // The ones must be contiguous from the left.
+    if (length < 32 && (bits << length) != 0)
+        return -1;
+    return length;
+}
+
+ConfigOutcome applyWithNmcli(const AdapterConfig &config, const CommandRunner &run)
+{
+    const QString unsafe = unsafeFieldCause(config);
+    if (!unsafe.isEmpty())
+        return failure(unsafe);
+    int prefixLength = 0;
+    if (!config.dhcp) {
+        prefixLength = prefixLengthOfMask(config.mask);
+        if (prefixLength < 0)
+            return failure(QStringLiteral("the subnet mask %1 is not valid").arg(config.mask));
+    }
+
+    // All steps share one time budget, so the caller never waits much longer than 3 s.
+    const QDeadlineTimer deadline(3000);
+    const auto nmcli = [&run, &deadline](const QStringList &arguments) {
+        CommandSpec spec;
+        spec.program = QStringLiteral("nmcli");
+        spec.arguments = arguments;
+        spec.environment = {{QStringLiteral("LC_ALL"), QStringLiteral("C")}};
+        spec.timeoutMs = int(qMax<qint64>(deadline.remainingTime(), 1));
+        qDebug() << spec.program << spec.arguments;
+        const CommandResult result = run(spec);
+        qDebug() << QString::fromLocal8Bit(result.standardOutput)
+                 << QString::fromLocal8Bit(result.standardError);
+        return result;
+    };
+
+    CommandResult result = nmcli(nmcliActiveConnectionsArguments());
+    QString cause = nmcliFailure(result);
+    if (!cause.isEmpty())
+        return failure(cause);
+    const QString uuid = activeConnectionUuid(result.standardOutput, config.adapter);
+    if (uuid.isEmpty())
+        return failure(QStringLiteral("no NetworkManager connection is active on %1").arg(config.adapter));
+
+    result = nmcli(nmcliModifyArguments(uuid, config, prefixLength));
+    cause = nmcliFailure(result);
+    if (!cause.isEmpty())
+        return failure(cause);
+
+    result = nmcli(nmcliUpArguments(uuid));
+    cause = nmcliFailure(result);
+    if (!cause.isEmpty())
+        return failure(cause);
+    return {true, QString()};
+}
+
+QList<RouteEntry> parseRouteTable(const QByteArray &text)
+{
+    QList<RouteEntry> routes;
+    const QList<QByteArray> lines = text.split('\n');
+    for (const QByteArray &line : lines) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 8)
+            continue;
+        bool okDestination = false, okGateway = false, okFlags = false, okMetric = false, okMask = false;
+        // The addresses are printed as the raw 32-bit words, so they are in network byte order.
+        const quint32 destination = fields.at(1).toUInt(&okDestination, 16);
+        const quint32 gateway = fields.at(2).toUInt(&okGateway, 16);
+        const uint flags = fields.at(3).toUInt(&okFlags, 16);
+        const int metric = fields.at(6).toInt(&okMetric, 10);
+        const quint32 mask = fields.at(7).toUInt(&okMask, 16);
+        if (!(okDestination && okGateway && okFlags && okMetric && okMask))
+            continue; // the header line, or garbage
+        RouteEntry route;
+        route.interfaceName = QString::fromLocal8Bit(fields.at(0));
+        route.destination = QHostAddress(qFromBigEndian(destination));
+        route.gateway = QHostAddress(qFromBigEndian(gateway));
+        route.mask = QHostAddress(qFromBigEndian(mask));
+        route.flags = flags;
+        route.metric = metric;
+        routes.append(route);
+    }
+    return routes;
+}
+
+QString defaultGatewayOf(const QList<RouteEntry> &routes, const QString &interfaceName)
+{
+    const RouteEntry *best = nullptr;
+    for (const RouteEntry &route : routes) {
+        if (route.interfaceName != interfaceName || !(route.flags & RouteGatewayFlag)
+            || route.destination.toIPv4Address() != 0 || route.mask.toIPv4Address() != 0)
+            continue;
+        if (!best || route.metric < best->metric)
+            best = &route;
+    }
+    return best ? best->gateway.toString() : QString();
+}
+
+} // namespace WidgetDeckNet

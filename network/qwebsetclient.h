@@ -1,0 +1,63 @@
+#ifndef QWEBSETCLIENT_H
+#define QWEBSETCLIENT_H
+
+#include "widgetdeck_export.h"
+
+#include <qbasestylewidget.h>
+
+#include <QList>
+#include <QMap>
+#include <QNetworkAddressEntry>
+
+class QWebSetThread;
+
+namespace Ui {
+class QWebSetClient;
+}
+
+/// Panel that lists the running network adapters and switches the chosen one to DHCP or to
+/// a designated IPv4 address, mask and gateway. The change runs on a worker thread; the
+/// outcome shows in the status line and in an information box.
+class WIDGETDECK_EXPORT QWebSetClient : public QBaseStyleWidget
+{
+    Q_OBJECT
+public:
+    /// Builds the panel in designated mode and lists the adapters.
+    explicit QWebSetClient(QWidget *parent = nullptr);
+    /// Waits for a running configuration to end first.
+    ~QWebSetClient() override;
+
+    /// Applies the settings shown (or, on the worker, those shown when OK was pressed);
+    /// blocks the calling thread while the system command runs.
+    void setWeb();
+
+Q_SIGNALS:
+    /// Emitted once at the end of every setWeb() with the status text.
+    void SigConfigOver(QString text);
+
+private Q_SLOTS:
+    void onNetCardChanged(QString name);
+    void onAutoIPButtonclicked();
+    void onSpIpButtonclicked();
+    void onApplyButtonclicked();
+    void onIpEditFinished();
+    void onConfigOver(QString text);
+    QString getDefaultGateway();
+    void on_pushButtonRefresh_clicked();
+
+private:
+    friend class QWebSetThread;
+
+    void init();
+    void connectSignals();
+    void showNetCard();
+    void updateNetWork(QString name);
+    void showStatus(const QString &text);
+
+    Ui::QWebSetClient *ui;
+    QWebSetThread *m_worker;
+    // Address entries of the accepted adapters, keyed by human-readable name.
+    QMap<QString, QList<QNetworkAddressEntry>> m_netCards;
+};
+
+#endif // QWEBSETCLIENT_H

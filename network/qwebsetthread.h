@@ -1,0 +1,42 @@
+#ifndef QWEBSETTHREAD_H
+#define QWEBSETTHREAD_H
+
+// Internal worker of QWebSetClient; not exported.
+
+#include "qnetworkplatform_p.h"
+
+#include <QThread>
+
+class QWebSetClient;
+
+/// Runs the panel's apply step away from the GUI thread. It owns the panel's view of the
+/// machine (adapter list, gateway lookup, command runner), which tests replace.
+class QWebSetThread : public QThread
+{
+public:
+    /// An idle worker with the real backend of this platform and no panel.
+    QWebSetThread();
+    ~QWebSetThread() override;
+
+    /// The panel whose setWeb() run() calls; nothing runs while it is null.
+    void setClient(QWebSetClient *client);
+    /// The values the next run applies; set on the GUI thread before start().
+    void setRequest(const WidgetDeckNet::AdapterConfig &config);
+    /// The values of the current run.
+    WidgetDeckNet::AdapterConfig request() const;
+    /// How the panel reaches the machine.
+    WidgetDeckNet::NetworkBackend &backend();
+
+    /// The worker of @p client.
+    static QWebSetThread *of(QWebSetClient *client);
+
+protected:
+    void run() override;
+
+private:
+    QWebSetClient *m_client = nullptr;
+    WidgetDeckNet::AdapterConfig m_request;
+    WidgetDeckNet::NetworkBackend m_backend;
+};
+
+#endif // QWEBSETTHREAD_H

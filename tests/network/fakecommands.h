@@ -1,0 +1,85 @@
+#ifndef FAKECOMMANDS_H
+#define FAKECOMMANDS_H
+
+// Shared by the internal network tests: a recording command runner, and a main() that forbids
+// real commands for the whole process before anything can start one.
+
+#include "qnetworkplatform_p.h"
+
+#include <QApplication>
+#include <QMutex>
+#include <QThread>
+#include <QtTest>
+
+#include <functional>
+
+class FakeCommands
+{
+public:
+    /// Answer given to every command; by default a successful run with no output.
+    std::function<WidgetDeckNet::CommandResult(const WidgetDeckNet::CommandSpec &)> reply;
+    /// How long each command "runs", on the calling thread.
+    int delayMs = 0;
+
+    WidgetDeckNet::CommandRunner runner()
+    {
+        return [this](const WidgetDeckNet::CommandSpec &spec) {
+            {
+                QMutexLocker lock(&m_mutex);
+                m_calls.append(spec);
+            }
+            if (delayMs > 0)
+                QThread::msleep(ulong(delayMs));
+            return reply ? reply(spec) : ok(QByteArray());
+        };
+    }
+
+    void clear()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_calls.clear();
+        reply = nullptr;
+        delayMs = 0;
+    }
+
+    QList<WidgetDeckNet::CommandSpec> calls() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_calls;
+    }
+
+    static WidgetDeckNet::CommandResult ok(const QByteArray &output, int exitCode = 0,
+                                          const QByteArray &error = QByteArray())
+    {
+        WidgetDeckNet::CommandResult result;
+        result.started = true;
+        result.finished = true;
+        result.exitCode = exitCode;
+        result.standardOutput = output;
+        result.standardError = error;
+        return result;
+    }
+
+    static WidgetDeckNet::CommandResult notStarted()
+    {
+        WidgetDeckNet::CommandResult result;
+        result.errorString = QStringLiteral("No such file or directory");
+        return result;
+    }
+
+private:
+    mutable QMutex m_mutex;
+    QList<WidgetDeckNet::CommandSpec> m_calls;
+};
+
+#define WIDGETDECK_NETWORK_TEST_MAIN(TestObject)                                                   \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        /* Any real command would now abort the run instead of touching this machine. */           \
+        qputenv("WIDGETDECK_FORBID_COMMANDS", "1");                                                \
+        QApplication app(argc, argv);                                                              \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+#endif // FAKECOMMANDS_H
