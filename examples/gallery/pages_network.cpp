@@ -1,0 +1,71 @@
+#include "gallerypages.h"
+
+#include "qeditip.h"
+#include "qiplineedit.h"
+#include "qwebsetclient.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget *ipEditorsPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+
+    auto *lineBox = new QGroupBox(QStringLiteral("QIPLineEdit"), page);
+    auto *lineForm = new QFormLayout(lineBox);
+    auto *ipLine = new QIPLineEdit(lineBox);
+    ipLine->setIP(QStringLiteral("192.168.1.10"));
+    auto *lineValue = new QLabel(lineBox);
+    lineValue->setObjectName(QStringLiteral("ipLineValue"));
+    auto *readLine = new QPushButton(QStringLiteral("getIP()"), lineBox);
+    QObject::connect(readLine, &QPushButton::clicked, lineValue, [ipLine, lineValue] { lineValue->setText(ipLine->getIP()); });
+    lineForm->addRow(QStringLiteral("Address"), ipLine);
+    lineForm->addRow(readLine, lineValue);
+    layout->addWidget(lineBox);
+
+    auto *segBox = new QGroupBox(QStringLiteral("QEditIP"), page);
+    auto *segForm = new QFormLayout(segBox);
+    auto *editable = new QEditIP(segBox);
+    editable->setText(QStringLiteral("10.0.0.5"));
+    auto *finished = new QLabel(QStringLiteral("Leave the last segment to see editingFinished()."), segBox);
+    finished->setObjectName(QStringLiteral("editIpValue"));
+    QObject::connect(editable, &QEditIP::editingFinished, finished,
+                     [editable, finished] { finished->setText(QStringLiteral("editingFinished: ") + editable->text()); });
+    auto *readOnly = new QEditIP(segBox);
+    readOnly->setText(QStringLiteral("255.255.255.0"));
+    readOnly->setReadOnly(true);
+    segForm->addRow(QStringLiteral("Editable"), editable);
+    segForm->addRow(QString(), finished);
+    segForm->addRow(QStringLiteral("Read-only"), readOnly);
+    layout->addWidget(segBox);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *adapterPanelPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    auto *note = new QLabel(QStringLiteral("The adapters of this computer. Nothing is changed unless you press OK."), page);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    layout->addWidget(new QWebSetClient(page));
+    layout->addStretch();
+    return page;
+}
+
+} // namespace
+
+QList<GalleryPage> networkPages()
+{
+    return {
+        {QStringLiteral("IP address editors"), ipEditorsPage},
+        {QStringLiteral("Network settings panel"), adapterPanelPage},
+    };
+}
