@@ -60,6 +60,8 @@ void QImgRadioButton::leaveEvent(QEvent *event)
 void QImgRadioButton::updateLook()
 {
     if (!ui->radioButton->isChecked() && !m_hover) {
+        // Back to the inherited palette, so nothing of an earlier fill remains.
+        setPalette(QPalette());
         setAutoFillBackground(false);
     } else {
         QPalette pal;

@@ -1,0 +1,228 @@
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTranslator>
+#include <QtTest>
+
+#include "qcustombutton.h"
+#include "qcustompushbutton.h"
+#include "qindustryitem.h"
+#include "qmenubutton.h"
+
+namespace {
+const QColor kIdle(189, 208, 232);
+const QColor kHover(215, 226, 241);
+const QColor kSelected(242, 248, 254);
+
+QColor corner(QWidget *w)
+{
+    return w->grab().toImage().pixelColor(2, 2);
+}
+} // namespace
+
+class tst_DecoratedButtons : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void menuButtonFills();
+    void menuButtonSelectionAfterClicked();
+    void menuButtonCaptionFont();
+    void statusTexts_data();
+    void statusTexts();
+    void statusHelpers();
+    void customButtonToolTip();
+    void industryPressRelease();
+    void industryRemove();
+};
+
+void tst_DecoratedButtons::menuButtonFills()
+{
+    QWidget top;
+    auto *layout = new QHBoxLayout(&top);
+    auto *button = new QMenuButton(&top);
+    auto *other = new QWidget(&top);
+    other->setMinimumSize(60, 40);
+    layout->addWidget(button);
+    layout->addWidget(other);
+    button->setText(QStringLiteral("Monitor"));
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    QTest::mouseMove(other, other->rect().center());
+
+    QCOMPARE(button->getIndex(), -1);
+    QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(corner(button), kIdle);
+    QTest::mouseMove(button, QPoint(3, 3));
+    QTRY_COMPARE(corner(button), kHover);
+    button->setselected(true);
+    QCOMPARE(corner(button), kSelected); // hovered and selected: the selected fill
+    QTest::mouseMove(other, other->rect().center());
+    QTRY_COMPARE(corner(button), kSelected);
+    button->setselected(false);
+    QCOMPARE(corner(button), kIdle);
+}
+
+// Selection is set after clicked(): a host clearing all selections in its handler ends with
+// the clicked entry selected. Right clicks and releases outside never select.
+void tst_DecoratedButtons::menuButtonSelectionAfterClicked()
+{
+    QWidget top;
+    auto *layout = new QHBoxLayout(&top);
+    QList<QMenuButton *> entries;
+    for (int i = 0; i < 3; ++i) {
+        auto *b = new QMenuButton(&top);
+        b->setIndex(i);
+        b->setText(QString::number(i));
+        layout->addWidget(b);
+        entries << b;
+    }
+    int lastClicked = -1;
+    for (QMenuButton *b : entries)
+        connect(b, &QPushButton::clicked, b, [&entries, &lastClicked, b] {
+            for (QMenuButton *e : entries)
+                e->setselected(false);
+            lastClicked = b->getIndex();
+        });
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+
+    QTest::mouseClick(entries[1], Qt::RightButton);
+    QCOMPARE(corner(entries[1]) == kSelected, false);
+
+    QTest::mousePress(entries[2], Qt::LeftButton);
+    QTest::mouseRelease(entries[2], Qt::LeftButton, {}, QPoint(-5, -5));
+    QVERIFY(corner(entries[2]) != kSelected);
+
+    entries[0]->setselected(true);
+    QTest::mouseClick(entries[1], Qt::LeftButton);
+    QCOMPARE(lastClicked, 1);
+    QVERIFY(corner(entries[0]) != kSelected);
+    QCOMPARE(corner(entries[1]), kSelected);
+}
+
+void tst_DecoratedButtons::menuButtonCaptionFont()
+{
+    QMenuButton button;
+    button.resize(120, 40);
+    const QImage empty = button.grab().toImage();
+    button.setText(QStringLiteral("Curve"));
+    const QImage image = button.grab().toImage();
+    int ink = 0;
+    bool black = false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != empty.pixel(x, y)) {
+                ++ink;
+                black = black || image.pixelColor(x, y).lightness() < 60;
+            }
+    QVERIFY(ink > 0);
+    QVERIFY(black);
+    QCOMPARE(image.pixelColor(2, 2), kIdle);
+}
+
+void tst_DecoratedButtons::statusTexts_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("success") << true << QStringLiteral("ignored") << QStringLiteral("Runtime set success");
+    QTest::newRow("failure") << false << QStringLiteral("timeout") << QStringLiteral("Setting failed!(timeout)");
+    QTest::newRow("no reason") << false << QString() << QStringLiteral("Setting failed!()");
+}
+
+void tst_DecoratedButtons::statusTexts()
+{
+    QFETCH(bool, ok);
+    QFETCH(QString, reason);
+    QFETCH(QString, text);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_en")));
+    QCoreApplication::installTranslator(&translator);
+    QCustomPushButton w;
+    w.setButtonStatus(ok, reason);
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(w.getLabelText()->text(), text);
+    const QPixmap expected(ok ? QStringLiteral(":/img/commonImge/success") : QStringLiteral(":/img/commonImge/failure"));
+    QVERIFY(!expected.isNull());
+    QCOMPARE(w.getLabelImg()->pixmap(Qt::ReturnByValue).toImage(), expected.toImage());
+}
+
+void tst_DecoratedButtons::statusHelpers()
+{
+    QCustomPushButton w(nullptr, QStringLiteral("Write"));
+    QCOMPARE(w.getPushButton()->text(), QStringLiteral("Write"));
+    QCOMPARE(w.getPushButton()->toolTip(), QStringLiteral("Write"));
+    QCOMPARE(w.getPushButton()->size(), QSize(85, 35));
+    QCOMPARE(w.getLabelImg()->size(), QSize(32, 32));
+
+    w.setLabelMinimumWidth(250);
+    QCOMPARE(w.getLabelText()->minimumWidth(), 100);
+
+    w.setButtonStatus(false, QStringLiteral("x"));
+    w.setLabelVisible(true);
+    QVERIFY(!w.getLabelText()->text().isEmpty());
+    w.setLabelVisible(false);
+    QVERIFY(w.getLabelText()->text().isEmpty());
+    QVERIFY(w.getLabelText()->isVisibleTo(&w) && w.getLabelImg()->isVisibleTo(&w));
+    // The placeholder is a host image: without it the status image is gone.
+    QVERIFY(w.getLabelImg()->pixmap(Qt::ReturnByValue).isNull());
+}
+
+void tst_DecoratedButtons::customButtonToolTip()
+{
+    QCustomButton b(nullptr, QStringLiteral("Upload parameters"));
+    QCOMPARE(b.toolTip(), QStringLiteral("Upload parameters"));
+    QVERIFY(b.minimumSize().width() >= 95 && b.minimumSize().height() >= 35);
+    b.setText(QStringLiteral("Upload"));
+    QCOMPARE(b.toolTip(), QStringLiteral("Upload parameters"));
+    b.setButtonToolTipBtnText();
+    QCOMPARE(b.toolTip(), QStringLiteral("Upload"));
+}
+
+void tst_DecoratedButtons::industryPressRelease()
+{
+    QIndustryItem item;
+    item.resize(200, 40);
+    item.setIndustry(QStringLiteral("Textile"));
+    QCOMPARE(item.getIndustry(), QStringLiteral("Textile"));
+    item.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&item));
+    QSignalSpy shown(&item, &QIndustryItem::showIndustry);
+
+    QTest::mouseClick(&item, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown.takeFirst().at(0).toString(), QStringLiteral("Textile"));
+
+    // Released outside: nothing, and the press is forgotten.
+    QTest::mousePress(&item, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseRelease(&item, Qt::LeftButton, {}, QPoint(250, 20));
+    QTest::mouseRelease(&item, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(shown.count(), 0);
+
+    QTest::mouseClick(&item, Qt::RightButton, {}, QPoint(20, 20));
+    QCOMPARE(shown.count(), 0);
+}
+
+void tst_DecoratedButtons::industryRemove()
+{
+    QIndustryItem item;
+    item.setIndustry(QStringLiteral("Mining"));
+    item.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&item));
+    QSignalSpy removed(&item, qOverload<QString>(&QIndustryItem::removeIndustry));
+    QSignalSpy shown(&item, &QIndustryItem::showIndustry);
+    auto *close = item.findChild<QPushButton *>();
+    QVERIFY(close);
+    QTest::mouseClick(close, Qt::LeftButton);
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(removed.at(0).at(0).toString(), QStringLiteral("Mining"));
+    QCOMPARE(shown.count(), 0);
+
+    item.setNormalIndustry(QStringLiteral("General"));
+    QVERIFY(!close->isVisible());
+    QCOMPARE(item.getIndustry(), QStringLiteral("General"));
+}
+
+QTEST_MAIN(tst_DecoratedButtons)
+#include "tst_decoratedbuttons.moc"

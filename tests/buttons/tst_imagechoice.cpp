@@ -1,0 +1,188 @@
+#include <QHBoxLayout>
+#include <QSignalSpy>
+#include <QTranslator>
+#include <QtTest>
+
+#include "qchoosewidget.h"
+#include "qclickimglabel.h"
+#include "qclickradiobutton.h"
+#include "qimgradiobutton.h"
+
+namespace {
+QList<QImgRadioButton *> tiles(QChooseWidget &w)
+{
+    return w.findChildren<QImgRadioButton *>(QStringLiteral("CHOOSE_WIDGET"));
+}
+
+QList<bool> checkStates(QChooseWidget &w)
+{
+    QList<bool> states;
+    for (QImgRadioButton *tile : tiles(w))
+        states << tile->findChild<QRadioButton *>(QStringLiteral("radioButton"))->isChecked();
+    return states;
+}
+
+QColor pixelAt(QWidget *w, QPoint p)
+{
+    return w->grab().toImage().pixelColor(p);
+}
+
+template<typename T>
+void checkClickReporter(T *w)
+{
+    QSignalSpy clicked(w, &T::SigClicked);
+    QSignalSpy ok(w, &T::SigOk);
+    QTest::mousePress(w, Qt::RightButton);
+    QTest::mouseRelease(w, Qt::RightButton);
+    QCOMPARE(clicked.count(), 0);
+    QTest::mouseClick(w, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QTest::mouseDClick(w, Qt::RightButton);
+    QTest::mouseRelease(w, Qt::RightButton);
+    QCOMPARE(ok.count(), 1);
+    QTest::mouseDClick(w, Qt::LeftButton);
+    QTest::mouseRelease(w, Qt::LeftButton);
+    QCOMPARE(ok.count(), 2);
+}
+} // namespace
+
+class tst_ImageChoice : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void clickReporters();
+    void selectIdKeepsOutOfRangeValues();
+    void clicksSelectAndDoubleClickConfirms();
+    void captionsAreTranslated();
+    void tileColoursFollowStateAtOnce();
+};
+
+// Left press reports SigClicked, any double click SigOk; the radio button is never
+// pressed or toggled by the mouse.
+void tst_ImageChoice::clickReporters()
+{
+    QWidget top;
+    auto *label = new QClickImgLabel(&top);
+    auto *radio = new QClickRadioButton(&top);
+    radio->move(0, 40);
+    radio->setText(QStringLiteral("radio"));
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+
+    checkClickReporter(label);
+    checkClickReporter(radio);
+    QVERIFY(!radio->isChecked());
+    radio->setChecked(true);
+    QTest::mouseClick(radio, Qt::LeftButton);
+    QVERIFY(radio->isChecked());
+}
+
+void tst_ImageChoice::selectIdKeepsOutOfRangeValues()
+{
+    QChooseWidget w;
+    QCOMPARE(tiles(w).size(), 3);
+    QCOMPARE(w.getSelectID(), 0);
+    QCOMPARE(checkStates(w), QList<bool>({true, false, false}));
+
+    QSignalSpy ok(&w, &QChooseWidget::SigOk);
+    w.setSelectID(2);
+    QCOMPARE(checkStates(w), QList<bool>({false, false, true}));
+    w.setSelectID(5);
+    QCOMPARE(w.getSelectID(), 5);
+    QCOMPARE(checkStates(w), QList<bool>({false, false, false}));
+    w.setSelectID(-1);
+    QCOMPARE(w.getSelectID(), -1);
+    QCOMPARE(checkStates(w), QList<bool>({false, false, false}));
+    QCOMPARE(ok.count(), 0);
+}
+
+void tst_ImageChoice::clicksSelectAndDoubleClickConfirms()
+{
+    QChooseWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QSignalSpy ok(&w, &QChooseWidget::SigOk);
+    const QList<QImgRadioButton *> t = tiles(w);
+
+    // Missing images leave the image area empty; the tiles still work.
+    auto *image1 = t.at(1)->findChild<QClickImgLabel *>(QStringLiteral("labelImg"));
+    auto *radio2 = t.at(2)->findChild<QClickRadioButton *>(QStringLiteral("radioButton"));
+    QVERIFY(image1 && radio2);
+
+    QTest::mouseClick(image1, Qt::LeftButton);
+    QCOMPARE(w.getSelectID(), 1);
+    QCOMPARE(checkStates(w), QList<bool>({false, true, false}));
+
+    QTest::mouseClick(radio2, Qt::RightButton);
+    QCOMPARE(w.getSelectID(), 1);
+
+    QTest::mouseClick(radio2, Qt::LeftButton);
+    QTest::mouseClick(radio2, Qt::LeftButton); // clicking the selected tile keeps it
+    QCOMPARE(checkStates(w), QList<bool>({false, false, true}));
+    QCOMPARE(ok.count(), 0);
+
+    // A real double click: first press selects, the double click confirms.
+    QTest::mousePress(image1, Qt::LeftButton);
+    QTest::mouseRelease(image1, Qt::LeftButton);
+    QTest::mouseDClick(image1, Qt::LeftButton);
+    QTest::mouseRelease(image1, Qt::LeftButton);
+    QCOMPARE(w.getSelectID(), 1);
+    QCOMPARE(ok.count(), 1);
+    QTest::mouseDClick(radio2, Qt::RightButton);
+    QTest::mouseRelease(radio2, Qt::RightButton);
+    QCOMPARE(ok.count(), 2);
+    QCOMPARE(w.getSelectID(), 1);
+}
+
+void tst_ImageChoice::captionsAreTranslated()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_en")));
+    QCoreApplication::installTranslator(&translator);
+    QChooseWidget w;
+    QStringList captions;
+    for (QImgRadioButton *tile : tiles(w))
+        captions << tile->findChild<QRadioButton *>()->text();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(captions, QStringList({"VFD", "Servo", "Remote"}));
+    QCOMPARE(tiles(w).first()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+// The colour is the behaviour: idle frame, selected fill, hover fill; each must be right
+// in the very first paint after the state changed.
+void tst_ImageChoice::tileColoursFollowStateAtOnce()
+{
+    QWidget top;
+    auto *layout = new QHBoxLayout(&top);
+    auto *tile = new QImgRadioButton(&top, QStringLiteral("Servo"));
+    auto *other = new QWidget(&top);
+    other->setMinimumSize(60, 60);
+    layout->addWidget(tile);
+    layout->addWidget(other);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    QTest::mouseMove(other, other->rect().center());
+
+    const QColor frame(QStringLiteral("#CFDFF9"));
+    const QColor selected(QStringLiteral("#CFEFF9"));
+    const QColor hover(QStringLiteral("#CFDFF9"));
+    const QPoint inner(4, 4);
+    const QColor plain = pixelAt(tile, inner);
+    QCOMPARE(pixelAt(tile, QPoint(1, 1)), frame);
+    QVERIFY(plain != selected && plain != hover);
+
+    tile->setChecked(true);
+    QCOMPARE(pixelAt(tile, inner), selected);
+
+    QTest::mouseMove(tile, QPoint(3, 3));
+    QTRY_COMPARE(pixelAt(tile, inner), hover);
+    tile->setChecked(false);
+    QCOMPARE(pixelAt(tile, inner), hover);
+
+    QTest::mouseMove(other, other->rect().center());
+    QTRY_COMPARE(pixelAt(tile, inner), plain);
+    QCOMPARE(pixelAt(tile, QPoint(1, 1)), frame);
+}
+
+QTEST_MAIN(tst_ImageChoice)
+#include "tst_imagechoice.moc"
