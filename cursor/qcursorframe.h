@@ -1,0 +1,159 @@
+#ifndef QCURSORFRAME_H
+#define QCURSORFRAME_H
+
+#include "widgetdeck_export.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QCursor>
+#include <QLine>
+#include <QPainterPath>
+#include <QRect>
+#include <QWidget>
+
+class QPainter;
+
+/// Transparent overlay that lays two horizontal and/or two vertical measurement cursors over
+/// a plot area and reports their positions as fractions (0.0 to 1.0) of that area.
+class WIDGETDECK_EXPORT QCursorFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    /// Which cursor pairs a frame manages.
+    enum CursorOrientation {
+        HorizontalCursor = 0x1, ///< two lines across the area, moving up and down
+        VerticalCursor = 0x2    ///< two lines through the area, moving left and right
+    };
+    Q_DECLARE_FLAGS(CursorOrientations, CursorOrientation)
+    Q_FLAG(CursorOrientations)
+
+    /// Builds a frame for the cursor pairs in @p orientation; both pairs start hidden.
+    explicit QCursorFrame(QWidget *parent = nullptr, QFlags<CursorOrientation> orientation = VerticalCursor);
+    ~QCursorFrame() override;
+
+    /// Places the frame 8 pixels around the area (parent coordinates) and re-lays the cursors
+    /// at their normalized positions. Emits nothing.
+    void setMeasureArea(const QPoint &topLeft, const QSize &size);
+    /// The area given to setMeasureArea().
+    QRect getMeasureArea() const;
+
+    /// Moves a cursor to a fraction of the area; values outside 0.0..1.0 are refused (false).
+    /// Emits the cursor's ...PosChanged signal; the change shows at the next paint.
+    bool setNormalizedHPos1(double pos);
+    /// @see setNormalizedHPos1
+    bool setNormalizedHPos2(double pos);
+    /// @see setNormalizedHPos1
+    bool setNormalizedVPos1(double pos);
+    /// @see setNormalizedHPos1
+    bool setNormalizedVPos2(double pos);
+
+    /// Position of a cursor as a fraction of the area's height (H) or width (V).
+    double getNormalizedHPos1() const;
+    /// @see getNormalizedHPos1
+    double getNormalizedHPos2() const;
+    /// @see getNormalizedHPos1
+    double getNormalizedVPos1() const;
+    /// @see getNormalizedHPos1
+    double getNormalizedVPos2() const;
+
+    /// Pixel column of vertical cursor 1 in the frame's own coordinates.
+    int getVPos1() const;
+    /// Pixel column of vertical cursor 2 in the frame's own coordinates.
+    int getVPos2() const;
+
+    /// Shows or hides the horizontal pair; clears every selection.
+    void showHorizontalCursor(bool show);
+    /// Shows or hides the vertical pair; clears every selection.
+    void showVerticalCursor(bool show);
+    /// True when the horizontal pair is managed by this frame and shown.
+    bool isHorizontalCursorShown() const;
+    /// True when the vertical pair is managed by this frame and shown.
+    bool isVerticalCursorShown() const;
+
+public Q_SLOTS:
+    /// Pen colour of the four lines; handles keep their own colours. Shows at the next paint.
+    void setLineColor(const QColor &color);
+    /// Pointer shape used away from the cursors; applied at the next mouse event.
+    void setNormalCursor(const QCursor &cursor);
+
+Q_SIGNALS:
+    /// The user moved horizontal cursor 1 (drag or arrow key).
+    void sigHCursor1Moved(double pos);
+    /// The user moved horizontal cursor 2.
+    void sigHCursor2Moved(double pos);
+    /// The user moved vertical cursor 1.
+    void sigVCursor1Moved(double pos);
+    /// The user moved vertical cursor 2.
+    void sigVCursor2Moved(double pos);
+    /// Horizontal cursor 1 has a new position (user move or setter).
+    void sigHCursor1PosChanged(double pos);
+    /// Horizontal cursor 2 has a new position.
+    void sigHCursor2PosChanged(double pos);
+    /// Vertical cursor 1 has a new position.
+    void sigVCursor1PosChanged(double pos);
+    /// Vertical cursor 2 has a new position.
+    void sigVCursor2PosChanged(double pos);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void selectHCursor1();
+    void selectHCursor2();
+    void selectVCursor1();
+    void selectVCursor2();
+    void deselectAll();
+    void setHPosition1(int y, bool notify);
+    void setHPosition2(int y, bool notify);
+    void setVPosition1(int x, bool notify);
+    void setVPosition2(int x, bool notify);
+    void updateHPosition();
+    void updateVPosition();
+    void updateHCursorPosition();
+    void updateVCursorPosition();
+    void paintHCursor(QPainter *painter);
+    void paintVCursor(QPainter *painter);
+
+    // Helpers shared by the four cursors.
+    int clampRow(int y) const;
+    int clampColumn(int x) const;
+    bool onHCursor(int k, const QPoint &p) const;
+    bool onVCursor(int k, const QPoint &p) const;
+    QRect cursorBounds(bool horizontal, int k) const;
+
+    QFlags<CursorOrientation> m_orientation;
+    QRect m_measureArea;
+    const int m_margin = 7;
+    double m_normH[2] = {0.0, 1.0};
+    double m_normV[2] = {0.0, 1.0};
+    int m_pixH[2] = {7, 7};
+    int m_pixV[2] = {7, 7};
+    int m_hLimit = 0;
+    int m_vLimit = 0;
+    int m_hRange = 0;
+    int m_vRange = 0;
+    QLine m_hLine[2];
+    QLine m_vLine[2];
+    QRect m_hBand[2];
+    QRect m_vBand[2];
+    QPainterPath m_hHandle[2];
+    QPainterPath m_vHandle[2];
+    bool m_selH[2] = {false, false};
+    bool m_selV[2] = {false, false};
+    bool m_dragging = false;
+    bool m_hShown = false;
+    bool m_vShown = false;
+    QCursor m_normalCursor = QCursor(Qt::ArrowCursor);
+    QColor m_lineColor = QColor(Qt::black);
+    QBrush m_handleBrush = QBrush(QColor(Qt::black));
+    QBrush m_hSelectedBrush = QBrush(QColor(Qt::darkCyan));
+    QBrush m_vSelectedBrush = QBrush(QColor(Qt::red));
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(QCursorFrame::CursorOrientations)
+
+#endif // QCURSORFRAME_H

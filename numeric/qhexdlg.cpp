@@ -1,0 +1,141 @@
+#include "qhexdlg.h"
+#include "ui_qhexdlg.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRegExp>
+#include <QTextCursor>
+
+namespace {
+// A line that documents a value: one or two digits, optional blanks, then a full-width
+// colon, a vertical bar or an ASCII colon.
+const QString ExplainLinePattern = QStringLiteral("^[0-9]{1,2}[\\s]*[\uFF1A|:]");
+
+QString escapedLines(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+} // namespace
+
+QHexDlg::QHexDlg(QWidget *parent, int bits)
+    : QBaseDlg(parent)
+    , ui(new Ui::Dialog)
+{
+    ui->setupUi(this);
+    setTitle(tr("STR_MULTI_SCALE"));
+    ui->widgetInit->setupBits(bits);
+    ui->widgetModify->setupBits(bits);
+    init();
+
+    // Return and Enter must reach keyPressEvent, not click whichever button has focus.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+
+    connect(ui->okCancel, &QOkCancel::SigOk, this, &QHexDlg::OnOK);
+    connect(ui->okCancel, &QOkCancel::SigCancel, this, &QHexDlg::OnCancel);
+    setFocusPolicy(Qt::NoFocus);
+    connect(ui->widgetModify, &QHexSubWidget::sigValueChanged, this, &QHexDlg::slotHighlightExplain);
+}
+
+QHexDlg::~QHexDlg()
+{
+    delete ui;
+}
+
+void QHexDlg::setInitialData(const int &value)
+{
+    ui->widgetInit->setValue(value);
+    ui->widgetModify->setValue(value);
+    slotHighlightExplain(value);
+}
+
+void QHexDlg::setRange(const int &min, const int &max)
+{
+    ui->widgetModify->setRange(min, max);
+}
+
+void QHexDlg::setExplain(const QString &text)
+{
+    ui->textEdit->setPlainText(text);
+}
+
+int QHexDlg::getModifyData() const
+{
+    return ui->widgetModify->value();
+}
+
+bool QHexDlg::getResult() const
+{
+    return m_result;
+}
+
+void QHexDlg::OnOK()
+{
+    m_result = true;
+    accept();
+}
+
+void QHexDlg::OnCancel()
+{
+    m_result = false;
+    QBaseDlg::close();
+}
+
+void QHexDlg::init()
+{
+    ui->widgetInit->setReadOnly();
+}
+
+void QHexDlg::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_result = true;
+        accept();
+    }
+}
+
+void QHexDlg::paintEvent(QPaintEvent *event)
+{
+    QBaseDlg::paintEvent(event, 36);
+}
+
+void QHexDlg::slotHighlightExplain(int index)
+{
+    const QString text = ui->textEdit->toPlainText();
+    const QStringList lines = text.split(QLatin1Char('\n'));
+
+    QString matched;
+    if (index >= 0 && index < lines.size()) {
+        const QRegExp pattern(ExplainLinePattern, Qt::CaseSensitive, QRegExp::RegExp);
+        if (pattern.indexIn(lines.at(index)) == 0)
+            matched = lines.at(index);
+    }
+
+    // The explanation is the host's plain text: escape it piece by piece so that "<" and "&"
+    // show as typed and cannot form markup, and colour every copy of the matched line.
+    QString html;
+    if (matched.isEmpty()) {
+        html = escapedLines(text);
+    } else {
+        const QString marked = QStringLiteral("<font color=red>%1</font>").arg(escapedLines(matched));
+        html.reserve(text.size() + text.size() / 8);
+        int from = 0;
+        for (int at = text.indexOf(matched); at >= 0; at = text.indexOf(matched, from)) {
+            html += escapedLines(text.mid(from, at - from));
+            html += marked;
+            from = at + matched.size();
+        }
+        html += escapedLines(text.mid(from));
+    }
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    // pre-wrap keeps runs of blanks and tabs as typed, as the plain text showed them.
+    ui->textEdit->setHtml(QLatin1String("<div style=\"white-space:pre-wrap\">") + html + QLatin1String("</div>"));
+
+    const QString needle = matched.isEmpty() ? lines.value(0) : matched;
+    const int position = ui->textEdit->toPlainText().indexOf(needle);
+    if (position >= 0) {
+        QTextCursor cursor = ui->textEdit->textCursor();
+        cursor.setPosition(position);
+        ui->textEdit->setTextCursor(cursor);
+    }
+}

@@ -1,0 +1,54 @@
+#ifndef QHEXDLG_H
+#define QHEXDLG_H
+
+#include "widgetdeck_export.h"
+
+#include <qbasedlg.h>
+
+namespace Ui {
+class Dialog;
+}
+
+/// Dialog that edits one integer bit by bit while showing it in binary, decimal and
+/// hexadecimal, beside an explanation whose line for the current value is shown in red.
+class WIDGETDECK_EXPORT QHexDlg : public QBaseDlg
+{
+    Q_OBJECT
+public:
+    /// Builds the dialog with @p bits bit buttons per panel (clamped to 1..32).
+    explicit QHexDlg(QWidget *parent = nullptr, int bits = 16);
+    ~QHexDlg() override;
+
+    /// Shows @p value in both panels and highlights its line of the explanation.
+    void setInitialData(const int &value);
+    /// Bounds the changes the user can make to the modified value; ignored when @p min > @p max.
+    void setRange(const int &min, const int &max);
+    /// Sets the explanation, one line per value ("3: meaning"); shown as typed.
+    void setExplain(const QString &text);
+    /// The modified value.
+    int getModifyData() const;
+    /// True when the dialog was confirmed, false after cancel.
+    bool getResult() const;
+
+public Q_SLOTS:
+    /// Confirms: result true, the dialog is accepted.
+    void OnOK();
+    /// Cancels: result false, the dialog closes.
+    void OnCancel();
+
+protected:
+    /// Makes the initial panel read-only.
+    void init();
+    /// Return and Enter confirm; every other key, Escape included, is swallowed.
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private Q_SLOTS:
+    void slotHighlightExplain(int index);
+
+private:
+    Ui::Dialog *ui;
+    bool m_result = false;
+};
+
+#endif // QHEXDLG_H

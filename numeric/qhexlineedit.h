@@ -1,0 +1,26 @@
+#ifndef QHEXLINEEDIT_H
+#define QHEXLINEEDIT_H
+
+#include "widgetdeck_export.h"
+
+#include <QLineEdit>
+
+class QHexValidator;
+
+/// Line edit that accepts only hexadecimal text (any case, no prefix) within a range. Object name "RANGEEDIT".
+class WIDGETDECK_EXPORT QHexLineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    /// Builds the editor accepting @p min to @p max.
+    explicit QHexLineEdit(QWidget *parent = nullptr, int min = 0, int max = 65536);
+    ~QHexLineEdit() override;
+
+    /// Changes the accepted range; the text already in the editor is not checked again.
+    void setRange(int min, int max);
+
+private:
+    QHexValidator *m_validator;
+};
+
+#endif // QHEXLINEEDIT_H

@@ -1,0 +1,39 @@
+#ifndef QMULTIHEXSPINBOX_H
+#define QMULTIHEXSPINBOX_H
+
+#include "widgetdeck_export.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QHexSpinBox;
+
+/// A row of four-digit hexadecimal fields joined by "-" labels, set and read as a list.
+class WIDGETDECK_EXPORT QMultiHexSpinBox : public QWidget
+{
+public:
+    /// Builds a parentless row of @p n fields (none when @p n is 0 or less).
+    explicit QMultiHexSpinBox(int n);
+    ~QMultiHexSpinBox() override;
+
+    /// The count given to the constructor.
+    int spinboxNumber() const;
+    /// The fields, left to right.
+    QList<QHexSpinBox *> getHexSpinboxList() const;
+    /// The current value of every field, left to right.
+    QList<int> getHexSpinboxValueList();
+    /// Sets the fields from decimal texts (fractions truncated, bounded by each field's range).
+    /// False when @p values is empty or there are no fields.
+    bool setHexSpinboxValueList(const QStringList &values);
+    /// Sets the fields from @p values; @p scale only divides the values kept internally.
+    /// False when @p values is empty or there are no fields.
+    bool setHexSpinboxValueList(QList<int> values, const float &scale);
+
+private:
+    int m_count;
+    QList<QHexSpinBox *> m_spinBoxes;
+    QList<int> m_values;
+};
+
+#endif // QMULTIHEXSPINBOX_H

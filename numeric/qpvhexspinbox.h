@@ -1,0 +1,19 @@
+#ifndef QPVHEXSPINBOX_H
+#define QPVHEXSPINBOX_H
+
+#include "qhexspinbox.h"
+
+/// Hexadecimal spin box that always shows at least four digits (0 shows as 0000).
+/// Internal: the fields of QMultiHexSpinBox.
+class QPVHexSpinBox : public QHexSpinBox
+{
+public:
+    QPVHexSpinBox();
+    ~QPVHexSpinBox() override;
+
+protected:
+    /// Upper-case hexadecimal padded with zeros to four digits.
+    QString textFromValue(int value) const override;
+};
+
+#endif // QPVHEXSPINBOX_H
