@@ -12,8 +12,15 @@
 #include "qmymessagebox.h"
 
 // Measurement cursors
+#include "qcursorframe.h"
 
 // Numeric and hexadecimal entry
+#include "qhexspinbox.h"
+#include "qmultihexspinbox.h"
+#include "qhexvalidator.h"
+#include "qhexlineedit.h"
+#include "qintlineedit.h"
+#include "qhexdlg.h"
 
 // Network address entry and adapter configuration
 #include "qiplineedit.h"
