@@ -44,6 +44,21 @@ QPushButton *buttonWithText(QWidget *parent, const QString &text)
     return nullptr;
 }
 
+// SigConfigOver comes from the worker; a QSignalSpy would record it on that thread, so the
+// texts are collected through an ordinary (queued) connection on the GUI thread instead.
+class OverCollector : public QObject
+{
+public:
+    QStringList texts;
+    explicit OverCollector(QWebSetClient *panel)
+    {
+        connect(panel, &QWebSetClient::SigConfigOver, this, [this](const QString &text) {
+            QCOMPARE(QThread::currentThread(), qApp->thread());
+            texts << text;
+        });
+    }
+};
+
 // Closes every QMyMessageBox that comes up and records its title and message.
 class BoxWatcher : public QObject
 {
@@ -300,11 +315,10 @@ void tst_WebSetClient::applyOutcome()
         QVERIFY(child<QEditIP>(m_panel, "lineEditSubnet")->setText(QStringLiteral("255.255.255.0")));
         QVERIFY(child<QEditIP>(m_panel, "lineEditDefaultGateway")->setText(QStringLiteral("192.168.1.1")));
     }
-    QSignalSpy over(m_panel.data(), &QWebSetClient::SigConfigOver);
+    OverCollector over(m_panel);
     BoxWatcher boxes;
     clickOk();
-    QVERIFY(over.wait(5000));
-    QCOMPARE(over.first().first().toString(), status);
+    QTRY_COMPARE_WITH_TIMEOUT(over.texts, QStringList{status}, 5000);
     QTRY_COMPARE(boxes.texts, QStringList{status});
     QCOMPARE(boxes.titles, QStringList{QStringLiteral("Network settings")});
     QCOMPARE(child<QLabel>(m_panel, "labelConfig")->text(), status);
@@ -318,7 +332,7 @@ void tst_WebSetClient::slowCommandKeepsGuiResponsive()
     m_fake.delayMs = 600;
     m_fake.reply = [](const CommandSpec &) { return FakeCommands::ok("\r\n"); };
     auto *label = child<QLabel>(m_panel, "labelConfig");
-    QSignalSpy over(m_panel.data(), &QWebSetClient::SigConfigOver);
+    OverCollector over(m_panel);
     BoxWatcher boxes;
     int ticks = 0;
     QTimer ticker;
@@ -330,13 +344,13 @@ void tst_WebSetClient::slowCommandKeepsGuiResponsive()
     // A second click during the run starts nothing and only clears the status line.
     clickOk();
     QCOMPARE(label->text(), QString());
-    QVERIFY(over.wait(5000));
+    QTRY_COMPARE_WITH_TIMEOUT(over.texts.size(), 1, 5000);
     QTRY_COMPARE(boxes.texts.size(), 1);
     QCOMPARE(label->text(), QStringLiteral("Configuration succeeded. IP: 192.168.5.7"));
     QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
     QTest::qWait(100);
     QCOMPARE(m_fake.calls().size(), 1);
-    QCOMPARE(over.count(), 1);
+    QCOMPARE(over.texts.size(), 1);
     QCOMPARE(boxes.texts.size(), 1);
 }
 
@@ -356,12 +370,11 @@ void tst_WebSetClient::unsafeAdapterNameNeverRuns()
 {
     m_adapters.prepend({QStringLiteral("Eth\" source=dhcp name=\"x"), {}});
     QTest::mouseClick(buttonWithText(m_panel, QStringLiteral("Refresh")), Qt::LeftButton);
-    QSignalSpy over(m_panel.data(), &QWebSetClient::SigConfigOver);
+    OverCollector over(m_panel);
     BoxWatcher boxes;
     clickOk();
-    QVERIFY(over.wait(5000));
-    QCOMPARE(over.first().first().toString(),
-             QStringLiteral("Configuration failed. Cause: the adapter name contains a double quote"));
+    QTRY_COMPARE(over.texts,
+                 QStringList{QStringLiteral("Configuration failed. Cause: the adapter name contains a double quote")});
     QVERIFY(m_fake.calls().isEmpty());
     QTRY_COMPARE(boxes.texts.size(), 1);
 }
