@@ -1,0 +1,156 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "qcustomdatetimeedit.h"
+#include "qcustomlineedit.h"
+#include "qnowheeldatetimeedit.h"
+#include "qpswedit.h"
+#include "wheel.h"
+
+namespace {
+const QString kMasked = QStringLiteral(
+    "QPushButton{border-image: url(:/img/commonImge/hidepsw);background: transparent;}");
+const QString kReadable = QStringLiteral(
+    "QPushButton{border-image: url(:/img/commonImge/showpsw);background: transparent;}");
+} // namespace
+
+class tst_LabelledEditors : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void valueWithUnit();
+    void dateTimeWithButton();
+    void passwordToggle();
+    void passwordModes();
+    void passwordButtonGeometry();
+};
+
+void tst_LabelledEditors::initTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void tst_LabelledEditors::valueWithUnit()
+{
+    QCustomLineEdit w;
+    auto *edit = w.findChild<QLineEdit *>(QStringLiteral("FLOWDIAGRAM"));
+    auto *unit = w.findChild<QLabel *>();
+    QVERIFY(edit && unit);
+    w.setValue(QStringLiteral("50.00"));
+    w.setUnit(QStringLiteral("Hz"));
+    QCOMPARE(edit->text(), QStringLiteral("50.00"));
+    QCOMPARE(unit->text(), QStringLiteral("Hz"));
+    QCOMPARE(unit->width(), 40);
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint inside(4, edit->height() / 2);
+    const QColor enabledBackground = edit->grab().toImage().pixelColor(inside);
+    w.setEnable(false);
+    QVERIFY(!edit->isEnabled());
+    QVERIFY(unit->isEnabled());
+    // The disabled edit looks read-only: its background changes.
+    QVERIFY(edit->grab().toImage().pixelColor(inside) != enabledBackground);
+    w.setEnable(true);
+    QVERIFY(edit->isEnabled());
+}
+
+void tst_LabelledEditors::dateTimeWithButton()
+{
+    const QDateTime start(QDate(2024, 3, 1), QTime(8, 30, 15));
+    QCustomDateTimeEdit w(start, QStringLiteral("Now"));
+    QVERIFY(!w.parent());
+    QNoWheelDateTimeEdit *edit = w.getDateTimeEdit();
+    QCOMPARE(edit->parentWidget(), &w);
+    QCOMPARE(edit->dateTime(), start);
+    QCOMPARE(w.getPushButton()->text(), QStringLiteral("Now"));
+
+    w.setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    QCOMPARE(edit->text(), QStringLiteral("2024-03-01 08:30"));
+    turnWheel(edit, 1);
+    QCOMPARE(edit->dateTime(), start);
+
+    QSignalSpy clicked(w.getPushButton(), &QPushButton::clicked);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.getPushButton(), Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+}
+
+void tst_LabelledEditors::passwordToggle()
+{
+    QPswEdit edit;
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    auto *toggle = edit.findChild<QPushButton *>();
+    QVERIFY(toggle);
+    QCOMPARE(edit.echoMode(), QLineEdit::Password);
+    QVERIFY(toggle->isVisible());
+    QCOMPARE(toggle->styleSheet(), kMasked);
+    QVERIFY(toggle->isFlat());
+    QCOMPARE(toggle->cursor().shape(), Qt::PointingHandCursor);
+
+    edit.setText(QStringLiteral("secret"));
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+    QCOMPARE(toggle->styleSheet(), kReadable);
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    QCOMPARE(edit.echoMode(), QLineEdit::Password);
+    QCOMPARE(edit.text(), QStringLiteral("secret"));
+}
+
+// Only the toggle changes the flag; the fixed modes leave it for a later switch back.
+void tst_LabelledEditors::passwordModes()
+{
+    QPswEdit edit;
+    auto *toggle = edit.findChild<QPushButton *>();
+    edit.setDisplayMode(QPswEdit::DisplaySwitchable); // masked -> readable
+    QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+
+    edit.setDisplayMode(QPswEdit::DisplayPassword);
+    QCOMPARE(edit.echoMode(), QLineEdit::Password);
+    QVERIFY(toggle->isHidden());
+    edit.setDisplayMode(QPswEdit::DisplaySwitchable); // continues: readable -> masked
+    QVERIFY(!toggle->isHidden());
+    QCOMPARE(edit.echoMode(), QLineEdit::Password);
+    QCOMPARE(toggle->styleSheet(), kMasked);
+
+    edit.setDisplayMode(QPswEdit::DisplayMode(9));
+    QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+    QVERIFY(toggle->isHidden());
+
+    QPswEdit plain(nullptr, QPswEdit::DisplayNormal);
+    QCOMPARE(plain.echoMode(), QLineEdit::Normal);
+    QVERIFY(plain.findChild<QPushButton *>()->isHidden());
+    QPswEdit masked(nullptr, QPswEdit::DisplayPassword);
+    QCOMPARE(masked.echoMode(), QLineEdit::Password);
+    QVERIFY(masked.findChild<QPushButton *>()->isHidden());
+}
+
+void tst_LabelledEditors::passwordButtonGeometry()
+{
+    QPswEdit edit;
+    edit.resize(200, edit.sizeHint().height());
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    auto *toggle = edit.findChild<QPushButton *>();
+    const int side = edit.sizeHint().height();
+    QCOMPARE(toggle->size(), QSize(side, side));
+    QCOMPARE(edit.textMargins().right(), toggle->width());
+    QCOMPARE(toggle->geometry().right(), edit.rect().right());
+
+    // The cursor never reaches under the button, however long the text.
+    edit.setEchoMode(QLineEdit::Normal);
+    edit.setText(QString(80, QLatin1Char('W')));
+    edit.end(false);
+    edit.repaint(); // the line edit scrolls its text while painting
+    const QRect cursor = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QVERIFY2(cursor.right() <= toggle->geometry().left(), qPrintable(QStringLiteral("cursor %1, button %2").arg(cursor.right()).arg(toggle->geometry().left())));
+}
+
+QTEST_MAIN(tst_LabelledEditors)
+#include "tst_labellededitors.moc"

@@ -1,0 +1,213 @@
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "qextendcombobox.h"
+#include "qextenddoublespinbox.h"
+#include "qmycombobox.h"
+#include "qnowheelcombobox.h"
+#include "qnowheeldatetimeedit.h"
+#include "qnowheeldouspinbox.h"
+#include "wheel.h"
+
+class tst_UserDataEditors : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void hostDataAndMark();
+    void comboSignalsCarryData();
+    void comboClickedBeforePopup();
+    void spinSignalsCarryData();
+    void wheel();
+    void curValOnlyWhenConfirmedWithFocus();
+    void hidePopupAnnounced();
+};
+
+void tst_UserDataEditors::initTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void tst_UserDataEditors::hostDataAndMark()
+{
+    QExtendComboBox combo(nullptr);
+    QExtendDoubleSpinBox spin(nullptr);
+    QVERIFY(!combo.getUserData().isValid());
+    QVERIFY(!spin.getUserData().isValid());
+    QVERIFY(!combo.isUpdated() && !spin.isUpdated());
+
+    QVariant data(QStringLiteral("P0.01"));
+    combo.bindUserData(data);
+    spin.bindUserData(QVariantList{1, 2});
+    data = 5; // the box keeps its own copy
+    QCOMPARE(combo.getUserData(), QVariant(QStringLiteral("P0.01")));
+    QCOMPARE(spin.getUserData(), QVariant(QVariantList{1, 2}));
+
+    combo.setUpdated(true);
+    spin.setUpdated(true);
+    QVERIFY(combo.isUpdated() && spin.isUpdated());
+    combo.addItem(QStringLiteral("x"));
+    spin.setValue(3);
+    QVERIFY(combo.isUpdated() && spin.isUpdated()); // only the host sets the mark
+}
+
+void tst_UserDataEditors::comboSignalsCarryData()
+{
+    QExtendComboBox combo(nullptr);
+    combo.addItems({"one", "two", "three"});
+    combo.bindUserData(7);
+
+    QStringList order;
+    connect(&combo, qOverload<int, const QVariant &>(&QExtendComboBox::currentIndexChangedExtend), this,
+            [&order](int i, const QVariant &v) { order << QStringLiteral("index %1 %2").arg(i).arg(v.toInt()); });
+    connect(&combo, qOverload<const QString &, const QVariant &>(&QExtendComboBox::currentIndexChangedExtend), this,
+            [&order](const QString &t, const QVariant &v) { order << QStringLiteral("text %1 %2").arg(t).arg(v.toInt()); });
+    connect(&combo, &QExtendComboBox::currentTextChangedExtend, this,
+            [&order](const QString &t, const QVariant &v) { order << QStringLiteral("current %1 %2").arg(t).arg(v.toInt()); });
+    QSignalSpy current(&combo, &QExtendComboBox::currentTextChangedExtend);
+
+    combo.setCurrentIndex(2);
+    QCOMPARE(order, QStringList({"index 2 7", "text three 7", "current three 7"}));
+    QCOMPARE(current.count(), 1);
+    QCOMPARE(current.at(0).at(1), QVariant(7));
+
+    // Editing the text without changing the index repeats only the text signal.
+    order.clear();
+    combo.setEditable(true);
+    order.clear();
+    combo.lineEdit()->setText(QStringLiteral("thr"));
+    QCOMPARE(order, QStringList({"current thr 7"}));
+}
+
+void tst_UserDataEditors::comboClickedBeforePopup()
+{
+    QExtendComboBox combo(nullptr);
+    combo.addItems({"one", "two"});
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    QList<bool> popupOpenAtClick;
+    connect(&combo, &QExtendComboBox::clicked, this,
+            [&] { popupOpenAtClick << combo.view()->isVisible(); });
+    QTest::mousePress(&combo, Qt::LeftButton);
+    QCOMPARE(popupOpenAtClick, QList<bool>({false}));
+    QTRY_VERIFY(combo.view()->isVisible());
+    combo.hidePopup();
+    QTest::mouseRelease(&combo, Qt::LeftButton);
+    QTest::mouseClick(&combo, Qt::RightButton);
+    QCOMPARE(popupOpenAtClick.size(), 2);
+}
+
+void tst_UserDataEditors::spinSignalsCarryData()
+{
+    QExtendDoubleSpinBox spin(nullptr);
+    spin.setPrefix(QStringLiteral("U="));
+    spin.setSuffix(QStringLiteral(" V"));
+    spin.bindUserData(QStringLiteral("P1.02"));
+    QSignalSpy number(&spin, qOverload<double, const QVariant &>(&QExtendDoubleSpinBox::valueChangedExtend));
+    QSignalSpy text(&spin, qOverload<const QString &, const QVariant &>(&QExtendDoubleSpinBox::valueChangedExtend));
+    QSignalSpy finished(&spin, &QExtendDoubleSpinBox::editingFinishedExtend);
+
+    spin.setValue(2.5);
+    QCOMPARE(number.count(), 1);
+    QCOMPARE(number.at(0).at(0).toDouble(), 2.5);
+    QCOMPARE(number.at(0).at(1), QVariant(QStringLiteral("P1.02")));
+    QCOMPARE(text.count(), 1);
+    QCOMPARE(text.at(0).at(0).toString(), QStringLiteral("U=2.50 V"));
+    QCOMPARE(finished.count(), 0);
+
+    QTest::keyClick(&spin, Qt::Key_Return);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toDouble(), 2.5);
+    QCOMPARE(finished.at(0).at(1), QVariant(QStringLiteral("P1.02")));
+}
+
+// Wheel-less editors keep their value; the others behave as the toolkit does.
+void tst_UserDataEditors::wheel()
+{
+    const QStringList items{"a", "b", "c"};
+    QNoWheelComboBox noWheel(nullptr);
+    QMyCombobox my(nullptr);
+    QExtendComboBox extend(nullptr);
+    for (QComboBox *c : {static_cast<QComboBox *>(&noWheel), static_cast<QComboBox *>(&my),
+                         static_cast<QComboBox *>(&extend)}) {
+        c->addItems(items);
+        c->setCurrentIndex(1);
+        turnWheel(c, -1);
+    }
+    QCOMPARE(noWheel.currentIndex(), 1);
+    QCOMPARE(my.currentIndex(), 2);
+    QCOMPARE(extend.currentIndex(), 2);
+
+    QNoWheelDouSpinBox noWheelSpin(nullptr);
+    QExtendDoubleSpinBox extendSpin(nullptr);
+    noWheelSpin.setValue(5);
+    extendSpin.setValue(5);
+    turnWheel(&noWheelSpin, 1);
+    turnWheel(&extendSpin, 1);
+    QCOMPARE(noWheelSpin.value(), 5.0);
+    QCOMPARE(extendSpin.value(), 6.0);
+
+    const QDateTime start(QDate(2024, 3, 1), QTime(12, 0));
+    QNoWheelDateTimeEdit dateTime(nullptr, start);
+    QCOMPARE(dateTime.dateTime(), start);
+    turnWheel(&dateTime, 1);
+    QCOMPARE(dateTime.dateTime(), start);
+}
+
+void tst_UserDataEditors::curValOnlyWhenConfirmedWithFocus()
+{
+    QWidget top;
+    auto *spin = new QNoWheelDouSpinBox(&top);
+    auto *other = new QLineEdit(&top);
+    other->move(0, 40);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowActive(&top));
+    QSignalSpy cur(spin, &QNoWheelDouSpinBox::sigCurVal);
+
+    spin->setFocus();
+    QTRY_VERIFY(spin->hasFocus());
+    spin->selectAll();
+    QTest::keyClicks(spin, QStringLiteral("3.5"));
+    QTest::keyClick(spin, Qt::Key_Return);
+    QCOMPARE(cur.count(), 1);
+    QCOMPARE(cur.at(0).at(0).toDouble(), 3.5);
+
+    spin->selectAll();
+    QTest::keyClicks(spin, QStringLiteral("4.5"));
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    QCOMPARE(spin->value(), 4.5);
+    QCOMPARE(cur.count(), 1);
+
+    spin->Slotvalidate(); // without the focus nothing is reported
+    QCOMPARE(cur.count(), 1);
+}
+
+void tst_UserDataEditors::hidePopupAnnounced()
+{
+    QMyCombobox combo(nullptr);
+    combo.addItems({"one", "two", "three"});
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    QList<bool> openWhenAnnounced;
+    connect(&combo, &QMyCombobox::sigHidePopup, this, [&] { openWhenAnnounced << combo.view()->isVisible(); });
+
+    // Picked by the user: the toolkit hides the popup through the override.
+    combo.showPopup();
+    QTRY_VERIFY(combo.view()->isVisible());
+    combo.view()->setCurrentIndex(combo.model()->index(2, 0));
+    QTest::keyClick(combo.view(), Qt::Key_Return);
+    QTRY_VERIFY(!combo.view()->isVisible());
+    QCOMPARE(combo.currentIndex(), 2);
+
+    // Hidden by the host.
+    combo.showPopup();
+    QTRY_VERIFY(combo.view()->isVisible());
+    combo.hidePopup();
+    QCOMPARE(openWhenAnnounced, QList<bool>({true, true}));
+}
+
+QTEST_MAIN(tst_UserDataEditors)
+#include "tst_userdataeditors.moc"
