@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRegExp>
+#include <QSignalBlocker>
 #include <QTextCursor>
 
 namespace {
@@ -45,7 +46,11 @@ QHexDlg::~QHexDlg()
 void QHexDlg::setInitialData(const int &value)
 {
     ui->widgetInit->setValue(value);
-    ui->widgetModify->setValue(value);
+    {
+        // The panel would report the new text and highlight once more; once is enough.
+        const QSignalBlocker blocker(ui->widgetModify);
+        ui->widgetModify->setValue(value);
+    }
     slotHighlightExplain(value);
 }
 

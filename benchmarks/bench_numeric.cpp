@@ -1,0 +1,214 @@
+#include "benchrunner.h"
+
+#include "qcursorframe.h"
+#include "qhexdlg.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+constexpr int AreaWidth = 1920;
+constexpr int AreaHeight = 1080;
+constexpr int ExplainLines = 5000;
+
+// Stock stand-in for the cursor overlay: a widget that repaints itself on every move.
+class StockTracker : public QWidget
+{
+public:
+    explicit StockTracker(QWidget *parent)
+        : QWidget(parent)
+    {
+        setMouseTracking(true);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        m_x = event->pos().x();
+        update();
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.drawLine(m_x, 0, m_x, height());
+    }
+
+private:
+    int m_x = 0;
+};
+
+// A plot-sized parent holding either overlay.
+struct DragScene {
+    std::unique_ptr<QWidget> ours;
+    std::unique_ptr<QWidget> stock;
+    QCursorFrame *frame = nullptr;
+    StockTracker *tracker = nullptr;
+    int step = 0;
+
+    void build()
+    {
+        if (ours)
+            return;
+        const QSize outer(AreaWidth + 40, AreaHeight + 40);
+        ours.reset(new QWidget);
+        ours->resize(outer);
+        frame = new QCursorFrame(ours.get(), QCursorFrame::HorizontalCursor | QCursorFrame::VerticalCursor);
+        frame->setMeasureArea(QPoint(20, 20), QSize(AreaWidth, AreaHeight));
+        frame->showHorizontalCursor(true);
+        frame->showVerticalCursor(true);
+        ours->show();
+
+        stock.reset(new QWidget);
+        stock->resize(outer);
+        tracker = new StockTracker(stock.get());
+        tracker->setGeometry(frame->geometry());
+        stock->show();
+        QApplication::processEvents();
+
+        // Grab vertical cursor 1 (column 7 of the frame) and keep the button down.
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(7, 200), frame->mapToGlobal(QPoint(7, 200)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame, &press);
+    }
+
+    static void move(QWidget *target, int x)
+    {
+        const QPointF pos(x, 300);
+        QMouseEvent event(QEvent::MouseMove, pos, target->mapToGlobal(pos.toPoint()), Qt::NoButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+        // Run the repaint the move asked for, now rather than at the next event loop pass.
+        QCoreApplication::sendPostedEvents(target->window(), QEvent::UpdateRequest);
+    }
+
+    int nextX() { return 10 + (step++ * 37) % AreaWidth; }
+};
+
+QString explanation()
+{
+    QStringList lines;
+    lines.reserve(ExplainLines);
+    for (int i = 0; i < ExplainLines; ++i)
+        lines << QStringLiteral("%1: parameter value %1 selects mode <%2> & option %3").arg(i % 100).arg(i).arg(i * 7);
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The same widgets as a 32-bit QHexDlg, built from stock classes in grids.
+QWidget *stockHexDialog()
+{
+    auto *dlg = new QDialog;
+    dlg->resize(724, 470);
+    auto *row = new QHBoxLayout(dlg);
+    auto *column = new QVBoxLayout;
+    row->addLayout(column);
+    for (int panel = 0; panel < 2; ++panel) {
+        auto *box = new QGroupBox(QStringLiteral("Value"), dlg);
+        auto *grid = new QGridLayout(box);
+        for (int k = 0; k < 32; ++k) {
+            const int r = k < 16 ? 2 : 0;
+            auto *label = new QLabel(QString::number(k), box);
+            label->setFixedSize(25, 20);
+            grid->addWidget(label, r, 15 - k % 16);
+            auto *button = new QPushButton(QStringLiteral("0"), box);
+            button->setFixedSize(25, 20);
+            grid->addWidget(button, r + 1, 15 - k % 16);
+        }
+        for (int i = 0; i < 5; ++i)
+            grid->addWidget(new QLabel(QStringLiteral("Label"), box), 4, i);
+        grid->addWidget(new QLineEdit(box), 5, 0, 1, 8);
+        grid->addWidget(new QLineEdit(box), 5, 8, 1, 8);
+        column->addWidget(box);
+    }
+    auto *buttons = new QHBoxLayout;
+    for (int i = 0; i < 5; ++i) {
+        auto *button = new QPushButton(QStringLiteral("Button"), dlg);
+        button->setVisible(i == 2 || i == 3);
+        buttons->addWidget(button);
+    }
+    column->addLayout(buttons);
+    new QToolButton(dlg);
+    row->addWidget(new QTextEdit(dlg));
+    return dlg;
+}
+
+} // namespace
+
+QList<Comparison> numericBenchmarks()
+{
+    // The hexadecimal validator logs every input to the debug stream; keep the table readable.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+
+    Comparison dialog;
+    dialog.ours = QStringLiteral("QHexDlg (32 bits)");
+    dialog.stock = QStringLiteral("QDialog with the same stock widgets");
+    dialog.runOurs = [] { showPaintAndDelete(new QHexDlg(nullptr, 32)); };
+    dialog.runStock = [] { showPaintAndDelete(stockHexDialog()); };
+    dialog.target = 1.25;
+
+    auto scene = std::make_shared<DragScene>();
+    Comparison drag;
+    drag.ours = QStringLiteral("QCursorFrame drag 1920x1080, us/move");
+    drag.stock = QStringLiteral("QWidget repainting on every move");
+    drag.runOurs = [scene] {
+        scene->build();
+        DragScene::move(scene->frame, scene->nextX());
+    };
+    drag.runStock = [scene] {
+        scene->build();
+        DragScene::move(scene->tracker, scene->nextX());
+    };
+    drag.target = 1.5;
+    drag.runs = 201;
+
+    struct Highlight {
+        std::unique_ptr<QHexDlg> dlg;
+        std::unique_ptr<QTextEdit> plain;
+        QString html;
+        int step = 0;
+    };
+    auto hl = std::make_shared<Highlight>();
+    const auto buildHighlight = [hl] {
+        if (hl->dlg)
+            return;
+        const QString text = explanation();
+        hl->dlg.reset(new QHexDlg(nullptr, 16));
+        hl->dlg->setRange(0, 0xFFFF);
+        hl->dlg->setExplain(text);
+        hl->dlg->show();
+        hl->plain.reset(new QTextEdit);
+        hl->plain->resize(hl->dlg->findChild<QTextEdit *>(QStringLiteral("textEdit"))->size());
+        hl->plain->show();
+        hl->html = text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    };
+    Comparison highlight;
+    highlight.ours = QStringLiteral("QHexDlg highlight, 5000-line explanation");
+    highlight.stock = QStringLiteral("QTextEdit::setHtml of the same text");
+    highlight.runOurs = [hl, buildHighlight] {
+        buildHighlight();
+        hl->dlg->setInitialData((hl->step++ * 997) % ExplainLines);
+        hl->dlg->findChild<QTextEdit *>(QStringLiteral("textEdit"))->viewport()->repaint();
+    };
+    highlight.runStock = [hl, buildHighlight] {
+        buildHighlight();
+        hl->plain->setHtml(hl->html);
+        hl->plain->viewport()->repaint();
+    };
+    highlight.target = 1.5;
+    highlight.runs = 21;
+
+    return {dialog, drag, highlight};
+}
