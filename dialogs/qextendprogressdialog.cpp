@@ -10,7 +10,9 @@ constexpr int TitleBandHeight = 35;
 }
 
 QExtendProgressDialog::QExtendProgressDialog(QWidget *parent, bool closeOnFinish)
-    : QDialog(parent)
+    // Flags given here rather than by setWindowFlags() afterwards: changing them later
+    // reparents the dialog, which re-polishes every style-sheeted child a second time.
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , ui(new Ui::QExtendProgressDialog)
     , m_timer(new QTimer(this))
     , m_closeOnFinish(closeOnFinish)
@@ -23,7 +25,6 @@ QExtendProgressDialog::QExtendProgressDialog(QWidget *parent, bool closeOnFinish
     m_timer->setSingleShot(true);
     connect(ui->closeBtn, &QToolButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
     connect(ui->cancelBtn, &QPushButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
 }
 
 QExtendProgressDialog::~QExtendProgressDialog()

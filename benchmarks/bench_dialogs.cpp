@@ -1,0 +1,71 @@
+#include "benchrunner.h"
+
+#include "qextendprogressdialog.h"
+#include "qmycolordlg.h"
+#include "qstyleinputdialog.h"
+
+#include <QColorDialog>
+#include <QInputDialog>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
+
+namespace {
+// The progress dialog's look comes from style sheets; a stock dialog dressed the same way is
+// the fair comparison, since style-sheet polishing dominates the cost of both.
+const char *const ProgressDialogSheet = "background-color:rgb(255,255,255,255);";
+const char *const ProgressBarSheet = "QProgressBar:horizontal {\nborder: 2px solid gray;\nborder-radius: 3px;\n"
+                                     "background: white;\npadding: 1px;\n}\n\n";
+const char *const CancelButtonSheet = "QPushButton{\n\tborder:1px solid gray;\n\tpadding:3px;\n"
+                                      "\tbackground:rgb(230,230,230);\n}\n\nQPushButton:hover{\n"
+                                      "\tbackground-color: rgb(218, 54, 16);\n\tpadding:4px 1px 1px 1px;\n}\n\n"
+                                      "QPushButton:pressed{\n\tbackground-color: rgb(164, 27, 0);\n"
+                                      "\tpadding:5px 1px 1px 1px;\n}";
+} // namespace
+
+QList<Comparison> dialogBenchmarks()
+{
+    Comparison progress;
+    progress.ours = QStringLiteral("QExtendProgressDialog");
+    progress.stock = QStringLiteral("QProgressDialog (same style sheets)");
+    progress.runOurs = [] {
+        auto *w = new QExtendProgressDialog;
+        w->slotSetRange(0, 100);
+        w->slotUpdateProgress(40);
+        showPaintAndDelete(w);
+    };
+    progress.runStock = [] {
+        auto *w = new QProgressDialog(QStringLiteral("Status feedback"), QStringLiteral("Cancel"), 0, 100);
+        w->setStyleSheet(QLatin1String(ProgressDialogSheet));
+        w->findChild<QProgressBar *>()->setStyleSheet(QLatin1String(ProgressBarSheet));
+        w->findChild<QPushButton *>()->setStyleSheet(QLatin1String(CancelButtonSheet));
+        w->setValue(40);
+        showPaintAndDelete(w);
+    };
+
+    Comparison input;
+    input.ours = QStringLiteral("QStyleInputDialog");
+    input.stock = QStringLiteral("QInputDialog");
+    input.runOurs = [] {
+        auto *w = new QStyleInputDialog;
+        w->setTitle(QStringLiteral("Rename axis"));
+        showPaintAndDelete(w);
+    };
+    input.runStock = [] {
+        auto *w = new QInputDialog;
+        w->setWindowTitle(QStringLiteral("Rename axis"));
+        showPaintAndDelete(w);
+    };
+
+    Comparison color;
+    color.ours = QStringLiteral("QMyColorDlg");
+    color.stock = QStringLiteral("QColorDialog");
+    color.runOurs = [] { showPaintAndDelete(new QMyColorDlg(QColor(0x79, 0x9c, 0xb1))); };
+    color.runStock = [] {
+        auto *w = new QColorDialog(QColor(0x79, 0x9c, 0xb1));
+        w->setOption(QColorDialog::DontUseNativeDialog);
+        showPaintAndDelete(w);
+    };
+
+    return {progress, input, color};
+}
