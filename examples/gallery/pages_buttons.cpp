@@ -1,0 +1,350 @@
+#include "gallerypages.h"
+
+#include "qaxiscomboxwidget.h"
+#include "qchoosewidget.h"
+#include "qcustombutton.h"
+#include "qcustomdatetimeedit.h"
+#include "qcustomlineedit.h"
+#include "qcustompushbutton.h"
+#include "qedgewidget.h"
+#include "qextendcombobox.h"
+#include "qextenddoublespinbox.h"
+#include "qhideableheaderview.h"
+#include "qimgradiobutton.h"
+#include "qindustryitem.h"
+#include "qitemcombobox.h"
+#include "qmenubutton.h"
+#include "qmycombobox.h"
+#include "qnowheelcombobox.h"
+#include "qnowheeldatetimeedit.h"
+#include "qnowheeldouspinbox.h"
+#include "qpresslabel.h"
+#include "qpswedit.h"
+#include "qrotatepushbutton.h"
+#include "qtopsidewidget.h"
+#include "qtopwizard.h"
+#include "qtranslatedtextedit.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+QLabel *makeLog(QWidget *page)
+{
+    auto *log = new QLabel(QStringLiteral("Signals show here."), page);
+    log->setObjectName(QStringLiteral("signalLog"));
+    return log;
+}
+
+QWidget *choicePage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    auto *log = makeLog(page);
+    layout->addWidget(new QLabel(QStringLiteral("Click a tile to select it, double-click to confirm. The tile images "
+                                                "are host resources and stay empty here."),
+                                 page));
+    auto *choose = new QChooseWidget(page);
+    QObject::connect(choose, &QChooseWidget::SigOk, log, [log, choose] {
+        log->setText(QStringLiteral("SigOk, selected tile %1").arg(choose->getSelectID()));
+    });
+    layout->addWidget(choose);
+
+    auto *row = new QHBoxLayout;
+    auto *single = new QImgRadioButton(page, QStringLiteral("Stand-alone tile"));
+    QObject::connect(single, &QImgRadioButton::SigImgClicked, log, [log] { log->setText(QStringLiteral("SigImgClicked")); });
+    QObject::connect(single, &QImgRadioButton::SigOk, log, [log] { log->setText(QStringLiteral("SigOk")); });
+    row->addWidget(single);
+    auto *checked = new QImgRadioButton(page, QStringLiteral("Checked tile"));
+    checked->setChecked(true);
+    row->addWidget(checked);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addWidget(log);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *navigationPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    auto *log = makeLog(page);
+
+    auto *wizardBox = new QGroupBox(QStringLiteral("QTopWizard"), page);
+    auto *wizardLayout = new QVBoxLayout(wizardBox);
+    auto *wizard = new QTopWizard(wizardBox);
+    wizard->setTextList({QStringLiteral("Connect"), QStringLiteral("Read"), QStringLiteral("Edit"), QStringLiteral("Write")});
+    wizardLayout->addWidget(wizard);
+    auto *wizardButtons = new QHBoxLayout;
+    auto *next = new QPushButton(QStringLiteral("Next step"), wizardBox);
+    auto *restart = new QPushButton(QStringLiteral("Restart"), wizardBox);
+    auto *rebuild = new QPushButton(QStringLiteral("Three steps"), wizardBox);
+    auto step = std::make_shared<int>(0);
+    auto stepCount = std::make_shared<int>(4);
+    QObject::connect(next, &QPushButton::clicked, wizard, [wizard, step, stepCount] {
+        *step = (*step + 1) % *stepCount;
+        wizard->setBtnCheck(*step);
+    });
+    QObject::connect(restart, &QPushButton::clicked, wizard, [wizard, step] {
+        *step = 0;
+        wizard->reInit();
+    });
+    QObject::connect(rebuild, &QPushButton::clicked, wizard, [wizard, step, stepCount] {
+        *step = 0;
+        *stepCount = 3;
+        wizard->setTextList({QStringLiteral("Scan"), QStringLiteral("Select"), QStringLiteral("Finish")});
+    });
+    wizardButtons->addWidget(next);
+    wizardButtons->addWidget(restart);
+    wizardButtons->addWidget(rebuild);
+    wizardButtons->addStretch();
+    wizardLayout->addLayout(wizardButtons);
+    layout->addWidget(wizardBox);
+
+    auto *panels = new QHBoxLayout;
+    auto *edge = new QEdgeWidget(page);
+    edge->setTitle(QStringLiteral("Parameters"));
+    QObject::connect(edge, &QEdgeWidget::SigShow, log, [log] { log->setText(QStringLiteral("QEdgeWidget: SigShow")); });
+    QObject::connect(edge, &QEdgeWidget::SigShowPreview, log,
+                     [log] { log->setText(QStringLiteral("QEdgeWidget: SigShowPreview")); });
+    panels->addWidget(edge);
+
+    auto *sideBox = new QGroupBox(QStringLiteral("QTopSideWidget"), page);
+    auto *sideLayout = new QVBoxLayout(sideBox);
+    auto *side = new QTopSideWidget(sideBox, QStringLiteral("Parameter list"), DIRECT_LEFT);
+    side->setDirect(DIRECT_LEFT);
+    QObject::connect(side, &QTopSideWidget::SigHide, log, [log] { log->setText(QStringLiteral("QTopSideWidget: SigHide")); });
+    QObject::connect(side, &QTopSideWidget::SigClose, log, [log] { log->setText(QStringLiteral("QTopSideWidget: SigClose")); });
+    sideLayout->addWidget(side);
+    auto *direction = new QComboBox(sideBox);
+    direction->addItems({QStringLiteral("DIRECT_LEFT"), QStringLiteral("DIRECT_TOP"), QStringLiteral("DIRECT_RIGHT"),
+                         QStringLiteral("DIRECT_DOWN")});
+    QObject::connect(direction, qOverload<int>(&QComboBox::currentIndexChanged), side,
+                     [side](int index) { side->setDirect(DirectSide_E(index)); });
+    sideLayout->addWidget(direction);
+    sideLayout->addStretch();
+    panels->addWidget(sideBox, 1);
+
+    auto *rotate = new QRotatePushButton(page, QStringLiteral("Rotated caption"));
+    panels->addWidget(rotate);
+    layout->addLayout(panels);
+    layout->addWidget(log);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *decoratedButtonsPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QHBoxLayout(page);
+    auto *log = makeLog(page);
+
+    auto *menuBox = new QGroupBox(QStringLiteral("QMenuButton"), page);
+    auto *menuLayout = new QVBoxLayout(menuBox);
+    auto buttons = std::make_shared<QList<QMenuButton *>>();
+    const QStringList entries{QStringLiteral("Monitor"), QStringLiteral("Parameters"), QStringLiteral("Faults"),
+                              QStringLiteral("Oscilloscope")};
+    for (int i = 0; i < entries.size(); ++i) {
+        auto *button = new QMenuButton(menuBox);
+        button->setText(entries.at(i));
+        button->setIndex(i);
+        button->setMinimumHeight(36);
+        // Clearing every selection here still leaves the clicked entry selected.
+        QObject::connect(button, &QPushButton::clicked, log, [log, button, buttons] {
+            for (QMenuButton *b : *buttons)
+                b->setselected(false);
+            log->setText(QStringLiteral("QMenuButton %1 clicked").arg(button->getIndex()));
+        });
+        buttons->append(button);
+        menuLayout->addWidget(button);
+    }
+    buttons->first()->setselected(true);
+    menuLayout->addStretch();
+    layout->addWidget(menuBox);
+
+    auto *right = new QVBoxLayout;
+    auto *statusBox = new QGroupBox(QStringLiteral("QCustomPushButton"), page);
+    auto *statusLayout = new QVBoxLayout(statusBox);
+    auto *good = new QCustomPushButton(statusBox, QStringLiteral("Write"));
+    good->setButtonStatus(true, QString());
+    auto *bad = new QCustomPushButton(statusBox, QStringLiteral("Write"));
+    bad->setButtonStatus(false, QStringLiteral("timeout"));
+    QObject::connect(bad->getPushButton(), &QPushButton::clicked, bad, [bad] { bad->setLabelVisible(false); });
+    statusLayout->addWidget(good);
+    statusLayout->addWidget(bad);
+    right->addWidget(statusBox);
+
+    auto *customButton = new QCustomButton(page, QStringLiteral("A caption that is too long to fit the button"));
+    customButton->setMaximumWidth(140);
+    right->addWidget(customButton);
+
+    auto *industryBox = new QGroupBox(QStringLiteral("QIndustryItem"), page);
+    auto *industryLayout = new QVBoxLayout(industryBox);
+    auto *general = new QIndustryItem(industryBox);
+    general->setNormalIndustry(QStringLiteral("General"));
+    industryLayout->addWidget(general);
+    for (const QString &name : {QStringLiteral("Textile"), QStringLiteral("Mining"), QStringLiteral("Hoisting")}) {
+        auto *item = new QIndustryItem(industryBox);
+        item->setIndustry(name);
+        QObject::connect(item, &QIndustryItem::showIndustry, log,
+                         [log](QString text) { log->setText(QStringLiteral("showIndustry(%1)").arg(text)); });
+        QObject::connect(item, qOverload<QString>(&QIndustryItem::removeIndustry), item, [log, item](QString text) {
+            log->setText(QStringLiteral("removeIndustry(%1)").arg(text));
+            item->deleteLater();
+        });
+        industryLayout->addWidget(item);
+    }
+    right->addWidget(industryBox);
+    right->addWidget(log);
+    right->addStretch();
+    layout->addLayout(right, 1);
+    return page;
+}
+
+QWidget *inputWrappersPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    auto *log = makeLog(page);
+    auto *form = new QFormLayout;
+    const QStringList modes{QStringLiteral("Keypad"), QStringLiteral("Terminal"), QStringLiteral("Communication")};
+
+    auto *extendCombo = new QExtendComboBox(page);
+    extendCombo->addItems(modes);
+    extendCombo->bindUserData(QStringLiteral("P0.02"));
+    QObject::connect(extendCombo, qOverload<int, const QVariant &>(&QExtendComboBox::currentIndexChangedExtend), log,
+                     [log](int index, const QVariant &data) {
+                         log->setText(QStringLiteral("currentIndexChangedExtend(%1, %2)").arg(index).arg(data.toString()));
+                     });
+    form->addRow(QStringLiteral("QExtendComboBox (data P0.02)"), extendCombo);
+
+    auto *extendSpin = new QExtendDoubleSpinBox(page);
+    extendSpin->setSuffix(QStringLiteral(" Hz"));
+    extendSpin->bindUserData(QStringLiteral("P0.08"));
+    QObject::connect(extendSpin, &QExtendDoubleSpinBox::editingFinishedExtend, log, [log](double d, const QVariant &data) {
+        log->setText(QStringLiteral("editingFinishedExtend(%1, %2)").arg(d).arg(data.toString()));
+    });
+    form->addRow(QStringLiteral("QExtendDoubleSpinBox (data P0.08)"), extendSpin);
+
+    auto *noWheelCombo = new QNoWheelComboBox(page);
+    noWheelCombo->addItems(modes);
+    form->addRow(QStringLiteral("QNoWheelComboBox"), noWheelCombo);
+
+    form->addRow(QStringLiteral("QNoWheelDateTimeEdit"),
+                 new QNoWheelDateTimeEdit(page, QDateTime(QDate(2024, 5, 17), QTime(9, 30))));
+
+    auto *noWheelSpin = new QNoWheelDouSpinBox(page);
+    QObject::connect(noWheelSpin, &QNoWheelDouSpinBox::sigCurVal, log,
+                     [log](double value) { log->setText(QStringLiteral("sigCurVal(%1)").arg(value)); });
+    form->addRow(QStringLiteral("QNoWheelDouSpinBox (Return reports)"), noWheelSpin);
+
+    auto *myCombo = new QMyCombobox(page);
+    myCombo->addItems(modes);
+    QObject::connect(myCombo, &QMyCombobox::sigHidePopup, log, [log] { log->setText(QStringLiteral("sigHidePopup")); });
+    form->addRow(QStringLiteral("QMyCombobox"), myCombo);
+
+    auto *itemCombo = new QItemComboBox(page);
+    itemCombo->setMaximumWidth(160);
+    itemCombo->addMultiItem({QStringLiteral("P0.00 Control mode"), QStringLiteral("P0.01 Run command source"),
+                             QStringLiteral("P0.03 Main frequency source selection")},
+                            20);
+    form->addRow(QStringLiteral("QItemComboBox (tool tips, wide list)"), itemCombo);
+
+    auto *axis = new QAxisComBoxWidget(page);
+    axis->updateAxis(3);
+    form->addRow(QStringLiteral("QAxisComBoxWidget (3 axes)"), axis);
+
+    layout->addLayout(form);
+    layout->addWidget(log);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *editorsPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    auto *log = makeLog(page);
+    auto *form = new QFormLayout;
+
+    auto *flow = new QCustomLineEdit(page);
+    flow->setValue(QStringLiteral("50.00"));
+    flow->setUnit(QStringLiteral("Hz"));
+    form->addRow(QStringLiteral("QCustomLineEdit"), flow);
+    auto *readOnly = new QCustomLineEdit(page);
+    readOnly->setValue(QStringLiteral("380"));
+    readOnly->setUnit(QStringLiteral("V"));
+    readOnly->setEnable(false);
+    form->addRow(QStringLiteral("QCustomLineEdit (disabled)"), readOnly);
+
+    auto *dateTime = new QCustomDateTimeEdit(QDateTime(QDate(2024, 5, 17), QTime(9, 30)), QStringLiteral("Now"));
+    dateTime->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QObject::connect(dateTime->getPushButton(), &QPushButton::clicked, dateTime,
+                     [dateTime] { dateTime->getDateTimeEdit()->setDateTime(QDateTime::currentDateTime()); });
+    form->addRow(QStringLiteral("QCustomDateTimeEdit"), dateTime);
+
+    auto *password = new QPswEdit(page);
+    password->setText(QStringLiteral("drive-admin"));
+    form->addRow(QStringLiteral("QPswEdit (switchable)"), password);
+    auto *masked = new QPswEdit(page, QPswEdit::DisplayPassword);
+    masked->setText(QStringLiteral("drive-admin"));
+    form->addRow(QStringLiteral("QPswEdit (password)"), masked);
+
+    auto *press = new QPressLabel(page);
+    press->setText(QStringLiteral("<u>Press me</u>"));
+    QObject::connect(press, &QPressLabel::SigMousePress, log, [log] { log->setText(QStringLiteral("SigMousePress")); });
+    form->addRow(QStringLiteral("QPressLabel"), press);
+    layout->addLayout(form);
+
+    auto *text = new QTranslatedTextEdit(page);
+    text->setPlainText(QStringLiteral("Right-click for the translated Copy / Select all menu.\nFault 12: overcurrent during acceleration."));
+    text->setMaximumHeight(70);
+    layout->addWidget(text);
+
+    auto *model = new QStandardItemModel(4, 10, page);
+    const QStringList headers{QStringLiteral("No."), QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("Value"),
+                              QStringLiteral("Unit"), QStringLiteral("Default"), QStringLiteral("Min"), QStringLiteral("Max"),
+                              QStringLiteral("Access"), QStringLiteral("Note")};
+    model->setHorizontalHeaderLabels(headers);
+    const QList<QStringList> rows{
+        {"1", "P0.00", "Control mode", "1", "", "1", "0", "2", "Stopped", ""},
+        {"2", "P0.08", "Preset frequency", "50.00", "Hz", "50.00", "0.00", "600.00", "Any", ""},
+        {"3", "P0.17", "Acceleration time", "10.0", "s", "10.0", "0.0", "6500.0", "Any", ""},
+        {"4", "P1.01", "Rated power", "7.5", "kW", "7.5", "0.1", "1000.0", "Stopped", "Motor nameplate"},
+    };
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows.at(r).size(); ++c)
+            model->setItem(r, c, new QStandardItem(rows.at(r).at(c)));
+    auto *table = new QTableView(page);
+    table->setHorizontalHeader(new QHideableHeaderView(Qt::Horizontal, table));
+    table->setModel(model);
+    table->resizeColumnsToContents();
+    layout->addWidget(new QLabel(QStringLiteral("Right-click the header to hide or show the columns from \"Min\" on."), page));
+    layout->addWidget(table, 1);
+    layout->addWidget(log);
+    return page;
+}
+
+} // namespace
+
+QList<GalleryPage> buttonPages()
+{
+    return {
+        {QStringLiteral("Image choice"), choicePage},
+        {QStringLiteral("Wizard and side panels"), navigationPage},
+        {QStringLiteral("Menu, status and industry buttons"), decoratedButtonsPage},
+        {QStringLiteral("Input wrappers"), inputWrappersPage},
+        {QStringLiteral("Labelled editors and helpers"), editorsPage},
+    };
+}
