@@ -27,8 +27,7 @@ QImgRadioButton::QImgRadioButton(QWidget *parent, QString text, QString imgPath)
     connect(ui->radioButton, &QClickRadioButton::SigOk, this, &QImgRadioButton::SigOk);
     // The look follows the check state however it changes, also when a host reaches the
     // radio button directly.
-    connect(ui->radioButton, &QRadioButton::toggled, this, &QImgRadioButton::updateLook);
-    updateLook();
+    connect(ui->radioButton, &QRadioButton::toggled, this, qOverload<>(&QWidget::update));
 }
 
 QImgRadioButton::~QImgRadioButton()
@@ -45,33 +44,18 @@ void QImgRadioButton::enterEvent(QEvent *event)
 {
     Q_UNUSED(event)
     m_hover = true;
-    updateLook();
+    update();
 }
 
 void QImgRadioButton::leaveEvent(QEvent *event)
 {
     Q_UNUSED(event)
     m_hover = false;
-    updateLook();
-}
-
-// The background palette and auto-fill flag are brought up to date before the repaint
-// (changing them inside paintEvent would only show one repaint later).
-void QImgRadioButton::updateLook()
-{
-    if (!ui->radioButton->isChecked() && !m_hover) {
-        // Back to the inherited palette, so nothing of an earlier fill remains.
-        setPalette(QPalette());
-        setAutoFillBackground(false);
-    } else {
-        QPalette pal;
-        pal.setBrush(backgroundRole(), m_hover ? kHoverColor : kSelectedColor);
-        setPalette(pal);
-        setAutoFillBackground(true);
-    }
     update();
 }
 
+// The fill is painted here from the current state rather than through the palette and the
+// auto-filled background, which would show a change only one repaint later.
 void QImgRadioButton::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -81,8 +65,6 @@ void QImgRadioButton::paintEvent(QPaintEvent *event)
         const QRect r = rect();
         painter.drawRect(r.x() + 1, r.y() + 1, r.width() - 2, r.height() - 2);
     } else {
-        // Painted here as well, so the fill is right even if the background was filled
-        // from an older palette.
         painter.fillRect(rect(), m_hover ? kHoverColor : kSelectedColor);
     }
     painter.end();

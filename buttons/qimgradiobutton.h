@@ -38,8 +38,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void updateLook();
-
     Ui::ImgRadioButton *ui;
     bool m_hover = false;
 };
