@@ -4,7 +4,6 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "qcustombutton.h"
 #include "qcustompushbutton.h"
 #include "qindustryitem.h"
 #include "qmenubutton.h"
@@ -26,11 +25,8 @@ class tst_DecoratedButtons : public QObject
 private Q_SLOTS:
     void menuButtonFills();
     void menuButtonSelectionAfterClicked();
-    void menuButtonCaptionFont();
     void statusTexts_data();
     void statusTexts();
-    void statusHelpers();
-    void customButtonToolTip();
     void industryPressRelease();
     void industryRemove();
 };
@@ -100,26 +96,6 @@ void tst_DecoratedButtons::menuButtonSelectionAfterClicked()
     QCOMPARE(corner(entries[1]), kSelected);
 }
 
-void tst_DecoratedButtons::menuButtonCaptionFont()
-{
-    QMenuButton button;
-    button.resize(120, 40);
-    const QImage empty = button.grab().toImage();
-    button.setText(QStringLiteral("Curve"));
-    const QImage image = button.grab().toImage();
-    int ink = 0;
-    bool black = false;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != empty.pixel(x, y)) {
-                ++ink;
-                black = black || image.pixelColor(x, y).lightness() < 60;
-            }
-    QVERIFY(ink > 0);
-    QVERIFY(black);
-    QCOMPARE(image.pixelColor(2, 2), kIdle);
-}
-
 void tst_DecoratedButtons::statusTexts_data()
 {
     QTest::addColumn<bool>("ok");
@@ -146,38 +122,6 @@ void tst_DecoratedButtons::statusTexts()
     const QPixmap expected(ok ? QStringLiteral(":/img/commonImge/success") : QStringLiteral(":/img/commonImge/failure"));
     QVERIFY(!expected.isNull());
     QCOMPARE(w.getLabelImg()->pixmap(Qt::ReturnByValue).toImage(), expected.toImage());
-}
-
-void tst_DecoratedButtons::statusHelpers()
-{
-    QCustomPushButton w(nullptr, QStringLiteral("Write"));
-    QCOMPARE(w.getPushButton()->text(), QStringLiteral("Write"));
-    QCOMPARE(w.getPushButton()->toolTip(), QStringLiteral("Write"));
-    QCOMPARE(w.getPushButton()->size(), QSize(85, 35));
-    QCOMPARE(w.getLabelImg()->size(), QSize(32, 32));
-
-    w.setLabelMinimumWidth(250);
-    QCOMPARE(w.getLabelText()->minimumWidth(), 100);
-
-    w.setButtonStatus(false, QStringLiteral("x"));
-    w.setLabelVisible(true);
-    QVERIFY(!w.getLabelText()->text().isEmpty());
-    w.setLabelVisible(false);
-    QVERIFY(w.getLabelText()->text().isEmpty());
-    QVERIFY(w.getLabelText()->isVisibleTo(&w) && w.getLabelImg()->isVisibleTo(&w));
-    // The placeholder is a host image: without it the status image is gone.
-    QVERIFY(w.getLabelImg()->pixmap(Qt::ReturnByValue).isNull());
-}
-
-void tst_DecoratedButtons::customButtonToolTip()
-{
-    QCustomButton b(nullptr, QStringLiteral("Upload parameters"));
-    QCOMPARE(b.toolTip(), QStringLiteral("Upload parameters"));
-    QVERIFY(b.minimumSize().width() >= 95 && b.minimumSize().height() >= 35);
-    b.setText(QStringLiteral("Upload"));
-    QCOMPARE(b.toolTip(), QStringLiteral("Upload parameters"));
-    b.setButtonToolTipBtnText();
-    QCOMPARE(b.toolTip(), QStringLiteral("Upload"));
 }
 
 void tst_DecoratedButtons::industryPressRelease()

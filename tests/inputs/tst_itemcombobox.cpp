@@ -16,7 +16,6 @@ private Q_SLOTS:
     void wheelIgnored();
     void axes_data();
     void axes();
-    void axisSelectorLayout();
 };
 
 void tst_ItemComboBox::entriesCarryToolTips()
@@ -104,18 +103,6 @@ void tst_ItemComboBox::axes()
         texts << combo->itemText(i);
     QCOMPARE(texts, offered);
     QCOMPARE(w.getAxisIndex(), 0);
-}
-
-void tst_ItemComboBox::axisSelectorLayout()
-{
-    QAxisComBoxWidget w;
-    QCOMPARE(w.objectName(), QStringLiteral("TOOLWID"));
-    auto *combo = w.findChild<QComboBox *>(QStringLiteral("AXIS_COMBOBOX"));
-    QVERIFY(combo);
-    QCOMPARE(combo->cursor().shape(), Qt::PointingHandCursor);
-    w.show();
-    QCOMPARE(combo->size(), QSize(100, 30));
-    QCOMPARE(combo->pos(), QPoint(0, 0));
 }
 
 QTEST_MAIN(tst_ItemComboBox)

@@ -16,7 +16,6 @@ class tst_UserDataEditors : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void hostDataAndMark();
     void comboSignalsCarryData();
     void comboClickedBeforePopup();
     void spinSignalsCarryData();
@@ -28,29 +27,6 @@ private Q_SLOTS:
 void tst_UserDataEditors::initTestCase()
 {
     QLocale::setDefault(QLocale::c());
-}
-
-void tst_UserDataEditors::hostDataAndMark()
-{
-    QExtendComboBox combo(nullptr);
-    QExtendDoubleSpinBox spin(nullptr);
-    QVERIFY(!combo.getUserData().isValid());
-    QVERIFY(!spin.getUserData().isValid());
-    QVERIFY(!combo.isUpdated() && !spin.isUpdated());
-
-    QVariant data(QStringLiteral("P0.01"));
-    combo.bindUserData(data);
-    spin.bindUserData(QVariantList{1, 2});
-    data = 5; // the box keeps its own copy
-    QCOMPARE(combo.getUserData(), QVariant(QStringLiteral("P0.01")));
-    QCOMPARE(spin.getUserData(), QVariant(QVariantList{1, 2}));
-
-    combo.setUpdated(true);
-    spin.setUpdated(true);
-    QVERIFY(combo.isUpdated() && spin.isUpdated());
-    combo.addItem(QStringLiteral("x"));
-    spin.setValue(3);
-    QVERIFY(combo.isUpdated() && spin.isUpdated()); // only the host sets the mark
 }
 
 void tst_UserDataEditors::comboSignalsCarryData()
