@@ -6,6 +6,7 @@
 #   scripts/run.sh bench     install what is missing, build, run the benchmark runner
 #   scripts/run.sh asan      the test suite built with AddressSanitizer, UBSan and LeakSanitizer
 #   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
+#   scripts/run.sh package   install into a scratch prefix and build a host against it
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -106,13 +107,21 @@ fuzz)
             || { tail -n 60 "$work/$name.replay.log" >&2; echo "$name failed on a seed" >&2; exit 1; }
     done
     ;;
+package)
+    install_missing
+    configure_and_build
+    prefix=$(mktemp -d)
+    trap 'rm -rf "$prefix"' EXIT
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+    bash "$root/tests/package/run.sh" "$prefix"
+    ;;
 bench)
     install_missing
     configure_and_build
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/benchmarks/widgetdeck-bench" "${@:2}"
     ;;
 *)
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
