@@ -24,7 +24,8 @@ GalleryWindow::GalleryWindow(const QList<GalleryPage> &pages, QWidget *parent)
     m_languageBox->addItem(QStringLiteral("English"), QStringLiteral("en"));
     m_languageBox->addItem(QString::fromUtf8("中文"), QStringLiteral("zh_CN"));
     m_pageList->setObjectName(QStringLiteral("pageList"));
-    m_pageList->setFixedWidth(190);
+    m_pageList->setFixedWidth(250);
+    m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Language:"), this));
@@ -40,7 +41,7 @@ GalleryWindow::GalleryWindow(const QList<GalleryPage> &pages, QWidget *parent)
     connect(m_pageList, &QListWidget::currentRowChanged, m_stack, &QStackedWidget::setCurrentIndex);
     connect(m_languageBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int index) { setLanguage(m_languageBox->itemData(index).toString()); });
-    resize(1100, 720);
+    resize(1160, 760);
     setLanguage(QStringLiteral("en"));
 }
 

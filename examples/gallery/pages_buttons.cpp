@@ -52,7 +52,7 @@ QWidget *choicePage()
     auto *layout = new QVBoxLayout(page);
     auto *log = makeLog(page);
     layout->addWidget(new QLabel(QStringLiteral("Click a tile to select it, double-click to confirm. The tile images "
-                                                "are host resources and stay empty here."),
+                                                "are host resources; the gallery registers its own."),
                                  page));
     auto *choose = new QChooseWidget(page);
     QObject::connect(choose, &QChooseWidget::SigOk, log, [log, choose] {
