@@ -1,4 +1,5 @@
 #include "qcustompushbutton.h"
+#include "widgetdeckpixmap_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,10 +72,10 @@ void QCustomPushButton::setLabelVisible(bool visible)
 void QCustomPushButton::setButtonStatus(const bool &ok, const QString &reason)
 {
     if (ok) {
-        m_labelImg->setPixmap(QPixmap(QStringLiteral(":/img/commonImge/success")));
+        m_labelImg->setPixmap(WidgetDeckPrivate::loadPixmap(QStringLiteral(":/img/commonImge/success"), devicePixelRatioF()));
         m_labelText->setText(tr("STR_SET_RUNTIME_SUCCESS"));
     } else {
-        m_labelImg->setPixmap(QPixmap(QStringLiteral(":/img/commonImge/failure")));
+        m_labelImg->setPixmap(WidgetDeckPrivate::loadPixmap(QStringLiteral(":/img/commonImge/failure"), devicePixelRatioF()));
         m_labelText->setText(QStringLiteral("%1(%2)").arg(tr("STR_SETTING_FAILED"), reason));
     }
 }

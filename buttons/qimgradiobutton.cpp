@@ -20,6 +20,8 @@ QImgRadioButton::QImgRadioButton(QWidget *parent, QString text, QString imgPath)
 
     ui->radioButton->setText(text);
     ui->labelImg->setPixmap(QPixmap(imgPath));
+    // The image names the same choice as the radio button's text.
+    ui->labelImg->setAccessibleName(text);
 
     connect(ui->labelImg, &QClickImgLabel::SigClicked, this, &QImgRadioButton::SigImgClicked);
     connect(ui->labelImg, &QClickImgLabel::SigOk, this, &QImgRadioButton::SigOk);

@@ -25,6 +25,9 @@ void QTopSideWidget::init()
     ui->toolButtonView->setObjectName(QStringLiteral("VIEWBTN"));
     ui->toolButtonClose->setToolTip(tr("STR_CLOSE"));
     ui->toolButtonView->setToolTip(tr("STR_HIDE"));
+    // Both show only an icon.
+    ui->toolButtonClose->setAccessibleName(tr("STR_CLOSE"));
+    ui->toolButtonView->setAccessibleName(tr("STR_HIDE"));
     connect(ui->toolButtonView, &QToolButton::clicked, this, &QTopSideWidget::SigHide);
     connect(ui->toolButtonClose, &QToolButton::clicked, this, &QTopSideWidget::SigClose);
     setMouseTracking(true);

@@ -8,6 +8,8 @@
 QColorButton::QColorButton(QWidget *parent)
     : QPushButton(parent)
 {
+    // The button shows only its colour.
+    setAccessibleName(tr("STR_COLOR"));
 }
 
 QColorButton::~QColorButton() = default;
@@ -25,6 +27,7 @@ void QColorButton::setColor(QColor color)
                       .arg(color.red())
                       .arg(color.green())
                       .arg(color.blue()));
+    setAccessibleDescription(color.name());
 }
 
 void QColorButton::mousePressEvent(QMouseEvent *event)

@@ -155,6 +155,20 @@ void QMyMessageBox::setContent(const QString &text)
 void QMyMessageBox::setImg(const QString &path)
 {
     ui->labelImg->setPixmap(WidgetDeckPrivate::loadPixmap(path, devicePixelRatioF()));
+    // The icon alone tells the kind of message, so it is named after it.
+    const QString kind = path.section(QLatin1Char('/'), -1);
+    QString name;
+    if (kind == QLatin1String("information"))
+        name = tr("STR_INFORMATION");
+    else if (kind == QLatin1String("question"))
+        name = tr("STR_QUESTION");
+    else if (kind == QLatin1String("warning"))
+        name = tr("STR_WARNING");
+    else if (kind == QLatin1String("critical"))
+        name = tr("STR_CRITICAL");
+    else if (kind == QLatin1String("success"))
+        name = tr("STR_SUCCESS");
+    ui->labelImg->setAccessibleName(name);
 }
 
 void QMyMessageBox::setFilePath(const QString &path)

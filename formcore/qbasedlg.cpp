@@ -22,6 +22,8 @@ QBaseDlg::QBaseDlg(QWidget *parent)
     m_closeButton->setFixedSize(CloseButtonSize, CloseButtonSize);
     m_closeButton->setFocusPolicy(Qt::NoFocus);
     m_closeButton->setText(QStringLiteral("\u2715"));
+    // The glyph means nothing to a screen reader.
+    m_closeButton->setAccessibleName(tr("STR_CLOSE"));
     connect(m_closeButton, &QToolButton::clicked, this, &QBaseDlg::onCloseBtnClicked);
 }
 

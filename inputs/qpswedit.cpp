@@ -17,6 +17,10 @@ QPswEdit::QPswEdit(QWidget *parent, DisplayMode mode)
     connect(m_toggle, &QPushButton::clicked, this, &QPswEdit::onChange);
     m_toggle->setCursor(Qt::PointingHandCursor);
     m_toggle->setFlat(true);
+    // The button shows only an image: its name, checked state and description tell
+    // assistive technology what it does and whether the text is readable.
+    m_toggle->setCheckable(true);
+    m_toggle->setAccessibleName(tr("STR_SHOW_PASSWORD"));
 
     const int side = sizeHint().height();
     m_toggle->setMinimumSize(side, side);
@@ -61,5 +65,8 @@ void QPswEdit::onChange()
         m_toggle->setStyleSheet(QLatin1String(kMaskedStyle));
         setEchoMode(QLineEdit::Password);
     }
+    const bool shown = echoMode() == QLineEdit::Normal;
+    m_toggle->setChecked(shown);
+    m_toggle->setAccessibleDescription(shown ? tr("STR_PASSWORD_SHOWN") : tr("STR_PASSWORD_HIDDEN"));
     m_toggled = !m_toggled;
 }

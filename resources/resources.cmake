@@ -45,7 +45,8 @@ endif()
 
 # Refreshes the .ts sources from the code and forms. lupdate keeps every existing
 # translation; keys it no longer finds are kept and marked, never dropped.
-set(_wd_scan_dirs)
+# The base view classes of formcore translate through the same catalogue.
+set(_wd_scan_dirs ${PROJECT_SOURCE_DIR}/formcore)
 foreach(family IN LISTS WIDGETDECK_FAMILIES)
     list(APPEND _wd_scan_dirs ${PROJECT_SOURCE_DIR}/${family})
 endforeach()

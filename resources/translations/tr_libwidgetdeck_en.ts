@@ -36,6 +36,13 @@
     </message>
 </context>
 <context>
+    <name>QBaseDlg</name>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>QChooseWidget</name>
     <message>
         <source>STR_INVERTOR</source>
@@ -48,6 +55,13 @@
     <message>
         <source>STR_SERVO</source>
         <translation>Servo</translation>
+    </message>
+</context>
+<context>
+    <name>QColorButton</name>
+    <message>
+        <source>STR_COLOR</source>
+        <translation>Color</translation>
     </message>
 </context>
 <context>
@@ -129,6 +143,44 @@
     <message>
         <source>STR_COLOR</source>
         <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>QMyMessageBox</name>
+    <message>
+        <source>STR_CRITICAL</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>STR_INFORMATION</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>STR_QUESTION</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>STR_SUCCESS</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>STR_WARNING</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>QPswEdit</name>
+    <message>
+        <source>STR_PASSWORD_HIDDEN</source>
+        <translation>Password is hidden</translation>
+    </message>
+    <message>
+        <source>STR_PASSWORD_SHOWN</source>
+        <translation>Password is shown</translation>
+    </message>
+    <message>
+        <source>STR_SHOW_PASSWORD</source>
+        <translation>Show password</translation>
     </message>
 </context>
 <context>

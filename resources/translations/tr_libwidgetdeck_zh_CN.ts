@@ -36,6 +36,13 @@
     </message>
 </context>
 <context>
+    <name>QBaseDlg</name>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>QChooseWidget</name>
     <message>
         <source>STR_INVERTOR</source>
@@ -48,6 +55,13 @@
     <message>
         <source>STR_SERVO</source>
         <translation>伺服</translation>
+    </message>
+</context>
+<context>
+    <name>QColorButton</name>
+    <message>
+        <source>STR_COLOR</source>
+        <translation>颜色</translation>
     </message>
 </context>
 <context>
@@ -129,6 +143,44 @@
     <message>
         <source>STR_COLOR</source>
         <translation>颜色</translation>
+    </message>
+</context>
+<context>
+    <name>QMyMessageBox</name>
+    <message>
+        <source>STR_CRITICAL</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>STR_INFORMATION</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>STR_QUESTION</source>
+        <translation>询问</translation>
+    </message>
+    <message>
+        <source>STR_SUCCESS</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>STR_WARNING</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>QPswEdit</name>
+    <message>
+        <source>STR_PASSWORD_HIDDEN</source>
+        <translation>密码已隐藏</translation>
+    </message>
+    <message>
+        <source>STR_PASSWORD_SHOWN</source>
+        <translation>密码已显示</translation>
+    </message>
+    <message>
+        <source>STR_SHOW_PASSWORD</source>
+        <translation>显示密码</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "qcustompushbutton.h"
 #include "qmymessagebox.h"
 
 // Runs with QT_SCALE_FACTOR=2: the message images must come from their "@2x" variants.
@@ -9,6 +10,7 @@ class tst_HighDpi : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void messageBoxUsesDoubleSizeIcons();
+    void statusButtonUsesDoubleSizeIcons();
 };
 
 void tst_HighDpi::messageBoxUsesDoubleSizeIcons()
@@ -23,6 +25,17 @@ void tst_HighDpi::messageBoxUsesDoubleSizeIcons()
     // A path without a 2x variant still loads at its own size.
     box.setImg(QStringLiteral(":/qm/../img/commonImge/does-not-exist"));
     QVERIFY(box.findChild<QLabel *>(QStringLiteral("labelImg"))->pixmap(Qt::ReturnByValue).isNull());
+}
+
+void tst_HighDpi::statusButtonUsesDoubleSizeIcons()
+{
+    QCustomPushButton button;
+    for (bool ok : {true, false}) {
+        button.setButtonStatus(ok, QStringLiteral("timeout"));
+        const QPixmap shown = button.getLabelImg()->pixmap(Qt::ReturnByValue);
+        QCOMPARE(shown.size(), QSize(64, 64));
+        QCOMPARE(shown.devicePixelRatio(), 2.0);
+    }
 }
 
 QTEST_MAIN(tst_HighDpi)
