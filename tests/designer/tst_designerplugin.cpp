@@ -1,0 +1,97 @@
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+
+#include <QPluginLoader>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+// The palette a form editor shows: every placeable widget, by family, each one creatable.
+class tst_DesignerPlugin : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void offersEveryPlaceableWidgetByFamily();
+    void createsEveryWidget();
+
+private:
+    QList<QDesignerCustomWidgetInterface *> m_widgets;
+};
+
+namespace {
+const QMap<QString, QStringList> kExpected = {
+    {"WidgetDeck: Confirmation", {"QOkCancel"}},
+    {"WidgetDeck: Cursors", {"QCursorFrame"}},
+    {"WidgetDeck: Numeric Entry", {"QHexSpinBox", "QMultiHexSpinBox", "QHexLineEdit", "QIntLineEdit"}},
+    {"WidgetDeck: Network", {"QIPLineEdit", "QEditIP", "QWebSetClient"}},
+    {"WidgetDeck: Value Dialogs", {"QColorButton"}},
+    {"WidgetDeck: Paths", {"QFolderEdit", "QPathLineEdit"}},
+    {"WidgetDeck: Selection and Navigation",
+     {"QClickImgLabel", "QClickRadioButton", "QImgRadioButton", "QChooseWidget", "QTopWizard", "QTopSideWidget",
+      "QEdgeWidget", "QRotatePushButton", "QMenuButton", "QCustomPushButton", "QCustomButton", "QIndustryItem"}},
+    {"WidgetDeck: Input Wrappers",
+     {"QExtendComboBox", "QExtendDoubleSpinBox", "QNoWheelComboBox", "QNoWheelDateTimeEdit", "QNoWheelDouSpinBox",
+      "QMyCombobox", "QItemComboBox", "QAxisComBoxWidget", "QCustomLineEdit", "QCustomDateTimeEdit", "QPswEdit",
+      "QTranslatedTextEdit", "QPressLabel"}},
+};
+// No own meta-object: the run-time class name is the Qt base's.
+const QMap<QString, QString> kSharedMetaObject = {{"QHexSpinBox", "QSpinBox"}, {"QMultiHexSpinBox", "QWidget"}};
+} // namespace
+
+void tst_DesignerPlugin::initTestCase()
+{
+    QPluginLoader loader(QStringLiteral(WIDGETDECK_DESIGNER_PLUGIN));
+    QCOMPARE(loader.metaData().value(QStringLiteral("IID")).toString(),
+             QStringLiteral("org.qt-project.Qt.QDesignerCustomWidgetCollectionInterface"));
+    auto *collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(loader.instance());
+    QVERIFY2(collection, qPrintable(loader.errorString()));
+    m_widgets = collection->customWidgets();
+}
+
+void tst_DesignerPlugin::offersEveryPlaceableWidgetByFamily()
+{
+    QMap<QString, QStringList> offered;
+    for (QDesignerCustomWidgetInterface *widget : m_widgets) {
+        offered[widget->group()] << widget->name();
+        QVERIFY2(!widget->icon().pixmap(16, 16).isNull(), qPrintable(widget->name()));
+        QVERIFY(!widget->toolTip().isEmpty());
+        QVERIFY(!widget->whatsThis().isEmpty());
+        QVERIFY(!widget->isContainer());
+        QCOMPARE(widget->includeFile(), widget->name().toLower() + ".h");
+
+        // The default properties parse and name the class and a non-empty geometry.
+        QXmlStreamReader xml(widget->domXml());
+        QString declared;
+        int width = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("widget") && declared.isEmpty())
+                declared = xml.attributes().value("class").toString();
+            else if (xml.name() == QLatin1String("width"))
+                width = xml.readElementText().toInt();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(widget->name() + ": " + xml.errorString()));
+        QCOMPARE(declared, widget->name());
+        QVERIFY(width > 0);
+    }
+    QCOMPARE(offered, kExpected);
+}
+
+void tst_DesignerPlugin::createsEveryWidget()
+{
+    QWidget form;
+    for (QDesignerCustomWidgetInterface *widget : m_widgets) {
+        QWidget *created = widget->createWidget(&form);
+        QVERIFY2(created, qPrintable(widget->name()));
+        QCOMPARE(created->parentWidget(), &form);
+        QVERIFY(!created->isWindow());
+        QCOMPARE(QString::fromLatin1(created->metaObject()->className()),
+                 kSharedMetaObject.value(widget->name(), widget->name()));
+    }
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
+QTEST_MAIN(tst_DesignerPlugin)
+#include "tst_designerplugin.moc"
