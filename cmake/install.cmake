@@ -23,6 +23,9 @@ target_include_directories(WidgetDeck PUBLIC
 target_include_directories(FormCore PUBLIC
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/FormCore>)
 
+# libFormCore lies beside it, so the library resolves it from any prefix, also when it is
+# itself found through another object's run path (the designer plugin).
+set_target_properties(WidgetDeck PROPERTIES INSTALL_RPATH "$ORIGIN")
 install(TARGETS WidgetDeck FormCore EXPORT WidgetDeckTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}

@@ -1,14 +1,28 @@
 // Host program: finds the installed library, installs its English translator, builds one
-// widget of every family and checks that a translated text reaches the screen.
+// widget of every family, checks that translated texts reach the screen and, given the
+// installed designer plugin's path, that the plugin loads.
 #include <widgetdeck.h>
 
 #include <QApplication>
+#include <QPluginLoader>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextStream>
 #include <QTranslator>
 
 #include <memory>
 #include <vector>
+
+namespace {
+template<typename Child>
+QStringList textsOf(const QWidget *widget)
+{
+    QStringList texts;
+    for (const Child *child : widget->findChildren<Child *>())
+        texts << child->text();
+    return texts;
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -21,21 +35,42 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // One of each family: confirmation, dialogs, cursor, numeric, network, path, buttons, inputs.
+    auto *okCancel = new QOkCancel;
+    auto *tiles = new QChooseWidget;
+    auto *folder = new QFolderEdit;
     std::vector<std::unique_ptr<QWidget>> widgets;
-    widgets.emplace_back(new QOkCancel);
+    widgets.emplace_back(okCancel);
     widgets.emplace_back(new QMyMessageBox);
+    widgets.emplace_back(new QColorButton);
+    widgets.emplace_back(new QCursorFrame);
+    widgets.emplace_back(new QHexLineEdit(nullptr, 0, 255));
+    widgets.emplace_back(new QEditIP);
+    widgets.emplace_back(folder);
+    widgets.emplace_back(tiles);
+    widgets.emplace_back(new QPswEdit);
     for (const auto &widget : widgets)
         widget->show();
     app.processEvents();
 
-    QStringList texts;
-    for (QPushButton *button : widgets.front()->findChildren<QPushButton *>())
-        texts << button->text();
-    if (!texts.contains(QStringLiteral("OK")) || !texts.contains(QStringLiteral("Cancel"))) {
-        err << "untranslated buttons: " << texts.join(QLatin1Char(',')) << '\n';
+    const QStringList buttons = textsOf<QPushButton>(okCancel);
+    const QStringList choices = textsOf<QRadioButton>(tiles);
+    if (!buttons.contains(QStringLiteral("OK")) || !buttons.contains(QStringLiteral("Cancel"))
+        || !choices.contains(QStringLiteral("Servo"))
+        || !folder->toolTip().startsWith(QStringLiteral("A file name cannot"))) {
+        err << "untranslated texts: " << buttons.join(QLatin1Char(',')) << " / " << choices.join(QLatin1Char(','))
+            << " / " << folder->toolTip() << '\n';
         return 1;
     }
-    QTextStream(stdout) << "consumer: WidgetDeck " << WIDGETDECK_VERSION_STRING << ", "
-                        << widgets.size() << " widgets, translated OK\n";
+
+    if (argc > 1) {
+        QPluginLoader plugin(QString::fromLocal8Bit(argv[1]));
+        if (!plugin.instance()) {
+            err << "designer plugin does not load: " << plugin.errorString() << '\n';
+            return 1;
+        }
+    }
+    QTextStream(stdout) << "consumer: WidgetDeck " << WIDGETDECK_VERSION_STRING << ", " << widgets.size()
+                        << " widgets, translated" << (argc > 1 ? ", designer plugin loads" : "") << '\n';
     return 0;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs the host program against the WidgetDeck installed in PREFIX, once through
-# the CMake package and once through pkg-config.
+# the CMake package and once through pkg-config; checks the installed designer plugin too.
 set -euo pipefail
 prefix=$(cd "$1" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -8,13 +8,19 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
 libdir=$(dirname "$(find "$prefix" -name 'libWidgetDeck.so' | head -n 1)")
+plugin=$(find "$prefix" -name 'libwidgetdeck_designer.so' | head -n 1)
+# The plugin must find the library through its own run path, as Qt Designer loads it.
+if [ -n "$plugin" ] && ldd "$plugin" | grep 'not found'; then
+    echo "installed designer plugin cannot resolve its libraries" >&2
+    exit 1
+fi
 export LD_LIBRARY_PATH="$libdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
 
 cmake -S "$here" -B "$work/cmake" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$work/cmake" >/dev/null
-"$work/cmake/consumer"
+"$work/cmake/consumer" ${plugin:+"$plugin"}
 
 export PKG_CONFIG_PATH="$libdir/pkgconfig${PKG_CONFIG_PATH:+:$PKG_CONFIG_PATH}"
 # shellcheck disable=SC2046
 c++ -std=c++17 -o "$work/consumer-pc" "$here/main.cpp" $(pkg-config --cflags --libs widgetdeck)
-"$work/consumer-pc"
+"$work/consumer-pc" ${plugin:+"$plugin"}
