@@ -7,6 +7,7 @@
 #   scripts/run.sh asan      the test suite built with AddressSanitizer, UBSan and LeakSanitizer
 #   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
+#   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -115,13 +116,19 @@ package)
     cmake --install "$build" --prefix "$prefix" >/dev/null
     bash "$root/tests/package/run.sh" "$prefix"
     ;;
+screenshots)
+    install_missing
+    configure_and_build
+    rm -rf "$root/docs/screenshots"
+    QT_QPA_PLATFORM=offscreen "$build/examples/gallery/widgetdeck-gallery" --screenshots "$root/docs/screenshots"
+    ;;
 bench)
     install_missing
     configure_and_build
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/benchmarks/widgetdeck-bench" "${@:2}"
     ;;
 *)
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,/^set -e/{/^#/p}' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
