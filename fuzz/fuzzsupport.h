@@ -18,6 +18,11 @@ inline void ensureApplication()
     static char *argv[] = {name, nullptr};
     if (!QCoreApplication::instance()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Validators log every keystroke; printing that would slow fuzzing to a crawl.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtFatalMsg || type == QtCriticalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
         new QApplication(argc, argv);
     }
 }
@@ -27,6 +32,32 @@ inline QString text(const uint8_t *data, size_t size)
 {
     return QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
 }
+
+// Takes numbers from the front of the input and leaves the rest as text.
+class Reader
+{
+public:
+    Reader(const uint8_t *data, size_t size) : m_data(data), m_size(size) {}
+    uint8_t byte()
+    {
+        if (m_size == 0)
+            return 0;
+        --m_size;
+        return *m_data++;
+    }
+    int integer()
+    {
+        uint32_t value = 0;
+        for (int i = 0; i < 4; ++i)
+            value = (value << 8) | byte();
+        return int(value);
+    }
+    QString rest() { return text(m_data, m_size); }
+
+private:
+    const uint8_t *m_data;
+    size_t m_size;
+};
 
 // A broken invariant is reported like a crash, so libFuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                                  \

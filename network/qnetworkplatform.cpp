@@ -30,6 +30,24 @@ QString unsafeTextCause(const QString &what, const QString &value)
     return QString();
 }
 
+// Four dot-separated groups of one to three ASCII digits, each at most 255.
+bool isDottedQuad(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return false;
+    for (const QString &part : parts) {
+        if (part.isEmpty() || part.size() > 3)
+            return false;
+        for (const QChar c : part)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        if (part.toInt() > 255)
+            return false;
+    }
+    return true;
+}
+
 ConfigOutcome failure(const QString &cause)
 {
     return {false, cause};
@@ -196,6 +214,15 @@ ConfigOutcome applyWithNetsh(const AdapterConfig &config, const CommandRunner &r
     const QString unsafe = unsafeFieldCause(config);
     if (!unsafe.isEmpty())
         return failure(unsafe);
+    // netsh's runtime reads backslashes before a quote as an escape, so a value ending in one
+    // would swallow its closing quote and run into the next argument.
+    if (config.adapter.endsWith(QLatin1Char('\\')))
+        return failure(QStringLiteral("the adapter name ends with a backslash"));
+    if (!config.dhcp) {
+        for (const QString &value : {config.address, config.mask, config.gateway})
+            if (value.endsWith(QLatin1Char('\\')))
+                return failure(QStringLiteral("the address %1 ends with a backslash").arg(value));
+    }
 
     const QString commandLine = config.dhcp
         ? netshDhcpCommandLine(config.adapter)
@@ -284,6 +311,11 @@ ConfigOutcome applyWithNmcli(const AdapterConfig &config, const CommandRunner &r
         prefixLength = prefixLengthOfMask(config.mask);
         if (prefixLength < 0)
             return failure(QStringLiteral("the subnet mask %1 is not valid").arg(config.mask));
+        // nmcli reads both as lists: "1.2.3.4,5.6.7.8" would quietly add a second address.
+        if (!isDottedQuad(config.address))
+            return failure(QStringLiteral("the IP address %1 is not valid").arg(config.address));
+        if (!config.gateway.isEmpty() && !isDottedQuad(config.gateway))
+            return failure(QStringLiteral("the default gateway %1 is not valid").arg(config.gateway));
     }
 
     // All steps share one time budget, so the caller never waits much longer than 3 s.
@@ -326,6 +358,9 @@ QList<RouteEntry> parseRouteTable(const QByteArray &text)
     QList<RouteEntry> routes;
     const QList<QByteArray> lines = text.split('\n');
     for (const QByteArray &line : lines) {
+        // The kernel never writes a NUL; decoding would cut the name short at one.
+        if (line.contains('\0'))
+            continue;
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.size() < 8)
             continue;

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void netshOutcome();
     void unsafeFieldsRefused_data();
     void unsafeFieldsRefused();
+    void netshTrailingBackslashRefused();
     void nmcliSequence();
     void nmcliFailures_data();
     void nmcliFailures();
@@ -125,6 +126,23 @@ void tst_NetworkPlatform::unsafeFieldsRefused()
     }
 }
 
+void tst_NetworkPlatform::netshTrailingBackslashRefused()
+{
+    // "name=\"Eth\\\"" would escape the closing quote and merge the following arguments.
+    AdapterConfig gateway = config("Ethernet");
+    gateway.gateway = QStringLiteral("192.168.1.1\\");
+    for (const AdapterConfig &input : {config("Eth\\"), config("Eth\\", true), gateway}) {
+        FakeCommands fake;
+        const ConfigOutcome outcome = applyWithNetsh(input, fake.runner());
+        QVERIFY(!outcome.success);
+        QVERIFY2(outcome.cause.contains(QLatin1String("ends with a backslash")), qPrintable(outcome.cause));
+        QVERIFY(fake.calls().isEmpty());
+    }
+    FakeCommands fake;
+    QVERIFY(!applyWithNetsh(config("Eth\\1"), fake.runner()).cause.contains(QLatin1String("backslash")));
+    QCOMPARE(fake.calls().size(), 1);
+}
+
 void tst_NetworkPlatform::nmcliSequence()
 {
     FakeCommands fake;
@@ -173,6 +191,13 @@ void tst_NetworkPlatform::nmcliFailures_data()
     AdapterConfig badMask = config("enp3s0");
     badMask.mask = QStringLiteral("255.0.255.0");
     QTest::newRow("bad mask") << badMask << active << fine << "the subnet mask 255.0.255.0 is not valid" << 0;
+    // nmcli takes these as lists, so a comma would add a second address or gateway.
+    AdapterConfig listed = config("enp3s0");
+    listed.address = QStringLiteral("192.168.1.20,10.0.0.9");
+    QTest::newRow("address list") << listed << active << fine << "the IP address 192.168.1.20,10.0.0.9 is not valid" << 0;
+    listed = config("enp3s0");
+    listed.gateway = QStringLiteral("192.168.1.1 10.0.0.1");
+    QTest::newRow("gateway list") << listed << active << fine << "the default gateway 192.168.1.1 10.0.0.1 is not valid" << 0;
 }
 
 void tst_NetworkPlatform::nmcliFailures()
@@ -206,14 +231,16 @@ void tst_NetworkPlatform::routeTable()
 #if Q_BYTE_ORDER == Q_BIG_ENDIAN
     QSKIP("The sample table is the one a little-endian kernel prints");
 #endif
-    const QByteArray table = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n"
+    const char table[] = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n"
                              "eth0\t00000000\t0101A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n"
                              "eth0\t0001A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\t0\t0\t0\n"
                              "eth0\t00000000\tFE01A8C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n"
                              "wlan0\t00000000\t0100000A\t0003\t0\t0\t50\t00000000\t0\t0\t0\n"
                              "eth1\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n"
-                             "garbage line\n";
-    const QList<RouteEntry> routes = parseRouteTable(table);
+                             "garbage line\n"
+                             // A NUL would cut the name to "eth0" and lend this route to eth0.
+                             "eth0\0x\t00000000\t0901A8C0\t0003\t0\t0\t1\t00000000\t0\t0\t0\n";
+    const QList<RouteEntry> routes = parseRouteTable(QByteArray(table, sizeof(table) - 1));
     QCOMPARE(routes.size(), 5);
     QCOMPARE(routes.at(1).destination.toString(), QStringLiteral("192.168.1.0"));
     QCOMPARE(routes.at(1).mask.toString(), QStringLiteral("255.255.255.0"));

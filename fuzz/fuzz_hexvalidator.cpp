@@ -1,0 +1,61 @@
+// Hexadecimal validator, alone and installed in its line edit.
+#include "fuzzsupport.h"
+
+#include "qhexlineedit.h"
+#include "qhexvalidator.h"
+
+namespace {
+bool allHex(const QString &text)
+{
+    for (const QChar c : text)
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+              || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
+            return false;
+    return true;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzSupport::ensureApplication();
+    FuzzSupport::Reader reader(data, size);
+    const int a = reader.integer() % 70000;
+    const int b = reader.integer() % 70000;
+    // An inverted range accepts every text below its bottom; only ordered ones are meaningful.
+    const int bottom = qMin(a, b), top = qMax(a, b);
+    const int posChoice = reader.byte();
+    const QString input = reader.rest();
+
+    QHexValidator validator;
+    validator.setRange(bottom, top);
+    QString text = input;
+    int pos = posChoice % (input.size() + 2) - 1; // -1 .. size + 1
+    const int posBefore = pos;
+    const QValidator::State state = validator.validate(text, pos);
+    FUZZ_CHECK(text == input && pos == posBefore);
+    if (input.isEmpty() || pos <= 0)
+        FUZZ_CHECK(state == QValidator::Intermediate);
+    else if (!allHex(input))
+        FUZZ_CHECK(state == QValidator::Invalid);
+    if (state == QValidator::Acceptable) {
+        bool ok = false;
+        const int value = input.toInt(&ok, 16);
+        FUZZ_CHECK(ok && value >= bottom && value <= top);
+    }
+
+    // Typed or pasted text only ever leaves hexadecimal digits within the top in the editor.
+    static QHexLineEdit *edit = new QHexLineEdit;
+    edit->clear();
+    edit->setRange(bottom, top);
+    for (const QString &piece : input.split(QLatin1Char('\n'))) {
+        edit->insert(piece);
+        const QString shown = edit->text();
+        FUZZ_CHECK(allHex(shown));
+        if (!shown.isEmpty()) {
+            bool ok = false;
+            const int value = shown.toInt(&ok, 16);
+            FUZZ_CHECK(ok && value <= top);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,31 @@
+// Row of four-digit fields set from decimal texts.
+#include "fuzzsupport.h"
+
+#include "qhexspinbox.h"
+#include "qmultihexspinbox.h"
+
+#include <cmath>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzSupport::ensureApplication();
+    static QMultiHexSpinBox *row = new QMultiHexSpinBox(4);
+    const QStringList texts = FuzzSupport::text(data, size).split(QLatin1Char(','));
+
+    for (QHexSpinBox *field : row->getHexSpinboxList())
+        field->setValue(7);
+    FUZZ_CHECK(row->setHexSpinboxValueList(texts));
+
+    const QList<int> values = row->getHexSpinboxValueList();
+    FUZZ_CHECK(values.size() == 4);
+    for (int i = 0; i < values.size(); ++i) {
+        if (i >= texts.size()) {
+            FUZZ_CHECK(values.at(i) == 7); // fields without a text keep their value
+            continue;
+        }
+        const double d = texts.at(i).toDouble();
+        const int expected = std::isnan(d) || d < 0 ? 0 : d > 255 ? 255 : int(std::trunc(d));
+        FUZZ_CHECK(values.at(i) == expected);
+    }
+    return 0;
+}

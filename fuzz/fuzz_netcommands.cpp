@@ -1,0 +1,135 @@
+// Command lines of the adapter change: every value reaches the tool as exactly one argument,
+// and refused input never runs a command. The runner is a recorder; nothing is executed.
+#include "fuzzsupport.h"
+
+#include "qnetworkplatform_p.h"
+
+using namespace WidgetDeckNet;
+
+namespace {
+// How a Windows program's C runtime splits its command line into arguments.
+QStringList windowsArguments(const QString &line, bool *balanced)
+{
+    QStringList arguments;
+    QString current;
+    bool inQuotes = false, inArgument = false;
+    for (int i = 0; i < line.size();) {
+        const QChar c = line.at(i);
+        if (c == QLatin1Char('\\')) {
+            int n = 0;
+            while (i < line.size() && line.at(i) == QLatin1Char('\\'))
+                ++n, ++i;
+            inArgument = true;
+            if (i < line.size() && line.at(i) == QLatin1Char('"')) {
+                current += QString(n / 2, QLatin1Char('\\'));
+                if (n % 2) {
+                    current += QLatin1Char('"');
+                    ++i;
+                }
+            } else {
+                current += QString(n, QLatin1Char('\\'));
+            }
+            continue;
+        }
+        if (c == QLatin1Char('"')) {
+            inQuotes = !inQuotes;
+            inArgument = true;
+        } else if (!inQuotes && (c == QLatin1Char(' ') || c == QLatin1Char('\t'))) {
+            if (inArgument)
+                arguments << current;
+            current.clear();
+            inArgument = false;
+        } else {
+            current += c;
+            inArgument = true;
+        }
+        ++i;
+    }
+    if (inArgument)
+        arguments << current;
+    *balanced = !inQuotes;
+    return arguments;
+}
+
+bool isDottedQuad(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return false;
+    for (const QString &part : parts) {
+        bool ok = false;
+        if (part.isEmpty() || part.size() > 3 || part.toInt(&ok, 10) > 255 || !ok)
+            return false;
+        for (const QChar c : part)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+    }
+    return true;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzSupport::Reader reader(data, size);
+    const uint8_t flags = reader.byte();
+    const QStringList fields = reader.rest().split(QChar(0x1f));
+    AdapterConfig config;
+    config.dhcp = flags & 1;
+    config.adapter = fields.value(0);
+    config.address = fields.value(1);
+    config.mask = fields.value(2);
+    config.gateway = fields.value(3);
+    const QByteArray nmcliOutput = fields.value(4).toUtf8();
+    const bool refused = !unsafeFieldCause(config).isEmpty();
+
+    QList<CommandSpec> calls;
+    const CommandRunner record = [&calls, &nmcliOutput](const CommandSpec &spec) {
+        calls << spec;
+        CommandResult result;
+        result.started = result.finished = true;
+        result.exitCode = 0;
+        if (spec.arguments.contains(QStringLiteral("--active")))
+            result.standardOutput = nmcliOutput;
+        else
+            result.standardOutput = "\r\n";
+        return result;
+    };
+
+    const ConfigOutcome netsh = applyWithNetsh(config, record);
+    FUZZ_CHECK(!refused || (calls.isEmpty() && !netsh.success));
+    if (!calls.isEmpty()) {
+        FUZZ_CHECK(calls.size() == 1 && calls.at(0).program == QLatin1String("netsh"));
+        bool balanced = false;
+        const QStringList arguments = windowsArguments(calls.at(0).nativeArguments, &balanced);
+        QStringList expected;
+        if (config.dhcp)
+            expected = QStringList{"interface", "ip", "set", "address", "name=" + config.adapter, "source=dhcp"};
+        else
+            expected = QStringList{"interface", "ipv4", "set", "address", "name", "=", config.adapter, "source", "=",
+                                   "static", "address", "=", config.address, "mask", "=", config.mask, "gateway",
+                                   "=", config.gateway};
+        FUZZ_CHECK(balanced);
+        FUZZ_CHECK(arguments == expected);
+    }
+
+    calls.clear();
+    const ConfigOutcome nmcli = applyWithNmcli(config, record);
+    FUZZ_CHECK(!refused || (calls.isEmpty() && !nmcli.success));
+    for (const CommandSpec &spec : calls) {
+        FUZZ_CHECK(spec.program == QLatin1String("nmcli") && spec.nativeArguments.isEmpty());
+        if (spec.arguments.value(1) != QLatin1String("modify"))
+            continue;
+        FUZZ_CHECK(!config.dhcp || spec.arguments.mid(3) == QStringList({"ipv4.method", "auto", "ipv4.addresses", "",
+                                                                          "ipv4.gateway", ""}));
+        if (config.dhcp)
+            continue;
+        // nmcli reads these two as lists: each must be one plain address, not several.
+        const QString address = spec.arguments.value(6);
+        FUZZ_CHECK(isDottedQuad(address.section(QLatin1Char('/'), 0, 0)) && address.count(QLatin1Char('/')) == 1);
+        const QString gateway = spec.arguments.value(8);
+        FUZZ_CHECK(gateway.isEmpty() || isDottedQuad(gateway));
+        FUZZ_CHECK(spec.arguments.size() == 9);
+    }
+    FUZZ_CHECK(!nmcli.success || calls.size() == 3);
+    return 0;
+}

@@ -1,0 +1,36 @@
+// /proc/net/route parser and the default-gateway choice.
+#include "fuzzsupport.h"
+
+#include "qnetworkplatform_p.h"
+
+using namespace WidgetDeckNet;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray text(reinterpret_cast<const char *>(data), int(size));
+    const QList<RouteEntry> routes = parseRouteTable(text);
+    FUZZ_CHECK(routes.size() <= text.count('\n') + 1);
+
+    for (const RouteEntry &route : routes) {
+        FUZZ_CHECK(!route.interfaceName.isEmpty());
+        FUZZ_CHECK(route.destination.protocol() == QAbstractSocket::IPv4Protocol);
+        FUZZ_CHECK(route.gateway.protocol() == QAbstractSocket::IPv4Protocol);
+        FUZZ_CHECK(route.mask.protocol() == QAbstractSocket::IPv4Protocol);
+    }
+    for (const RouteEntry &route : routes) {
+        const QString gateway = defaultGatewayOf(routes, route.interfaceName);
+        if (gateway.isEmpty())
+            continue;
+        // The answer is the gateway of one of that interface's default routes, with the lowest metric.
+        bool found = false;
+        for (const RouteEntry &other : routes) {
+            if (other.interfaceName != route.interfaceName || !(other.flags & 0x2)
+                || other.destination.toIPv4Address() != 0 || other.mask.toIPv4Address() != 0)
+                continue;
+            found = found || other.gateway.toString() == gateway;
+        }
+        FUZZ_CHECK(found);
+        FUZZ_CHECK(QHostAddress(gateway).protocol() == QAbstractSocket::IPv4Protocol);
+    }
+    return 0;
+}
