@@ -17,6 +17,7 @@ class WIDGETDECK_EXPORT QChooseWidget : public QWidget
 public:
     /// Builds the three tiles, centred, with tile 0 selected.
     explicit QChooseWidget(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QChooseWidget() override;
 
     /// Stores @p id and checks exactly the tile at that index (none if out of range).

@@ -12,6 +12,7 @@ class WIDGETDECK_EXPORT QClickImgLabel : public QLabel
 public:
     /// Creates the label owned by @p parent.
     explicit QClickImgLabel(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QClickImgLabel() override;
 
 Q_SIGNALS:

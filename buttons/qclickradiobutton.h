@@ -13,6 +13,7 @@ class WIDGETDECK_EXPORT QClickRadioButton : public QRadioButton
 public:
     /// Creates the radio button owned by @p parent.
     explicit QClickRadioButton(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QClickRadioButton() override;
 
 Q_SIGNALS:

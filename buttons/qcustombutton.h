@@ -12,6 +12,7 @@ class WIDGETDECK_EXPORT QCustomButton : public QPushButton
 public:
     /// Creates the button (at least 95 x 35) with @p text as caption and tool tip.
     explicit QCustomButton(QWidget *parent = nullptr, const QString &text = QString());
+    /// Destroys the widget together with the children it created.
     ~QCustomButton() override;
 
     /// Copies the current caption into the tool tip.

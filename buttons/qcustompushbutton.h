@@ -16,6 +16,7 @@ class WIDGETDECK_EXPORT QCustomPushButton : public QWidget
 public:
     /// Builds the row; @p text is the caption and the tool tip of the push button.
     explicit QCustomPushButton(QWidget *parent = nullptr, QString text = QString());
+    /// Destroys the widget together with the children it created.
     ~QCustomPushButton() override;
 
     /// The push button.

@@ -17,6 +17,7 @@ class WIDGETDECK_EXPORT QEdgeWidget : public QBaseStyleWidget
 public:
     /// Builds the strip; the caption is set with setTitle(), @p title is not applied.
     explicit QEdgeWidget(QWidget *parent = nullptr, QString title = QString());
+    /// Destroys the widget together with the children it created.
     ~QEdgeWidget() override;
 
     /// Sets the caption of the button.

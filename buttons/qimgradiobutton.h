@@ -18,6 +18,7 @@ public:
     /// Builds the tile with caption @p text and the image loaded from @p imgPath
     /// (a missing image leaves the image area empty).
     explicit QImgRadioButton(QWidget *parent = nullptr, QString text = QString(), QString imgPath = QString());
+    /// Destroys the widget together with the children it created.
     ~QImgRadioButton() override;
 
     /// Checks or unchecks the tile's radio button.

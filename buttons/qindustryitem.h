@@ -16,6 +16,7 @@ class WIDGETDECK_EXPORT QIndustryItem : public QWidget
 public:
     /// Builds an empty, removable entry.
     explicit QIndustryItem(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QIndustryItem() override;
 
     /// Shows @p industry as the entry's name.

@@ -13,6 +13,7 @@ class WIDGETDECK_EXPORT QMenuButton : public QPushButton
 public:
     /// Creates an unselected entry with index -1.
     explicit QMenuButton(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QMenuButton() override;
 
     /// Stores a host-defined index.

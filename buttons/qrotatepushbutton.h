@@ -12,6 +12,7 @@ class WIDGETDECK_EXPORT QRotatePushButton : public QPushButton
 public:
     /// Creates the button with caption @p text and its fixed size.
     explicit QRotatePushButton(QWidget *parent = nullptr, QString text = QString());
+    /// Destroys the widget together with the children it created.
     ~QRotatePushButton() override;
 
 protected:

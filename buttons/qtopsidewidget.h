@@ -18,6 +18,7 @@ class WIDGETDECK_EXPORT QTopSideWidget : public QBaseStyleWidget
 public:
     /// Builds the strip with @p title. @p direct is only stored; setDirect() sets the arrow.
     explicit QTopSideWidget(QWidget *parent = nullptr, QString title = QString(), DirectSide_E direct = DIRECT_LEFT);
+    /// Destroys the widget together with the children it created.
     ~QTopSideWidget() override;
 
     /// Stores @p direct and shows its arrow on the hide button (none for unknown values).

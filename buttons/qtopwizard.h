@@ -22,6 +22,7 @@ class WIDGETDECK_EXPORT QTopWizard : public QBaseStyleWidget
 public:
     /// Creates an empty bar; the steps come with setTextList().
     explicit QTopWizard(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QTopWizard() override;
 
     /// Builds one step per text and checks the first; an empty list changes nothing.

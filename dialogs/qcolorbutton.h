@@ -14,6 +14,7 @@ class WIDGETDECK_EXPORT QColorButton : public QPushButton
 public:
     /// Builds the button with an invalid colour and no style sheet.
     explicit QColorButton(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QColorButton() override;
 
     /// The stored colour.

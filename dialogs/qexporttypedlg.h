@@ -18,6 +18,7 @@ class WIDGETDECK_EXPORT QExportTypeDlg : public QBaseDlg
 public:
     /// Builds the dialog with the options hidden and no format chosen.
     explicit QExportTypeDlg(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QExportTypeDlg() override;
 
     /// The chosen format; FILE_TYPE_NONE when the dialog was closed otherwise.
@@ -46,6 +47,7 @@ public Q_SLOTS:
     void on_btn_csv_clicked();
 
 protected:
+    /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -20,6 +20,7 @@ class WIDGETDECK_EXPORT QExtendProgressDialog : public QDialog
 public:
     /// Builds the dialog; with @p closeOnFinish it accepts itself on completion.
     explicit QExtendProgressDialog(QWidget *parent = nullptr, bool closeOnFinish = true);
+    /// Destroys the widget together with the children it created.
     ~QExtendProgressDialog() override;
 
     /// (Re)starts the single-shot timeout of @p msec milliseconds guarding what @p mode says.

@@ -19,6 +19,7 @@ class WIDGETDECK_EXPORT QExtendSliderDialog : public QDialog
 public:
     /// Builds the pop-up with the slider's default range 0 to 99 and an empty label.
     explicit QExtendSliderDialog(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QExtendSliderDialog() override;
 
     /// Sets the slider's range and refreshes the label.
@@ -50,8 +51,11 @@ Q_SIGNALS:
     void sigSliderMoved(int value);
 
 protected:
+    /// A left press starts dragging the frameless dialog.
     void mousePressEvent(QMouseEvent *event) override;
+    /// Moves the dialog while it is dragged.
     void mouseMoveEvent(QMouseEvent *event) override;
+    /// Ends dragging.
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private Q_SLOTS:

@@ -21,12 +21,14 @@ class WIDGETDECK_EXPORT QMyColorDlg : public QBaseDlg
 public:
     /// Builds the dialog with the picker set to @p initial.
     explicit QMyColorDlg(QColor initial = QColor(), QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QMyColorDlg() override;
 
     /// The picker's current colour; still readable after exec() returned.
     QColor currentColor() const;
 
 protected:
+    /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
 
 private:

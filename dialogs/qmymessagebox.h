@@ -20,6 +20,7 @@ class WIDGETDECK_EXPORT QMyMessageBox : public QBaseDlg
 public:
     /// Builds an empty box with the OK and Cancel buttons.
     explicit QMyMessageBox(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QMyMessageBox() override;
 
     /// Information icon and an OK button.
@@ -57,6 +58,7 @@ public:
 protected:
     /// Return and Enter accept; every other key, Escape included, is swallowed.
     void keyPressEvent(QKeyEvent *event) override;
+    /// Paints the frame and a 35-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
 
 private Q_SLOTS:

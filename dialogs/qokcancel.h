@@ -18,6 +18,7 @@ class WIDGETDECK_EXPORT QOkCancel : public QBaseStyleWidget
 public:
     /// Builds the bar showing the buttons of @p type.
     explicit QOkCancel(QWidget *parent = nullptr, ConfirmBtnType_E type = CONFIRM_BTN_OK_CANCEL);
+    /// Destroys the widget together with the children it created.
     ~QOkCancel() override;
 
     /// Shows exactly the buttons of @p type; a value outside the enumeration changes nothing.

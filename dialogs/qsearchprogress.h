@@ -17,6 +17,7 @@ class WIDGETDECK_EXPORT QSearchProgress : public QBaseDlg
 public:
     /// Builds the dialog with @p title as its caption.
     explicit QSearchProgress(const QString &title, QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QSearchProgress() override;
 
     /// Sets the range to 0 .. @p max and the value to 0.
@@ -43,6 +44,7 @@ public Q_SLOTS:
 protected:
     /// Emits SigCloseProgress(), then closes as a plain widget does.
     void closeEvent(QCloseEvent *event) override;
+    /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
 
 private:

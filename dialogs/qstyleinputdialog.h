@@ -16,6 +16,7 @@ class WIDGETDECK_EXPORT QStyleInputDialog : public QBaseDlg
 public:
     /// Builds the dialog without a caption; OK accepts, Cancel rejects.
     explicit QStyleInputDialog(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QStyleInputDialog() override;
 
     /// The entered text; still readable after the dialog closed.
@@ -26,6 +27,7 @@ public:
 protected:
     /// Focuses the field and selects its whole text on every show.
     void showEvent(QShowEvent *event) override;
+    /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -16,6 +16,7 @@ class FORMCORE_EXPORT QBaseDlg : public QDialog
 public:
     /// Creates a hidden frameless dialog owned by @p parent.
     explicit QBaseDlg(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QBaseDlg() override;
 
     /// Sets the caption painted in the title band.
@@ -29,11 +30,17 @@ public:
 protected:
     /// Paints the border, the background and a title band @p titleHeight pixels high.
     void paintEvent(QPaintEvent *event, int titleHeight);
+    /// Paints the frame with the default title band height.
     void paintEvent(QPaintEvent *event) override;
+    /// Keeps the close control at the right end of the title band.
     void resizeEvent(QResizeEvent *event) override;
+    /// A left press in the title band starts dragging the dialog.
     void mousePressEvent(QMouseEvent *event) override;
+    /// Moves the dialog while it is dragged.
     void mouseMoveEvent(QMouseEvent *event) override;
+    /// Ends dragging.
     void mouseReleaseEvent(QMouseEvent *event) override;
+    /// Ends any drag, so a double click in the band never leaves one running.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 protected Q_SLOTS:

@@ -13,6 +13,7 @@ class FORMCORE_EXPORT QBaseStyleWidget : public QWidget
 public:
     /// Creates the widget owned by @p parent.
     explicit QBaseStyleWidget(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QBaseStyleWidget() override;
 
 protected:

@@ -14,6 +14,7 @@ class WIDGETDECK_EXPORT QAxisComBoxWidget : public QBaseStyleWidget
 public:
     /// Builds the selector with an empty combo box ("AXIS_COMBOBOX").
     explicit QAxisComBoxWidget(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QAxisComBoxWidget() override;
 
     /// Offers "X" for fewer than two axes, otherwise "X", "Y", "Z"; "X" becomes current.

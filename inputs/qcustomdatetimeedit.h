@@ -17,6 +17,7 @@ class WIDGETDECK_EXPORT QCustomDateTimeEdit : public QWidget
 public:
     /// Builds a parentless widget showing @p dateTime, with @p text as the button caption.
     QCustomDateTimeEdit(QDateTime dateTime, QString text);
+    /// Destroys the widget together with the children it created.
     ~QCustomDateTimeEdit() override;
 
     /// The date-time editor.

@@ -15,6 +15,7 @@ class WIDGETDECK_EXPORT QCustomLineEdit : public QWidget
 public:
     /// Builds the edit and its unit label.
     explicit QCustomLineEdit(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QCustomLineEdit() override;
 
     /// Sets the text of the line edit.

@@ -14,6 +14,7 @@ class WIDGETDECK_EXPORT QExtendComboBox : public QComboBox
 public:
     /// Creates the box owned by @p parent, without host data.
     explicit QExtendComboBox(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QExtendComboBox() override;
 
     /// Stores a copy of @p data as the host data.

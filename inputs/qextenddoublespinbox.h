@@ -14,6 +14,7 @@ class WIDGETDECK_EXPORT QExtendDoubleSpinBox : public QDoubleSpinBox
 public:
     /// Creates the box owned by @p parent, without host data.
     explicit QExtendDoubleSpinBox(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QExtendDoubleSpinBox() override;
 
     /// Stores a copy of @p data as the host data.

@@ -14,6 +14,7 @@ class WIDGETDECK_EXPORT QHideableHeaderView : public QHeaderView
 public:
     /// Creates the header in @p orientation; the last section stretches.
     QHideableHeaderView(Qt::Orientation orientation, QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QHideableHeaderView() override;
 
 protected:

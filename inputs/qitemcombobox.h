@@ -16,6 +16,7 @@ class WIDGETDECK_EXPORT QItemComboBox : public QNoWheelComboBox
 public:
     /// Creates the box owned by @p parent with an empty model of its own.
     explicit QItemComboBox(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QItemComboBox() override;
 
     /// Appends one entry whose text and tool tip are @p text.

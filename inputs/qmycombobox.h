@@ -12,6 +12,7 @@ class WIDGETDECK_EXPORT QMyCombobox : public QComboBox
 public:
     /// Creates the box owned by @p parent.
     explicit QMyCombobox(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QMyCombobox() override;
 
     /// Emits sigHidePopup(), then hides the popup.

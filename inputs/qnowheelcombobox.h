@@ -12,6 +12,7 @@ class WIDGETDECK_EXPORT QNoWheelComboBox : public QComboBox
 public:
     /// Creates the box owned by @p parent.
     explicit QNoWheelComboBox(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QNoWheelComboBox() override;
 
 protected:

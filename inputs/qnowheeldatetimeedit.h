@@ -12,6 +12,7 @@ class WIDGETDECK_EXPORT QNoWheelDateTimeEdit : public QDateTimeEdit
 public:
     /// Creates the editor owned by @p parent, showing @p dateTime.
     QNoWheelDateTimeEdit(QWidget *parent, QDateTime dateTime);
+    /// Destroys the widget together with the children it created.
     ~QNoWheelDateTimeEdit() override;
 
 protected:

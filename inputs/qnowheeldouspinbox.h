@@ -13,6 +13,7 @@ class WIDGETDECK_EXPORT QNoWheelDouSpinBox : public QDoubleSpinBox
 public:
     /// Creates the box owned by @p parent.
     explicit QNoWheelDouSpinBox(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QNoWheelDouSpinBox() override;
 
 Q_SIGNALS:

@@ -12,6 +12,7 @@ class WIDGETDECK_EXPORT QPressLabel : public QLabel
 public:
     /// Creates the label owned by @p parent.
     explicit QPressLabel(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QPressLabel() override;
 
 Q_SIGNALS:

@@ -15,6 +15,7 @@ class WIDGETDECK_EXPORT QTranslatedTextEdit : public QTextEdit
 public:
     /// Builds the edit and its menu; Copy stays disabled while nothing is selected.
     explicit QTranslatedTextEdit(QWidget *parent);
+    /// Destroys the widget together with the children it created.
     ~QTranslatedTextEdit() override;
 
 protected:

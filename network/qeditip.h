@@ -17,6 +17,7 @@ class WIDGETDECK_EXPORT QEditIP : public QWidget
 public:
     /// Builds an editor with four empty segments.
     explicit QEditIP(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QEditIP() override;
 
     /// Shows @p ip when it is four dot-separated groups of one to three digits; false otherwise.
@@ -40,7 +41,9 @@ private Q_SLOTS:
 protected:
     /// The segment after (@p next) or before @p edit, or null; there is no wrap-around.
     QLineEdit *getAdjacentEdit(QLineEdit *edit, bool next);
+    /// Moves between the segments on keys and reports leaving the last segment.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    /// Paints the rounded frame and the dots between the segments.
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -13,6 +13,7 @@ class WIDGETDECK_EXPORT QIPLineEdit : public QLineEdit
 public:
     /// Builds the 150 x 20 editor with four empty octets.
     explicit QIPLineEdit(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QIPLineEdit() override;
 
     /// The dotted address; an empty octet reads as "0", leading zeros stay as typed.
@@ -35,7 +36,9 @@ protected:
     bool isValidIP(const QString &ip);
     /// Index 0 to 3 of @p edit among the octet editors, or -1.
     int getIndex(QLineEdit *edit);
+    /// Focuses the first octet when shown; Tab, Return and the cursor keys move between octets.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    /// Paints the line edit and the dots between the octets.
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -17,6 +17,7 @@ class WIDGETDECK_EXPORT QHexDlg : public QBaseDlg
 public:
     /// Builds the dialog with @p bits bit buttons per panel (clamped to 1..32).
     explicit QHexDlg(QWidget *parent = nullptr, int bits = 16);
+    /// Destroys the widget together with the children it created.
     ~QHexDlg() override;
 
     /// Shows @p value in both panels and highlights its line of the explanation.
@@ -41,6 +42,7 @@ protected:
     void init();
     /// Return and Enter confirm; every other key, Escape included, is swallowed.
     void keyPressEvent(QKeyEvent *event) override;
+    /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
 
 private Q_SLOTS:

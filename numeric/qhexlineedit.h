@@ -14,6 +14,7 @@ class WIDGETDECK_EXPORT QHexLineEdit : public QLineEdit
 public:
     /// Builds the editor accepting @p min to @p max.
     explicit QHexLineEdit(QWidget *parent = nullptr, int min = 0, int max = 65536);
+    /// Destroys the widget together with the children it created.
     ~QHexLineEdit() override;
 
     /// Changes the accepted range; the text already in the editor is not checked again.

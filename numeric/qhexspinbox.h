@@ -14,6 +14,7 @@ class WIDGETDECK_EXPORT QHexSpinBox : public QSpinBox
 public:
     /// Builds a parentless spin box with the range 0 to 255.
     QHexSpinBox();
+    /// Destroys the widget together with the children it created.
     ~QHexSpinBox() override;
 
 protected:

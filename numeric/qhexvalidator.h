@@ -13,6 +13,7 @@ class WIDGETDECK_EXPORT QHexValidator : public QIntValidator
 public:
     /// Builds the validator with the range of a default QIntValidator.
     explicit QHexValidator(QObject *parent = nullptr);
+    /// Destroys the validator.
     ~QHexValidator() override;
 
     /// Intermediate when empty, with the cursor at 0 or below the bottom; Invalid for any

@@ -14,6 +14,7 @@ class WIDGETDECK_EXPORT QIntLineEdit : public QLineEdit
 public:
     /// Builds the editor accepting @p min to @p max.
     explicit QIntLineEdit(QWidget *parent = nullptr, int min = 0, int max = 9999);
+    /// Destroys the widget together with the children it created.
     ~QIntLineEdit() override;
 
     /// Changes the accepted range; the text already in the editor is not checked again.

@@ -15,6 +15,7 @@ class WIDGETDECK_EXPORT QMultiHexSpinBox : public QWidget
 public:
     /// Builds a parentless row of @p n fields (none when @p n is 0 or less).
     explicit QMultiHexSpinBox(int n);
+    /// Destroys the widget together with the children it created.
     ~QMultiHexSpinBox() override;
 
     /// The count given to the constructor.

@@ -15,6 +15,7 @@ class WIDGETDECK_EXPORT QFolderEdit : public QLineEdit
 public:
     /// Builds the edit with its validator and tool tip.
     explicit QFolderEdit(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QFolderEdit() override;
 
 private:

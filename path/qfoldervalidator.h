@@ -13,6 +13,7 @@ class WIDGETDECK_EXPORT QFolderValidator : public QValidator
 public:
     /// Plain construction.
     explicit QFolderValidator(QObject *parent = nullptr);
+    /// Destroys the validator.
     ~QFolderValidator() override;
 
     /// Invalid when @p input holds a forbidden character anywhere; Intermediate when it is

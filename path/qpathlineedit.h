@@ -11,6 +11,7 @@ class WIDGETDECK_EXPORT QPathLineEdit : public QFolderEdit
 public:
     /// Plain construction.
     explicit QPathLineEdit(QWidget *parent = nullptr);
+    /// Destroys the widget together with the children it created.
     ~QPathLineEdit() override;
 
     /// True when the trimmed text is not empty, holds no forbidden character and is not a
