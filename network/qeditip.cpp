@@ -85,8 +85,14 @@ bool QEditIP::setIP(QString ip)
     if (whole.validate(ip, position) != QValidator::Acceptable)
         return false;
     const QStringList parts = ip.split(QLatin1Char('.'));
+    QWidget *focusBefore = focusWidget();
     for (int k = 0; k < parts.size() && k < m_edits.size(); ++k)
         m_edits.at(k)->setText(parts.at(k));
+    // A full part hands the focus on and selects the next segment, but that segment's own
+    // setText then drops the selection; select it again so it is replaced when typed over.
+    auto *focused = qobject_cast<QLineEdit *>(focusWidget());
+    if (focused && focused != focusBefore && m_edits.contains(focused))
+        focused->selectAll();
     return true;
 }
 

@@ -183,6 +183,7 @@ void tst_IpEditors::editIpKeys()
     const QList<QLineEdit *> s = parts(edit);
     QVERIFY(edit->setText(QStringLiteral("192.168.1.10")));
     QCOMPARE(focused(), s.at(2)); // each three-digit part handed the focus on
+    QCOMPARE(s.at(2)->selectedText(), QStringLiteral("1")); // so typing replaces it
 
     edit->clear();
     s.at(0)->setFocus();
