@@ -5,6 +5,7 @@
 #   scripts/run.sh test      install what is missing, build, run the whole test suite
 #   scripts/run.sh bench     install what is missing, build, run the benchmark runner
 #   scripts/run.sh asan      the test suite built with AddressSanitizer, UBSan and LeakSanitizer
+#   scripts/run.sh tsan      the network worker's tests built with ThreadSanitizer
 #   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
@@ -71,6 +72,20 @@ asan)
     sanitizer_env
     cd "$root/build-asan"
     ctest --output-on-failure -j "$jobs"
+    ;;
+tsan)
+    install_missing
+    # Only the families the worker needs, and only its tests: the rest has no second thread.
+    flags="-fsanitize=thread -fno-omit-frame-pointer"
+    cmake -S "$root" -B "$root/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
+        -DWIDGETDECK_FAMILIES="dialogs;network" \
+        -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF
+    tsan_tests=(tst_networkplatform tst_websetclient tst_workerlifetime)
+    cmake --build "$root/build-tsan" -j "$jobs" --target "${tsan_tests[@]}"
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/sanitizers/tsan.supp"
+    cd "$root/build-tsan"
+    ctest --output-on-failure -j "$jobs" -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$"
     ;;
 fuzz)
     packages+=(clang libclang-rt-dev)

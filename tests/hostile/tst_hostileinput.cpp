@@ -1,0 +1,274 @@
+// Long pastes, control characters, non-ASCII text and key storms into every editor: nothing
+// crashes, validators keep their states and values stay within their ranges.
+#include "qcustomdatetimeedit.h"
+#include "qcustomlineedit.h"
+#include "qeditip.h"
+#include "qextendcombobox.h"
+#include "qextenddoublespinbox.h"
+#include "qextendsliderdialog.h"
+#include "qfolderedit.h"
+#include "qhexdlg.h"
+#include "qhexlineedit.h"
+#include "qhexspinbox.h"
+#include "qintlineedit.h"
+#include "qiplineedit.h"
+#include "qmultihexspinbox.h"
+#include "qnowheeldatetimeedit.h"
+#include "qnowheeldouspinbox.h"
+#include "qpathlineedit.h"
+#include "qpswedit.h"
+#include "qstyleinputdialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <functional>
+#include <limits>
+
+namespace {
+
+QString repeated(const QString &unit, int size)
+{
+    QString text;
+    text.reserve(size + unit.size());
+    while (text.size() < size)
+        text += unit;
+    text.truncate(size); // may split a surrogate pair, as a careless paste can
+    return text;
+}
+
+QString controls()
+{
+    QString text;
+    for (ushort c = 0; c < 0x20; ++c)
+        text += QChar(c);
+    return text + QChar(0x7f) + QChar(0x200e) + QChar(0x2028) + QChar(0xfeff);
+}
+
+const QString NonAscii = QString::fromUtf8("\u0663\u0664.\u0661.\u0662.\u0663 \uFF26\uFF26 \u5341\u516D \u00e9\u00df") + QChar(0xd800);
+
+bool allHex(const QString &text)
+{
+    for (const QChar c : text)
+        if (!isxdigit(c.unicode()) || c.unicode() > 0x7f)
+            return false;
+    return true;
+}
+
+// Every part is empty or one to three ASCII digits worth at most 255.
+bool octetsInRange(const QString &dotted)
+{
+    const QStringList parts = dotted.split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return false;
+    for (const QString &part : parts) {
+        if (part.isEmpty())
+            continue;
+        bool ok = false;
+        const int value = part.toInt(&ok, 10);
+        if (part.size() > 3 || !ok || value > 255 || !part.at(0).isDigit())
+            return false;
+    }
+    return true;
+}
+
+// QTest only types ASCII; anything else arrives as a key event carrying the text, as from an input method.
+void typeCharacter(QWidget *widget, QChar c)
+{
+    if (c.unicode() < 0x80) {
+        QTest::keyClicks(widget, QString(c));
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &release);
+}
+
+struct Subject {
+    QWidget *widget = nullptr;
+    std::function<bool()> holds; // the invariant after every attack
+};
+
+Subject makeSubject(const QString &kind)
+{
+    if (kind == QLatin1String("hex spin box")) {
+        auto *spin = new QHexSpinBox;
+        return {spin, [spin] { spin->interpretText(); return spin->value() >= 0 && spin->value() <= 255; }};
+    }
+    if (kind == QLatin1String("multi hex spin box")) {
+        auto *row = new QMultiHexSpinBox(4);
+        return {row, [row] {
+                    for (int v : row->getHexSpinboxValueList())
+                        if (v < 0 || v > 255)
+                            return false;
+                    return true;
+                }};
+    }
+    if (kind == QLatin1String("hex line edit")) {
+        auto *edit = new QHexLineEdit(nullptr, 16, 4095);
+        return {edit, [edit] { return allHex(edit->text()) && (edit->text().isEmpty() || edit->text().toInt(nullptr, 16) <= 4095); }};
+    }
+    if (kind == QLatin1String("int line edit")) {
+        auto *edit = new QIntLineEdit(nullptr, 0, 9999);
+        return {edit, [edit] {
+                    bool ok = false;
+                    const int value = edit->locale().toInt(edit->text(), &ok);
+                    return edit->text().size() <= 8 && (!ok || (value >= 0 && value <= 9999));
+                }};
+    }
+    if (kind == QLatin1String("multi-radix dialog")) {
+        auto *dialog = new QHexDlg(nullptr, 16);
+        dialog->setRange(0, 1000);
+        dialog->setInitialData(5);
+        return {dialog, [dialog] { return dialog->getModifyData() >= 0 && dialog->getModifyData() <= 1000; }};
+    }
+    if (kind == QLatin1String("segmented IP editor")) {
+        auto *edit = new QEditIP;
+        return {edit, [edit] { return octetsInRange(edit->text()); }};
+    }
+    if (kind == QLatin1String("IP line edit")) {
+        auto *edit = new QIPLineEdit;
+        return {edit, [edit] { return octetsInRange(edit->getIP()); }};
+    }
+    if (kind == QLatin1String("folder edit") || kind == QLatin1String("path edit")) {
+        QFolderEdit *edit = kind == QLatin1String("path edit") ? new QPathLineEdit : new QFolderEdit;
+        return {edit, [edit] {
+                    for (const QChar c : edit->text())
+                        if (QStringLiteral("\\/:*?\"<>|").contains(c))
+                            return false;
+                    auto *path = qobject_cast<QPathLineEdit *>(edit);
+                    return !path || !path->isValid() || !edit->text().trimmed().isEmpty();
+                }};
+    }
+    if (kind == QLatin1String("input dialog")) {
+        auto *dialog = new QStyleInputDialog;
+        auto *edit = dialog->findChild<QLineEdit *>();
+        return {dialog, [dialog, edit] { return dialog->text() == edit->text(); }};
+    }
+    if (kind == QLatin1String("double spin boxes")) {
+        auto *host = new QWidget;
+        auto *a = new QExtendDoubleSpinBox(host);
+        auto *b = new QNoWheelDouSpinBox(host);
+        a->setRange(-5, 5);
+        b->setRange(0, 1);
+        return {host, [a, b] {
+                    a->interpretText();
+                    b->interpretText();
+                    return a->value() >= -5 && a->value() <= 5 && b->value() >= 0 && b->value() <= 1;
+                }};
+    }
+    if (kind == QLatin1String("editable combo box")) {
+        auto *combo = new QExtendComboBox(nullptr);
+        combo->setEditable(true);
+        combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        return {combo, [combo] { return combo->currentIndex() < combo->count(); }};
+    }
+    if (kind == QLatin1String("labelled editors")) {
+        auto *host = new QWidget;
+        new QCustomLineEdit(host);
+        auto *date = new QCustomDateTimeEdit(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), QStringLiteral("Start"));
+        date->setParent(host);
+        return {host, [date] {
+                    const QDateTime value = date->getDateTimeEdit()->dateTime();
+                    return value.isValid() && value >= date->getDateTimeEdit()->minimumDateTime()
+                        && value <= date->getDateTimeEdit()->maximumDateTime();
+                }};
+    }
+    if (kind == QLatin1String("password edit")) {
+        auto *edit = new QPswEdit(nullptr, QPswEdit::DisplayPassword);
+        return {edit, [edit] { return edit->echoMode() == QLineEdit::Password; }};
+    }
+    return {};
+}
+
+} // namespace
+
+class tst_HostileInput : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void editors_data();
+    void editors();
+    void sliderTimeTexts();
+};
+
+void tst_HostileInput::editors_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"hex spin box", "multi hex spin box", "hex line edit", "int line edit", "multi-radix dialog",
+                             "segmented IP editor", "IP line edit", "folder edit", "path edit", "input dialog",
+                             "double spin boxes", "editable combo box", "labelled editors", "password edit"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void tst_HostileInput::editors()
+{
+    QFETCH(QString, kind);
+    Subject subject = makeSubject(kind);
+    QVERIFY(subject.widget);
+    QScopedPointer<QWidget> owner(subject.widget);
+    subject.widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(subject.widget));
+
+    QList<QLineEdit *> edits = subject.widget->findChildren<QLineEdit *>();
+    if (auto *self = qobject_cast<QLineEdit *>(subject.widget))
+        edits.prepend(self);
+    QVERIFY(!edits.isEmpty());
+
+    const QStringList pastes = {repeated(QStringLiteral("0123456789abcdefABCDEF.:/\\ \t\u00e9\u4e2d") + QString::fromUtf8("\U0001F600"), 100000),
+                                repeated(QStringLiteral("9"), 100000), controls(), NonAscii};
+    const QList<int> storm = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
+                              Qt::Key_End, Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab};
+    const QString printable = QStringLiteral("0123456789abcdefxyzABCDEFXYZ .:-+/\\*?\"<>|\u00e9\u4e2d");
+    QRandomGenerator random(8);
+
+    for (QLineEdit *edit : qAsConst(edits)) {
+        QPointer<QLineEdit> guard(edit);
+        for (const QString &text : pastes) {
+            QApplication::clipboard()->setText(text);
+            edit->selectAll();
+            edit->paste();
+            QVERIFY2(subject.holds(), qPrintable(edit->objectName() + QStringLiteral(" after a paste: ") + edit->text().left(40)));
+            edit->insert(text.left(64));
+            QVERIFY2(subject.holds(), qPrintable(edit->objectName() + QStringLiteral(" after an insert: ") + edit->text().left(40)));
+        }
+        for (int i = 0; i < 400 && guard; ++i) {
+            if (random.bounded(4) == 0)
+                QTest::keyClick(edit, Qt::Key(storm.at(int(random.bounded(storm.size())))));
+            else
+                typeCharacter(edit, printable.at(int(random.bounded(printable.size()))));
+            if (i % 20 == 0)
+                QVERIFY2(subject.holds(), qPrintable(edit->objectName() + QStringLiteral(" in a key storm: ") + edit->text().left(40)));
+        }
+        QVERIFY(guard);
+        QVERIFY(subject.holds());
+    }
+}
+
+void tst_HostileInput::sliderTimeTexts()
+{
+    QExtendSliderDialog dialog;
+    QCOMPARE(dialog.time2Milliseconds(repeated(QStringLiteral("1:"), 100000)), 0);
+    QCOMPARE(dialog.time2Milliseconds(QStringLiteral("99999999:0:0:0")), 0); // beyond an int, not wrapped
+    QCOMPARE(dialog.time2Milliseconds(QStringLiteral("-596:-31:-23:-648")), std::numeric_limits<int>::min());
+    QCOMPARE(dialog.time2Milliseconds(controls() + QStringLiteral(":1:2:3")), 62003);
+    QCOMPARE(dialog.time2Milliseconds(QString::fromUtf8("\u0661:0:0:0")), 0); // only ASCII digits count
+}
+
+int main(int argc, char *argv[])
+{
+    // The validators log every keystroke; a 100,000-character paste would flood the log.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    QApplication app(argc, argv);
+    tst_HostileInput test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hostileinput.moc"
