@@ -42,6 +42,7 @@ QWebSetClient *tst_WorkerLifetime::makePanel(QWidget *parent)
     backend.gatewayFor = [](const QString &) { return QStringLiteral("192.168.5.254"); };
     backend.runCommand = m_fake.runner();
     backend.apply = applyWithNetsh;
+    QMetaObject::invokeMethod(panel, "on_pushButtonRefresh_clicked"); // list the fake adapter
     return panel;
 }
 
