@@ -11,7 +11,7 @@ class WIDGETDECK_EXPORT QClickImgLabel : public QLabel
     Q_OBJECT
 public:
     /// Creates the label owned by @p parent.
-    explicit QClickImgLabel(QWidget *parent);
+    explicit QClickImgLabel(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QClickImgLabel() override;
 

@@ -12,7 +12,7 @@ class WIDGETDECK_EXPORT QClickRadioButton : public QRadioButton
     Q_OBJECT
 public:
     /// Creates the radio button owned by @p parent.
-    explicit QClickRadioButton(QWidget *parent);
+    explicit QClickRadioButton(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QClickRadioButton() override;
 

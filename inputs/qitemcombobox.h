@@ -15,7 +15,7 @@ class WIDGETDECK_EXPORT QItemComboBox : public QNoWheelComboBox
     Q_OBJECT
 public:
     /// Creates the box owned by @p parent with an empty model of its own.
-    explicit QItemComboBox(QWidget *parent);
+    explicit QItemComboBox(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QItemComboBox() override;
 

@@ -11,7 +11,7 @@ class WIDGETDECK_EXPORT QPressLabel : public QLabel
     Q_OBJECT
 public:
     /// Creates the label owned by @p parent.
-    explicit QPressLabel(QWidget *parent);
+    explicit QPressLabel(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QPressLabel() override;
 

@@ -14,7 +14,7 @@ class WIDGETDECK_EXPORT QTranslatedTextEdit : public QTextEdit
     Q_OBJECT
 public:
     /// Builds the edit and its menu; Copy stays disabled while nothing is selected.
-    explicit QTranslatedTextEdit(QWidget *parent);
+    explicit QTranslatedTextEdit(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QTranslatedTextEdit() override;
 
