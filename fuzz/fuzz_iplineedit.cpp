@@ -5,6 +5,7 @@
 #include "qiplineedit.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QValidator>
 
 namespace {
@@ -14,20 +15,17 @@ public:
     using QIPLineEdit::isValidIP;
 };
 
+// The oracle is written differently from the library's check on purpose.
 bool isDottedQuad(const QString &text)
 {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4)
+    static const QRegularExpression shape(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})")));
+    const QRegularExpressionMatch match = shape.match(text);
+    if (!match.hasMatch())
         return false;
-    for (const QString &part : parts) {
-        if (part.isEmpty() || part.size() > 3)
+    for (int group = 1; group <= 4; ++group)
+        if (match.captured(group).toInt() > 255)
             return false;
-        for (const QChar c : part)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-        if (part.toInt() > 255)
-            return false;
-    }
     return true;
 }
 } // namespace

@@ -83,12 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool refused = !unsafeFieldCause(config).isEmpty();
 
     QList<CommandSpec> calls;
-    const CommandRunner record = [&calls, &nmcliOutput](const CommandSpec &spec) {
-        calls << spec;
+    const CommandRunner record = [&calls, &nmcliOutput](const CommandSpec &command) {
+        calls << command;
         CommandResult result;
         result.started = result.finished = true;
         result.exitCode = 0;
-        if (spec.arguments.contains(QStringLiteral("--active")))
+        if (command.arguments.contains(QStringLiteral("--active")))
             result.standardOutput = nmcliOutput;
         else
             result.standardOutput = "\r\n";
@@ -115,20 +115,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     calls.clear();
     const ConfigOutcome nmcli = applyWithNmcli(config, record);
     FUZZ_CHECK(!refused || (calls.isEmpty() && !nmcli.success));
-    for (const CommandSpec &spec : calls) {
-        FUZZ_CHECK(spec.program == QLatin1String("nmcli") && spec.nativeArguments.isEmpty());
-        if (spec.arguments.value(1) != QLatin1String("modify"))
+    for (const CommandSpec &command : calls) {
+        FUZZ_CHECK(command.program == QLatin1String("nmcli") && command.nativeArguments.isEmpty());
+        if (command.arguments.value(1) != QLatin1String("modify"))
             continue;
-        FUZZ_CHECK(!config.dhcp || spec.arguments.mid(3) == QStringList({"ipv4.method", "auto", "ipv4.addresses", "",
+        FUZZ_CHECK(!config.dhcp || command.arguments.mid(3) == QStringList({"ipv4.method", "auto", "ipv4.addresses", "",
                                                                           "ipv4.gateway", ""}));
         if (config.dhcp)
             continue;
         // nmcli reads these two as lists: each must be one plain address, not several.
-        const QString address = spec.arguments.value(6);
+        const QString address = command.arguments.value(6);
         FUZZ_CHECK(isDottedQuad(address.section(QLatin1Char('/'), 0, 0)) && address.count(QLatin1Char('/')) == 1);
-        const QString gateway = spec.arguments.value(8);
+        const QString gateway = command.arguments.value(8);
         FUZZ_CHECK(gateway.isEmpty() || isDottedQuad(gateway));
-        FUZZ_CHECK(spec.arguments.size() == 9);
+        FUZZ_CHECK(command.arguments.size() == 9);
     }
     FUZZ_CHECK(!nmcli.success || calls.size() == 3);
     return 0;

@@ -104,32 +104,32 @@ NetworkBackend systemBackend()
     return {systemAdapters, platformGatewayFor, runProcess, platformApply};
 }
 
-CommandResult runProcess(const CommandSpec &spec)
+CommandResult runProcess(const CommandSpec &command)
 {
     if (qEnvironmentVariableIsSet("WIDGETDECK_FORBID_COMMANDS"))
         qFatal("WidgetDeck: refusing to start \"%s\": commands are forbidden in this process",
-               qPrintable(spec.program));
+               qPrintable(command.program));
 
     CommandResult result;
     QProcess process;
-    process.setProgram(spec.program);
-    process.setArguments(spec.arguments);
-    if (!spec.nativeArguments.isEmpty()) {
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    if (!command.nativeArguments.isEmpty()) {
 #ifdef Q_OS_WIN
-        process.setNativeArguments(spec.nativeArguments);
+        process.setNativeArguments(command.nativeArguments);
 #else
         result.errorString = QStringLiteral("verbatim command lines are only supported on Windows");
         return result;
 #endif
     }
-    if (!spec.environment.isEmpty()) {
+    if (!command.environment.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const auto &variable : spec.environment)
+        for (const auto &variable : command.environment)
             environment.insert(variable.first, variable.second);
         process.setProcessEnvironment(environment);
     }
 
-    QDeadlineTimer deadline(spec.timeoutMs);
+    QDeadlineTimer deadline(command.timeoutMs);
     process.start(QIODevice::ReadWrite);
     if (!process.waitForStarted(int(qMax<qint64>(deadline.remainingTime(), 1)))) {
         result.errorString = process.errorString();
@@ -202,11 +202,11 @@ QString netshStaticCommandLine(const QString &adapter, const QString &address, c
 CommandSpec netshSpec(const QString &commandLine)
 {
     // netsh parses its own command line, so the rest must reach it verbatim, not re-quoted.
-    CommandSpec spec;
+    CommandSpec command;
     const int space = commandLine.indexOf(QLatin1Char(' '));
-    spec.program = commandLine.left(space);
-    spec.nativeArguments = commandLine.mid(space + 1);
-    return spec;
+    command.program = commandLine.left(space);
+    command.nativeArguments = commandLine.mid(space + 1);
+    return command;
 }
 
 ConfigOutcome applyWithNetsh(const AdapterConfig &config, const CommandRunner &run)
@@ -321,13 +321,13 @@ ConfigOutcome applyWithNmcli(const AdapterConfig &config, const CommandRunner &r
     // All steps share one time budget, so the caller never waits much longer than 3 s.
     const QDeadlineTimer deadline(3000);
     const auto nmcli = [&run, &deadline](const QStringList &arguments) {
-        CommandSpec spec;
-        spec.program = QStringLiteral("nmcli");
-        spec.arguments = arguments;
-        spec.environment = {{QStringLiteral("LC_ALL"), QStringLiteral("C")}};
-        spec.timeoutMs = int(qMax<qint64>(deadline.remainingTime(), 1));
-        qDebug() << spec.program << spec.arguments;
-        const CommandResult result = run(spec);
+        CommandSpec command;
+        command.program = QStringLiteral("nmcli");
+        command.arguments = arguments;
+        command.environment = {{QStringLiteral("LC_ALL"), QStringLiteral("C")}};
+        command.timeoutMs = int(qMax<qint64>(deadline.remainingTime(), 1));
+        qDebug() << command.program << command.arguments;
+        const CommandResult result = run(command);
         qDebug() << QString::fromLocal8Bit(result.standardOutput)
                  << QString::fromLocal8Bit(result.standardError);
         return result;

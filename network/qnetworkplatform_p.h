@@ -73,7 +73,7 @@ NetworkBackend systemBackend();
 
 /// Starts the program with QProcess. Aborts instead when the environment variable
 /// WIDGETDECK_FORBID_COMMANDS is set, which the test suites do.
-CommandResult runProcess(const CommandSpec &spec);
+CommandResult runProcess(const CommandSpec &command);
 
 /// Running, non-loopback adapters in the order the system reports them.
 QList<Adapter> systemAdapters();

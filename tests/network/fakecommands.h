@@ -23,14 +23,14 @@ public:
 
     WidgetDeckNet::CommandRunner runner()
     {
-        return [this](const WidgetDeckNet::CommandSpec &spec) {
+        return [this](const WidgetDeckNet::CommandSpec &command) {
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
-                m_calls.append(spec);
+                m_calls.append(command);
             }
             if (delayMs > 0)
                 QThread::msleep(ulong(delayMs));
-            return reply ? reply(spec) : ok(QByteArray());
+            return reply ? reply(command) : ok(QByteArray());
         };
     }
 

@@ -57,11 +57,11 @@ void tst_NetworkPlatform::netshCommandLines()
     FakeCommands fake;
     applyWithNetsh(config(QStringLiteral("Ethernet")), fake.runner());
     QCOMPARE(fake.calls().size(), 1);
-    const CommandSpec spec = fake.calls().first();
-    QCOMPARE(spec.program + QLatin1Char(' ') + spec.nativeArguments, line);
-    QCOMPARE(spec.program, QStringLiteral("netsh"));
-    QVERIFY(spec.arguments.isEmpty());
-    QCOMPARE(spec.timeoutMs, 3000);
+    const CommandSpec command = fake.calls().first();
+    QCOMPARE(command.program + QLatin1Char(' ') + command.nativeArguments, line);
+    QCOMPARE(command.program, QStringLiteral("netsh"));
+    QVERIFY(command.arguments.isEmpty());
+    QCOMPARE(command.timeoutMs, 3000);
 }
 
 void tst_NetworkPlatform::netshOutcome_data()
@@ -146,8 +146,8 @@ void tst_NetworkPlatform::netshTrailingBackslashRefused()
 void tst_NetworkPlatform::nmcliSequence()
 {
     FakeCommands fake;
-    fake.reply = [](const CommandSpec &spec) {
-        return FakeCommands::ok(spec.arguments.contains(QStringLiteral("--active")) ? Active : "");
+    fake.reply = [](const CommandSpec &command) {
+        return FakeCommands::ok(command.arguments.contains(QStringLiteral("--active")) ? Active : "");
     };
     QVERIFY(applyWithNmcli(config("enp3s0"), fake.runner()).success);
     QVERIFY(applyWithNmcli(config("eth0:1", true), fake.runner()).success); // escaped colon in the device
@@ -160,10 +160,10 @@ void tst_NetworkPlatform::nmcliSequence()
     QCOMPARE(calls.at(2).arguments, (QStringList{"connection", "up", "7f3e-aaaa"}));
     QCOMPARE(calls.at(4).arguments, (QStringList{"connection", "modify", "2222", "ipv4.method", "auto",
                                                  "ipv4.addresses", "", "ipv4.gateway", ""}));
-    for (const CommandSpec &spec : calls) {
-        QCOMPARE(spec.program, QStringLiteral("nmcli"));
-        QVERIFY(spec.environment.contains(qMakePair(QStringLiteral("LC_ALL"), QStringLiteral("C"))));
-        QVERIFY(spec.timeoutMs > 0 && spec.timeoutMs <= 3000);
+    for (const CommandSpec &command : calls) {
+        QCOMPARE(command.program, QStringLiteral("nmcli"));
+        QVERIFY(command.environment.contains(qMakePair(QStringLiteral("LC_ALL"), QStringLiteral("C"))));
+        QVERIFY(command.timeoutMs > 0 && command.timeoutMs <= 3000);
     }
 }
 
@@ -208,8 +208,8 @@ void tst_NetworkPlatform::nmcliFailures()
     QFETCH(QString, cause);
     QFETCH(int, calls);
     FakeCommands fake;
-    fake.reply = [&](const CommandSpec &spec) {
-        return spec.arguments.contains(QStringLiteral("--active")) ? showReply : modifyReply;
+    fake.reply = [&](const CommandSpec &command) {
+        return command.arguments.contains(QStringLiteral("--active")) ? showReply : modifyReply;
     };
     const ConfigOutcome outcome = applyWithNmcli(input, fake.runner());
     QVERIFY(!outcome.success);
