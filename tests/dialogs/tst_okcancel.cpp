@@ -5,12 +5,11 @@
 #include "qokcancel.h"
 
 namespace {
-// The buttons in form order: Open, Default, OK, Cancel, Quit. All share one object name,
-// so they are told apart by their (untranslated) keys.
-QPushButton *button(QOkCancel &bar, const char *key)
+// All buttons share one object name, so they are told apart by their (untranslated) keys.
+QPushButton *button(QOkCancel &bar, const QString &key)
 {
     for (QPushButton *b : bar.findChildren<QPushButton *>())
-        if (b->text() == QLatin1String(key))
+        if (b->text() == key)
             return b;
     return nullptr;
 }
@@ -31,12 +30,10 @@ class tst_OkCancel : public QObject
 private Q_SLOTS:
     void buttonSets_data();
     void buttonSets();
-    void outOfRangeKeepsTheSet();
     void clickSignals_data();
     void clickSignals();
-    void objectNamesAndCursor();
+    void namesCursorAndTexts();
     void disabledOkSurvivesSetChange();
-    void buttonTexts();
 };
 
 void tst_OkCancel::buttonSets_data()
@@ -54,26 +51,17 @@ void tst_OkCancel::buttonSets()
 {
     QFETCH(int, type);
     QFETCH(QStringList, visible);
-
     QOkCancel built(nullptr, ConfirmBtnType_E(type));
     QCOMPARE(visibleKeys(built), visible);
-
-    // The result depends on the value only, not on the set shown before.
+    // The result depends on the value only, not on the set shown before; out-of-range values keep the set.
     for (int before = 0; before <= 4; ++before) {
         QOkCancel bar(nullptr, ConfirmBtnType_E(before));
         bar.setConfirmBtnType(ConfirmBtnType_E(type));
         QCOMPARE(visibleKeys(bar), visible);
+        bar.setConfirmBtnType(ConfirmBtnType_E(7));
+        bar.setConfirmBtnType(ConfirmBtnType_E(-1));
+        QCOMPARE(visibleKeys(bar), visible);
     }
-}
-
-void tst_OkCancel::outOfRangeKeepsTheSet()
-{
-    QOkCancel bar;
-    QCOMPARE(visibleKeys(bar), QStringList({"STR_OK", "STR_CANCEL"}));
-    bar.setConfirmBtnType(ConfirmBtnType_E(7));
-    QCOMPARE(visibleKeys(bar), QStringList({"STR_OK", "STR_CANCEL"}));
-    bar.setConfirmBtnType(ConfirmBtnType_E(-1));
-    QCOMPARE(visibleKeys(bar), QStringList({"STR_OK", "STR_CANCEL"}));
 }
 
 void tst_OkCancel::clickSignals_data()
@@ -93,31 +81,33 @@ void tst_OkCancel::clickSignals()
     QFETCH(int, type);
     QFETCH(QString, key);
     QFETCH(QList<int>, counts);
-
     QOkCancel bar(nullptr, ConfirmBtnType_E(type));
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
-    QSignalSpy open(&bar, &QOkCancel::SigOpen);
-    QSignalSpy ok(&bar, &QOkCancel::SigOk);
-    QSignalSpy cancel(&bar, &QOkCancel::SigCancel);
-    QSignalSpy byDefault(&bar, &QOkCancel::SigDefault);
-
-    QPushButton *b = button(bar, key.toLatin1().constData());
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton);
+    QSignalSpy open(&bar, &QOkCancel::SigOpen), ok(&bar, &QOkCancel::SigOk);
+    QSignalSpy cancel(&bar, &QOkCancel::SigCancel), byDefault(&bar, &QOkCancel::SigDefault);
+    QVERIFY(button(bar, key));
+    QTest::mouseClick(button(bar, key), Qt::LeftButton);
     QCOMPARE(QList<int>({open.count(), ok.count(), cancel.count(), byDefault.count()}), counts);
 }
 
-void tst_OkCancel::objectNamesAndCursor()
+void tst_OkCancel::namesCursorAndTexts()
 {
     QOkCancel bar;
+    QCOMPARE(QOkCancel::staticMetaObject.className(), "QOkCancel");
     const QList<QPushButton *> buttons = bar.findChildren<QPushButton *>();
     QCOMPARE(buttons.size(), 5);
     for (QPushButton *b : buttons) {
         QCOMPARE(b->objectName(), QStringLiteral("OKCANCEL"));
         QCOMPARE(b->cursor().shape(), Qt::PointingHandCursor);
     }
-    QCOMPARE(QOkCancel::staticMetaObject.className(), "QOkCancel");
+    QPushButton *ok = button(bar, "STR_OK");
+    QPushButton *cancel = button(bar, "STR_CANCEL");
+    bar.setOkBtnText(QStringLiteral("Apply"));
+    bar.setCancelBtnText(QStringLiteral("Discard"));
+    QCOMPARE(ok->text(), QStringLiteral("Apply"));
+    QCOMPARE(cancel->text(), QStringLiteral("Discard"));
+    QVERIFY(button(bar, "STR_QUIT")); // Quit keeps its own text
 }
 
 void tst_OkCancel::disabledOkSurvivesSetChange()
@@ -126,9 +116,7 @@ void tst_OkCancel::disabledOkSurvivesSetChange()
     bar.setOkBtnEnabled(false);
     bar.setConfirmBtnType(CONFIRM_BTN_OK_CANCEL);
     QPushButton *ok = button(bar, "STR_OK");
-    QVERIFY(ok->isVisibleTo(&bar));
-    QVERIFY(!ok->isEnabled());
-
+    QVERIFY(ok->isVisibleTo(&bar) && !ok->isEnabled());
     bar.show();
     QSignalSpy spy(&bar, &QOkCancel::SigOk);
     QTest::mouseClick(ok, Qt::LeftButton);
@@ -136,18 +124,6 @@ void tst_OkCancel::disabledOkSurvivesSetChange()
     bar.setOkBtnEnabled(true);
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
-}
-
-void tst_OkCancel::buttonTexts()
-{
-    QOkCancel bar;
-    QPushButton *ok = button(bar, "STR_OK");
-    QPushButton *cancel = button(bar, "STR_CANCEL");
-    bar.setOkBtnText(QStringLiteral("Apply"));
-    bar.setCancelBtnText(QStringLiteral("Discard"));
-    QCOMPARE(ok->text(), QStringLiteral("Apply"));
-    QCOMPARE(cancel->text(), QStringLiteral("Discard"));
-    QVERIFY(button(bar, "STR_QUIT")); // Quit keeps its own text
 }
 
 QTEST_MAIN(tst_OkCancel)

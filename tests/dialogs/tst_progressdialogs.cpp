@@ -1,6 +1,4 @@
-#include <QCloseEvent>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -8,18 +6,22 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <functional>
+
 #include "qextendprogressdialog.h"
 #include "qsearchprogress.h"
 
 namespace {
-QPushButton *cancelButton(QWidget *dialog)
-{
-    return dialog->findChild<QPushButton *>(QStringLiteral("cancelBtn"));
-}
+QString buttonText(QWidget *dialog) { return dialog->findChild<QPushButton *>(QStringLiteral("cancelBtn"))->text(); }
+bool timerActive(QWidget *dialog) { return dialog->findChild<QTimer *>(QStringLiteral("progressTimeoutTimer"))->isActive(); }
 
-QTimer *timeoutTimer(QWidget *dialog)
+// Runs @p dialog modally while a timer feeds it one step after another; returns the result.
+int execFed(QDialog &dialog, const std::function<void()> &step)
 {
-    return dialog->findChild<QTimer *>(QStringLiteral("progressTimeoutTimer"));
+    QTimer feeder;
+    QObject::connect(&feeder, &QTimer::timeout, &dialog, step);
+    feeder.start(5);
+    return dialog.exec();
 }
 } // namespace
 
@@ -28,22 +30,15 @@ class tst_ProgressDialogs : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
-
+    void cleanupTestCase() { QCoreApplication::removeTranslator(&m_translator); }
     void progressForm();
-    void firstProgressStopsTimeout();
-    void wholeProgressTimesOutOnceAndRejects();
-    void restartedTimerFiresOncePerTimeout();
+    void timeouts();
     void completionAcceptsOrWaitsForButton_data();
     void completionAcceptsOrWaitsForButton();
-    void completionAfterTimeoutStillCompletes();
     void outOfRangeProgressDoesNotComplete();
-    void modalRunEndsOnCompletion();
-
     void searchCloseTest_data();
     void searchCloseTest();
-    void searchAcceptsModalRunWhenComplete();
-    void searchCloseRequestReportedAndRejects();
+    void searchModalRuns();
 
 private:
     QTranslator m_translator;
@@ -55,23 +50,14 @@ void tst_ProgressDialogs::initTestCase()
     QCoreApplication::installTranslator(&m_translator);
 }
 
-void tst_ProgressDialogs::cleanupTestCase()
-{
-    QCoreApplication::removeTranslator(&m_translator);
-}
-
 void tst_ProgressDialogs::progressForm()
 {
     QExtendProgressDialog dialog;
-    QCOMPARE(dialog.size(), QSize(460, 82));
     QCOMPARE(dialog.minimumSize(), QSize(460, 82));
     QCOMPARE(dialog.maximumSize(), QSize(460, 82));
     QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(cancelButton(&dialog)->text(), QStringLiteral("Cancel"));
-    auto *title = dialog.findChild<QLabel *>(QStringLiteral("titleLabel"));
-    QVERIFY(title);
-    QCOMPARE(title->text(), QStringLiteral("Status feedback"));
-    QVERIFY(dialog.findChild<QToolButton *>(QStringLiteral("closeBtn")));
+    QCOMPARE(buttonText(&dialog), QStringLiteral("Cancel"));
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), QStringLiteral("Status feedback"));
 
     // The title band and border are painted by the dialog itself.
     dialog.show();
@@ -80,70 +66,74 @@ void tst_ProgressDialogs::progressForm()
     QCOMPARE(QColor(shot.pixel(200, 81)), QColor(207, 207, 207));
 }
 
-void tst_ProgressDialogs::firstProgressStopsTimeout()
+void tst_ProgressDialogs::timeouts()
 {
-    QExtendProgressDialog dialog;
-    dialog.slotSetRange(0, 100);
-    QSignalSpy timeouts(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
-    dialog.startTimer(60, TIMEOUT_FIRST_PROGRESS);
-    dialog.slotUpdateProgress(0);
-    QVERIFY(timeoutTimer(&dialog)->isActive());
-    dialog.slotUpdateProgress(5);
-    QVERIFY(!timeoutTimer(&dialog)->isActive());
-    QVERIFY(!timeouts.wait(150));
-    QCOMPARE(cancelButton(&dialog)->text(), QStringLiteral("Cancel"));
-}
-
-void tst_ProgressDialogs::wholeProgressTimesOutOnceAndRejects()
-{
-    QExtendProgressDialog dialog;
-    dialog.slotSetRange(0, 100);
-    QSignalSpy timeouts(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
-    QSignalSpy rejected(&dialog, &QDialog::rejected);
-    dialog.show();
-    dialog.startTimer(30, TIMEOUT_WHOLE_PROGRESS);
-    dialog.slotUpdateProgress(40);
-    QVERIFY(timeoutTimer(&dialog)->isActive());
-    QVERIFY(timeouts.wait(2000));
-    QVERIFY(!timeouts.wait(100)); // single shot
-    QCOMPARE(timeouts.count(), 1);
-    QCOMPARE(cancelButton(&dialog)->text(), QStringLiteral("Timeout"));
-    QVERIFY(dialog.isVisible());
-
-    QTest::mouseClick(cancelButton(&dialog), Qt::LeftButton);
-    QCOMPARE(rejected.count(), 1);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-}
-
-void tst_ProgressDialogs::restartedTimerFiresOncePerTimeout()
-{
-    QExtendProgressDialog dialog;
-    QSignalSpy timeouts(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
-    dialog.startTimer(20, TIMEOUT_WHOLE_PROGRESS);
-    dialog.startTimer(20, TIMEOUT_WHOLE_PROGRESS);
-    dialog.startTimer(20, TIMEOUT_WHOLE_PROGRESS);
-    QVERIFY(timeouts.wait(2000));
-    QVERIFY(!timeouts.wait(100));
-    QCOMPARE(timeouts.count(), 1);
-    dialog.startTimer(20, TIMEOUT_WHOLE_PROGRESS);
-    QVERIFY(timeouts.wait(2000));
-    QVERIFY(!timeouts.wait(100));
-    QCOMPARE(timeouts.count(), 2);
+    {   // The first real progress stops a first-progress timeout; 0 is not progress.
+        QExtendProgressDialog dialog;
+        dialog.slotSetRange(0, 100);
+        QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
+        dialog.startTimer(60, TIMEOUT_FIRST_PROGRESS);
+        dialog.slotUpdateProgress(0);
+        QVERIFY(timerActive(&dialog));
+        dialog.slotUpdateProgress(5);
+        QVERIFY(!timerActive(&dialog));
+        QVERIFY(!timedOut.wait(150));
+        QCOMPARE(buttonText(&dialog), QStringLiteral("Cancel"));
+    }
+    {   // A whole-progress timeout survives progress, fires once, and its button rejects.
+        QExtendProgressDialog dialog;
+        dialog.slotSetRange(0, 100);
+        QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
+        QSignalSpy rejected(&dialog, &QDialog::rejected);
+        dialog.show();
+        dialog.startTimer(30, TIMEOUT_WHOLE_PROGRESS);
+        dialog.slotUpdateProgress(40);
+        QVERIFY(timedOut.wait(2000));
+        QVERIFY(!timedOut.wait(100));
+        QCOMPARE(timedOut.count(), 1);
+        QCOMPARE(buttonText(&dialog), QStringLiteral("Timeout"));
+        QVERIFY(dialog.isVisible());
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("cancelBtn")), Qt::LeftButton);
+        QCOMPARE(rejected.count(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+    {   // Restarting the timer does not stack timeouts.
+        QExtendProgressDialog dialog;
+        QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
+        for (int round = 1; round <= 2; ++round) {
+            for (int i = 0; i < 3; ++i)
+                dialog.startTimer(20, TIMEOUT_WHOLE_PROGRESS);
+            QVERIFY(timedOut.wait(2000));
+            QVERIFY(!timedOut.wait(100));
+            QCOMPARE(timedOut.count(), round);
+        }
+    }
+    {   // Completion after a timeout still completes.
+        QExtendProgressDialog dialog(nullptr, false);
+        dialog.slotSetRange(10, 20);
+        QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
+        QSignalSpy finished(&dialog, &QExtendProgressDialog::sigProgressFinished);
+        dialog.startTimer(10, TIMEOUT_FIRST_PROGRESS);
+        QVERIFY(timedOut.wait(2000));
+        dialog.slotUpdateProgress(20);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(buttonText(&dialog), QStringLiteral("Done"));
+    }
 }
 
 void tst_ProgressDialogs::completionAcceptsOrWaitsForButton_data()
 {
     QTest::addColumn<bool>("closeOnFinish");
-    QTest::addColumn<bool>("useCloseTool");
-    QTest::newRow("closes itself") << true << false;
-    QTest::newRow("stays, Done button accepts") << false << false;
-    QTest::newRow("stays, close tool accepts") << false << true;
+    QTest::addColumn<QString>("button");
+    QTest::newRow("closes itself") << true << QString();
+    QTest::newRow("stays, Done button accepts") << false << "cancelBtn";
+    QTest::newRow("stays, close tool accepts") << false << "closeBtn";
 }
 
 void tst_ProgressDialogs::completionAcceptsOrWaitsForButton()
 {
     QFETCH(bool, closeOnFinish);
-    QFETCH(bool, useCloseTool);
+    QFETCH(QString, button);
     QExtendProgressDialog dialog(nullptr, closeOnFinish);
     dialog.slotSetRange(0, 100);
     QSignalSpy finished(&dialog, &QExtendProgressDialog::sigProgressFinished);
@@ -152,36 +142,23 @@ void tst_ProgressDialogs::completionAcceptsOrWaitsForButton()
     dialog.startTimer(5000, TIMEOUT_WHOLE_PROGRESS);
     dialog.slotUpdateProgress(100);
     QCOMPARE(finished.count(), 1);
-    QVERIFY(!timeoutTimer(&dialog)->isActive());
-    QCOMPARE(cancelButton(&dialog)->text(), QStringLiteral("Done"));
+    QVERIFY(!timerActive(&dialog));
+    QCOMPARE(buttonText(&dialog), QStringLiteral("Done"));
     QCOMPARE(dialog.progressValue(), 100);
-    if (closeOnFinish) {
+    QCOMPARE(accepted.count(), closeOnFinish ? 1 : 0);
+    QCOMPARE(dialog.isVisible(), !closeOnFinish);
+    if (!closeOnFinish) {
+        QTest::mouseClick(dialog.findChild<QAbstractButton *>(button), Qt::LeftButton);
         QCOMPARE(accepted.count(), 1);
-        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         return;
     }
-    QCOMPARE(accepted.count(), 0);
-    QVERIFY(dialog.isVisible());
-    QWidget *button = useCloseTool ? static_cast<QWidget *>(dialog.findChild<QToolButton *>(QStringLiteral("closeBtn")))
-                                   : cancelButton(&dialog);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(accepted.count(), 1);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void tst_ProgressDialogs::completionAfterTimeoutStillCompletes()
-{
-    QExtendProgressDialog dialog(nullptr, false);
-    dialog.slotSetRange(10, 20);
-    QSignalSpy timeouts(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
-    QSignalSpy finished(&dialog, &QExtendProgressDialog::sigProgressFinished);
-    dialog.startTimer(10, TIMEOUT_FIRST_PROGRESS);
-    QVERIFY(timeouts.wait(2000));
-    dialog.slotUpdateProgress(20);
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(cancelButton(&dialog)->text(), QStringLiteral("Done"));
-    QCOMPARE(dialog.progressMin(), 10);
-    QCOMPARE(dialog.progressMax(), 20);
+    // A modal run ends on completion.
+    QExtendProgressDialog modal;
+    modal.slotSetRange(0, 3);
+    int step = 0;
+    QCOMPARE(execFed(modal, [&] { modal.slotUpdateProgress(++step); }), int(QDialog::Accepted));
+    QCOMPARE(step, 3);
 }
 
 void tst_ProgressDialogs::outOfRangeProgressDoesNotComplete()
@@ -193,19 +170,7 @@ void tst_ProgressDialogs::outOfRangeProgressDoesNotComplete()
     dialog.slotUpdateProgress(120);
     QCOMPARE(dialog.progressValue(), 30);
     QCOMPARE(finished.count(), 0);
-    QCOMPARE(cancelButton(&dialog)->text(), QStringLiteral("Cancel"));
-}
-
-void tst_ProgressDialogs::modalRunEndsOnCompletion()
-{
-    QExtendProgressDialog dialog;
-    dialog.slotSetRange(0, 3);
-    int step = 0;
-    QTimer feeder;
-    connect(&feeder, &QTimer::timeout, &dialog, [&] { dialog.slotUpdateProgress(++step); });
-    feeder.start(5);
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(step, 3);
+    QCOMPARE(buttonText(&dialog), QStringLiteral("Cancel"));
 }
 
 void tst_ProgressDialogs::searchCloseTest_data()
@@ -235,44 +200,37 @@ void tst_ProgressDialogs::searchCloseTest()
     QCOMPARE(close.count(), 0);
     dialog.OnSetTotal(total);
     QCOMPARE(dialog.value(), 0);
-    QCOMPARE(dialog.maxValue(), total);
     for (int v : values)
         dialog.OnSetValue(v);
     QCOMPARE(dialog.value(), expectedValue);
     QCOMPARE(close.count(), closes);
 }
 
-void tst_ProgressDialogs::searchAcceptsModalRunWhenComplete()
+void tst_ProgressDialogs::searchModalRuns()
 {
     QSearchProgress dialog(QStringLiteral("Searching"));
     QCOMPARE(dialog.title(), QStringLiteral("Searching"));
     dialog.setMax(4);
     QSignalSpy closeRequests(&dialog, &QSearchProgress::SigCloseProgress);
     int k = 0;
-    QTimer feeder;
-    connect(&feeder, &QTimer::timeout, &dialog, [&] { dialog.OnSetValue(++k); });
-    feeder.start(5);
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(execFed(dialog, [&] { dialog.OnSetValue(++k); }), int(QDialog::Accepted));
     QCOMPARE(k, 4);
     QCOMPARE(closeRequests.count(), 0);
-}
 
-void tst_ProgressDialogs::searchCloseRequestReportedAndRejects()
-{
-    QSearchProgress dialog(QStringLiteral("Searching"));
-    dialog.setMax(10);
-    QSignalSpy closeRequests(&dialog, &QSearchProgress::SigCloseProgress);
-    QSignalSpy close(&dialog, &QSearchProgress::SigClose);
-    // The user closes through the title band's control.
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.OnSetValue(3);
-        auto *closeTool = dialog.findChild<QToolButton *>(QStringLiteral("baseDlgCloseButton"));
+    // The user closes through the title band's control: reported, rejected, no completion.
+    QSearchProgress closed(QStringLiteral("Searching"));
+    closed.setMax(10);
+    QSignalSpy closedRequests(&closed, &QSearchProgress::SigCloseProgress);
+    QSignalSpy closedClose(&closed, &QSearchProgress::SigClose);
+    QTimer::singleShot(0, &closed, [&] {
+        closed.OnSetValue(3);
+        auto *closeTool = closed.findChild<QToolButton *>(QStringLiteral("baseDlgCloseButton"));
         QVERIFY(closeTool);
         QTest::mouseClick(closeTool, Qt::LeftButton);
     });
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(closeRequests.count(), 1);
-    QCOMPARE(close.count(), 0);
+    QCOMPARE(closed.exec(), int(QDialog::Rejected));
+    QCOMPARE(closedRequests.count(), 1);
+    QCOMPARE(closedClose.count(), 0);
 }
 
 QTEST_MAIN(tst_ProgressDialogs)
