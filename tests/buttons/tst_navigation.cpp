@@ -12,10 +12,7 @@
 #include "qtopwizard.h"
 
 namespace {
-QList<QToolButton *> steps(QTopWizard &w)
-{
-    return w.findChildren<QToolButton *>(QStringLiteral("STATEBTN"));
-}
+QList<QToolButton *> steps(QTopWizard &w) { return w.findChildren<QToolButton *>(QStringLiteral("STATEBTN")); }
 
 QList<bool> checks(QTopWizard &w)
 {
@@ -47,15 +44,15 @@ class tst_Navigation : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void wizardRow();
-    void wizardCheckRange();
-    void wizardRebuildReplacesRow();
+    void wizard();
     void topSideButtonsAndDirection();
     void edgeStrip();
     void rotatedCaption();
 };
 
-void tst_Navigation::wizardRow()
+// Out-of-range checks are ignored; a second list replaces the old row, leaving no stale
+// steps or arrows behind.
+void tst_Navigation::wizard()
 {
     QTopWizard w;
     QCOMPARE(w.objectName(), QStringLiteral("QTopWizard"));
@@ -65,36 +62,20 @@ void tst_Navigation::wizardRow()
 
     w.setTextList({"Connect", "Read", "Write"});
     QCOMPARE(rowShape(w), QStringLiteral("sbababs"));
-    const QList<QToolButton *> b = steps(w);
-    QCOMPARE(b.size(), 3);
-    QCOMPARE(b.at(1)->text(), QStringLiteral("Read"));
-    for (QToolButton *step : b)
+    QCOMPARE(steps(w).at(1)->text(), QStringLiteral("Read"));
+    for (QToolButton *step : steps(w))
         QVERIFY(step->isCheckable() && !step->isEnabled());
     QCOMPARE(checks(w), QList<bool>({true, false, false}));
-}
-
-void tst_Navigation::wizardCheckRange()
-{
-    QTopWizard w;
-    w.setTextList({"a", "b", "c"});
     w.setBtnCheck(2);
-    QCOMPARE(checks(w), QList<bool>({false, false, true}));
     w.setBtnCheck(-1);
     w.setBtnCheck(3);
     QCOMPARE(checks(w), QList<bool>({false, false, true}));
     w.reInit();
     QCOMPARE(checks(w), QList<bool>({true, false, false}));
-}
 
-// A second list replaces the old row: no stale steps or arrows stay behind.
-void tst_Navigation::wizardRebuildReplacesRow()
-{
-    QTopWizard w;
     w.show();
-    w.setTextList({"a", "b", "c"});
     w.setBtnCheck(2);
     QPointer<QToolButton> old = steps(w).first();
-
     w.setTextList({"x", "y"});
     QVERIFY(old.isNull());
     QCOMPARE(rowShape(w), QStringLiteral("sbabs"));
@@ -123,8 +104,7 @@ void tst_Navigation::topSideButtonsAndDirection()
     QVERIFY(view->icon().isNull()); // the direction is only stored at construction
 
     // The arrows are host images; an icon from a resolvable path stands in for them.
-    QIcon fromHost(QStringLiteral(":/img/commonImge/warning"));
-    view->setIcon(fromHost);
+    view->setIcon(QIcon(QStringLiteral(":/img/commonImge/warning")));
     w.setDirect(DirectSide_E(7));
     QVERIFY(view->icon().isNull());
 
@@ -156,7 +136,6 @@ void tst_Navigation::edgeStrip()
     auto *button = edge->findChild<QRotatePushButton *>(QStringLiteral("MENUBTN"));
     QVERIFY(button);
     QCOMPARE(button->text(), QStringLiteral("Monitor"));
-    QCOMPARE(button->size(), QSize(30, 150));
     QVERIFY(edge->width() <= 30);
 
     QSignalSpy show(edge, &QEdgeWidget::SigShow);
@@ -182,20 +161,14 @@ void tst_Navigation::rotatedCaption()
     const QImage withText = button.grab().toImage();
     button.setText(QString());
     const QImage blank = button.grab().toImage();
-    button.setText(QStringLiteral("MMMMMMMM"));
 
-    int top = withText.height(), bottom = -1, left = withText.width(), right = -1;
+    QRect ink;
     for (int y = 0; y < withText.height(); ++y)
         for (int x = 0; x < withText.width(); ++x)
-            if (withText.pixel(x, y) != blank.pixel(x, y)) {
-                top = qMin(top, y);
-                bottom = qMax(bottom, y);
-                left = qMin(left, x);
-                right = qMax(right, x);
-            }
-    QVERIFY(bottom >= 0);
-    QVERIFY2(bottom - top > 2 * (right - left), "caption is not painted vertically");
-    QCOMPARE(button.text(), QStringLiteral("MMMMMMMM"));
+            if (withText.pixel(x, y) != blank.pixel(x, y))
+                ink |= QRect(x, y, 1, 1);
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(ink.height() >= 2 * ink.width(), "caption is not painted vertically");
 }
 
 QTEST_MAIN(tst_Navigation)

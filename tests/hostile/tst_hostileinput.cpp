@@ -26,22 +26,17 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 
 namespace {
 
-QString repeated(const QString &unit, int size)
-{
-    QString text;
-    text.reserve(size + unit.size());
-    while (text.size() < size)
-        text += unit;
-    text.truncate(size); // may split a surrogate pair, as a careless paste can
-    return text;
-}
+// May split a surrogate pair at the end, as a careless paste can.
+QString repeated(const QString &unit, int size) { return unit.repeated(size / unit.size() + 1).left(size); }
 
 QString controls()
 {
@@ -53,29 +48,16 @@ QString controls()
 
 const QString NonAscii = QString::fromUtf8("\u0663\u0664.\u0661.\u0662.\u0663 \uFF26\uFF26 \u5341\u516D \u00e9\u00df") + QChar(0xd800);
 
-bool allHex(const QString &text)
+bool matches(const QString &pattern, const QString &text)
 {
-    for (const QChar c : text)
-        if (!isxdigit(c.unicode()) || c.unicode() > 0x7f)
-            return false;
-    return true;
+    return QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(pattern)).match(text).hasMatch();
 }
 
-// Every part is empty or one to three ASCII digits worth at most 255.
+// Four dot-separated parts, each empty or one to three ASCII digits worth at most 255.
 bool octetsInRange(const QString &dotted)
 {
-    const QStringList parts = dotted.split(QLatin1Char('.'));
-    if (parts.size() != 4)
-        return false;
-    for (const QString &part : parts) {
-        if (part.isEmpty())
-            continue;
-        bool ok = false;
-        const int value = part.toInt(&ok, 10);
-        if (part.size() > 3 || !ok || value > 255 || !part.at(0).isDigit())
-            return false;
-    }
-    return true;
+    const QString octet = QStringLiteral("(?:[0-9]{0,2}|[01][0-9]{2}|2[0-4][0-9]|25[0-5])");
+    return matches(QStringLiteral("%1\\.%1\\.%1\\.%1").arg(octet), dotted);
 }
 
 // QTest only types ASCII; anything else arrives as a key event carrying the text, as from an input method.
@@ -96,6 +78,7 @@ struct Subject {
     std::function<bool()> holds; // the invariant after every attack
 };
 
+// Each editor kind with the invariant that must hold after every attack.
 Subject makeSubject(const QString &kind)
 {
     if (kind == QLatin1String("hex spin box")) {
@@ -105,15 +88,13 @@ Subject makeSubject(const QString &kind)
     if (kind == QLatin1String("multi hex spin box")) {
         auto *row = new QMultiHexSpinBox(4);
         return {row, [row] {
-                    for (int v : row->getHexSpinboxValueList())
-                        if (v < 0 || v > 255)
-                            return false;
-                    return true;
+                    const QList<int> values = row->getHexSpinboxValueList();
+                    return std::all_of(values.begin(), values.end(), [](int v) { return v >= 0 && v <= 255; });
                 }};
     }
     if (kind == QLatin1String("hex line edit")) {
         auto *edit = new QHexLineEdit(nullptr, 16, 4095);
-        return {edit, [edit] { return allHex(edit->text()) && (edit->text().isEmpty() || edit->text().toInt(nullptr, 16) <= 4095); }};
+        return {edit, [edit] { return matches(QStringLiteral("[0-9a-fA-F]*"), edit->text()) && edit->text().toInt(nullptr, 16) <= 4095; }};
     }
     if (kind == QLatin1String("int line edit")) {
         auto *edit = new QIntLineEdit(nullptr, 0, 9999);
@@ -138,13 +119,12 @@ Subject makeSubject(const QString &kind)
         return {edit, [edit] { return octetsInRange(edit->getIP()); }};
     }
     if (kind == QLatin1String("folder edit") || kind == QLatin1String("path edit")) {
-        QFolderEdit *edit = kind == QLatin1String("path edit") ? new QPathLineEdit : new QFolderEdit;
-        return {edit, [edit] {
-                    for (const QChar c : edit->text())
-                        if (QStringLiteral("\\/:*?\"<>|").contains(c))
-                            return false;
-                    auto *path = qobject_cast<QPathLineEdit *>(edit);
-                    return !path || !path->isValid() || !edit->text().trimmed().isEmpty();
+        auto *path = kind == QLatin1String("path edit") ? new QPathLineEdit : nullptr;
+        QFolderEdit *edit = path ? path : new QFolderEdit;
+        return {edit, [edit, path] {
+                    const QString text = edit->text();
+                    return std::none_of(text.begin(), text.end(), [](QChar c) { return QStringLiteral("\\/:*?\"<>|").contains(c); })
+                        && (!path || !path->isValid() || !edit->text().trimmed().isEmpty());
                 }};
     }
     if (kind == QLatin1String("input dialog")) {
@@ -175,10 +155,9 @@ Subject makeSubject(const QString &kind)
         new QCustomLineEdit(host);
         auto *date = new QCustomDateTimeEdit(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), QStringLiteral("Start"));
         date->setParent(host);
-        return {host, [date] {
-                    const QDateTime value = date->getDateTimeEdit()->dateTime();
-                    return value.isValid() && value >= date->getDateTimeEdit()->minimumDateTime()
-                        && value <= date->getDateTimeEdit()->maximumDateTime();
+        return {host, [edit = date->getDateTimeEdit()] {
+                    const QDateTime value = edit->dateTime();
+                    return value.isValid() && value >= edit->minimumDateTime() && value <= edit->maximumDateTime();
                 }};
     }
     if (kind == QLatin1String("password edit")) {
@@ -231,13 +210,14 @@ void tst_HostileInput::editors()
 
     for (QLineEdit *edit : qAsConst(edits)) {
         QPointer<QLineEdit> guard(edit);
+        const auto why = [edit](const char *when) { return edit->objectName() + when + edit->text().left(40); };
         for (const QString &text : pastes) {
             QApplication::clipboard()->setText(text);
             edit->selectAll();
             edit->paste();
-            QVERIFY2(subject.holds(), qPrintable(edit->objectName() + QStringLiteral(" after a paste: ") + edit->text().left(40)));
+            QVERIFY2(subject.holds(), qPrintable(why(" after a paste: ")));
             edit->insert(text.left(64));
-            QVERIFY2(subject.holds(), qPrintable(edit->objectName() + QStringLiteral(" after an insert: ") + edit->text().left(40)));
+            QVERIFY2(subject.holds(), qPrintable(why(" after an insert: ")));
         }
         for (int i = 0; i < 400 && guard; ++i) {
             if (random.bounded(4) == 0)
@@ -245,7 +225,7 @@ void tst_HostileInput::editors()
             else
                 typeCharacter(edit, printable.at(int(random.bounded(printable.size()))));
             if (i % 20 == 0)
-                QVERIFY2(subject.holds(), qPrintable(edit->objectName() + QStringLiteral(" in a key storm: ") + edit->text().left(40)));
+                QVERIFY2(subject.holds(), qPrintable(why(" in a key storm: ")));
         }
         QVERIFY(guard);
         QVERIFY(subject.holds());

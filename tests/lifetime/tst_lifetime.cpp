@@ -21,28 +21,49 @@
 #include <QtTest>
 
 namespace {
-
 QDialog *makeDialog(const QString &kind, QWidget *parent)
 {
-    if (kind == QLatin1String("multi-radix"))
-        return new QHexDlg(parent);
-    if (kind == QLatin1String("input"))
-        return new QStyleInputDialog(parent);
-    if (kind == QLatin1String("slider"))
-        return new QExtendSliderDialog(parent);
-    if (kind == QLatin1String("progress"))
-        return new QExtendProgressDialog(parent);
-    if (kind == QLatin1String("search progress"))
-        return new QSearchProgress(QStringLiteral("Search"), parent);
-    if (kind == QLatin1String("export type"))
-        return new QExportTypeDlg(parent);
-    if (kind == QLatin1String("colour"))
-        return new QMyColorDlg(Qt::red, parent);
-    if (kind == QLatin1String("message box"))
-        return new QMyMessageBox(parent);
-    return nullptr;
+    const QHash<QString, std::function<QDialog *()>> make{
+        {"multi-radix", [parent] { return new QHexDlg(parent); }},
+        {"input", [parent] { return new QStyleInputDialog(parent); }},
+        {"slider", [parent] { return new QExtendSliderDialog(parent); }},
+        {"progress", [parent] { return new QExtendProgressDialog(parent); }},
+        {"search progress", [parent] { return new QSearchProgress(QStringLiteral("Search"), parent); }},
+        {"export type", [parent] { return new QExportTypeDlg(parent); }},
+        {"colour", [parent] { return new QMyColorDlg(Qt::red, parent); }},
+        {"message box", [parent] { return new QMyMessageBox(parent); }}};
+    return make.value(kind, [] { return static_cast<QDialog *>(nullptr); })();
 }
 
+QComboBox *makeCombo(const QString &kind, QWidget *parent)
+{
+    if (kind == QLatin1String("no-wheel"))
+        return new QNoWheelComboBox(parent);
+    if (kind == QLatin1String("hide-notifying"))
+        return new QMyCombobox(parent);
+    if (kind == QLatin1String("item"))
+        return new QItemComboBox(parent);
+    return new QExtendComboBox(parent);
+}
+
+void kill(QWidget *parent, QObject *victim, bool viaParent)
+{
+    if (viaParent)
+        delete parent;
+    else
+        victim->deleteLater();
+}
+
+// One row per kind, deleted either with its parent or by deleteLater().
+void addKillRows(std::initializer_list<const char *> kinds)
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("viaParent");
+    for (const char *kind : kinds) {
+        QTest::addRow("%s, parent deleted", kind) << QString::fromLatin1(kind) << true;
+        QTest::addRow("%s, deleteLater", kind) << QString::fromLatin1(kind) << false;
+    }
+}
 } // namespace
 
 class tst_Lifetime : public QObject
@@ -61,13 +82,7 @@ private Q_SLOTS:
 
 void tst_Lifetime::destroyedInModalLoop_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("viaParent");
-    for (const char *kind : {"multi-radix", "input", "slider", "progress", "search progress", "export type", "colour",
-                             "message box"}) {
-        QTest::addRow("%s, parent deleted", kind) << QString::fromLatin1(kind) << true;
-        QTest::addRow("%s, deleteLater", kind) << QString::fromLatin1(kind) << false;
-    }
+    addKillRows({"multi-radix", "input", "slider", "progress", "search progress", "export type", "colour", "message box"});
 }
 
 void tst_Lifetime::destroyedInModalLoop()
@@ -81,10 +96,7 @@ void tst_Lifetime::destroyedInModalLoop()
     QSignalSpy finished(dialog.data(), &QDialog::finished);
     QTimer::singleShot(50, parent, [&] {
         QVERIFY(dialog && dialog->isVisible()); // the modal loop is running
-        if (viaParent)
-            delete parent.data();
-        else
-            dialog->deleteLater();
+        kill(parent, dialog, viaParent);
     });
     dialog->exec();
     QTRY_VERIFY(dialog.isNull());
@@ -125,27 +137,15 @@ void tst_Lifetime::progressTimeoutPending()
 
 void tst_Lifetime::comboPopupOpen_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("viaParent");
-    const char *names[] = {"no-wheel", "hide-notifying", "item", "user-data"};
-    for (int kind = 0; kind < 4; ++kind) {
-        QTest::addRow("%s, parent deleted", names[kind]) << kind << true;
-        QTest::addRow("%s, deleteLater", names[kind]) << kind << false;
-    }
+    addKillRows({"no-wheel", "hide-notifying", "item", "user-data"});
 }
 
 void tst_Lifetime::comboPopupOpen()
 {
-    QFETCH(int, kind);
+    QFETCH(QString, kind);
     QFETCH(bool, viaParent);
     QPointer<QWidget> parent = new QWidget;
-    QComboBox *combo = nullptr;
-    switch (kind) {
-    case 0: combo = new QNoWheelComboBox(parent); break;
-    case 1: combo = new QMyCombobox(parent); break;
-    case 2: combo = new QItemComboBox(parent); break;
-    default: combo = new QExtendComboBox(parent); break;
-    }
+    QComboBox *combo = makeCombo(kind, parent);
     combo->addItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
     QPointer<QComboBox> guard(combo);
     QSignalSpy changed(combo, QOverload<int>::of(&QComboBox::currentIndexChanged));
@@ -153,10 +153,7 @@ void tst_Lifetime::comboPopupOpen()
     QVERIFY(QTest::qWaitForWindowExposed(parent));
     combo->showPopup();
     QTRY_VERIFY(combo->view()->isVisible());
-    if (viaParent)
-        delete parent.data();
-    else
-        combo->deleteLater();
+    kill(parent, combo, viaParent);
     QTRY_VERIFY(guard.isNull());
     delete parent.data();
     QTest::qWait(20);

@@ -23,7 +23,6 @@ private Q_SLOTS:
 
 private:
     QWebSetClient *makePanel(QWidget *parent);
-    void clickOk(QWebSetClient *panel);
     FakeCommands m_fake;
 };
 
@@ -46,12 +45,8 @@ QWebSetClient *tst_WorkerLifetime::makePanel(QWidget *parent)
     return panel;
 }
 
-void tst_WorkerLifetime::clickOk(QWebSetClient *panel)
-{
-    auto *bar = panel->findChild<QOkCancel *>(QStringLiteral("widgetOkCancel"));
-    QVERIFY(bar);
-    emit bar->SigOk(); // what the OK button sends
-}
+// What the OK button sends.
+static void clickOk(QWebSetClient *panel) { emit panel->findChild<QOkCancel *>(QStringLiteral("widgetOkCancel"))->SigOk(); }
 
 void tst_WorkerLifetime::destroyedWhileRunning_data()
 {
