@@ -18,6 +18,7 @@ class tst_LabelledEditors : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); } // "50.00" is parsed and shown
     void valueWithUnit();
     void dateTimeWithButton();
     void passwordModes();
