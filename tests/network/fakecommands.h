@@ -48,12 +48,10 @@ public:
         return m_calls;
     }
 
-    static WidgetDeckNet::CommandResult ok(const QByteArray &output, int exitCode = 0,
-                                          const QByteArray &error = QByteArray())
+    static WidgetDeckNet::CommandResult ok(const QByteArray &output, int exitCode = 0, const QByteArray &error = {})
     {
         WidgetDeckNet::CommandResult result;
-        result.started = true;
-        result.finished = true;
+        result.started = result.finished = true;
         result.exitCode = exitCode;
         result.standardOutput = output;
         result.standardError = error;
@@ -74,10 +72,10 @@ private:
     QList<WidgetDeckNet::CommandSpec> m_calls;
 };
 
+/* Any real command would abort the run instead of touching this machine. */
 #define WIDGETDECK_NETWORK_TEST_MAIN(TestObject)                                                   \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        /* Any real command would now abort the run instead of touching this machine. */           \
         qputenv("WIDGETDECK_FORBID_COMMANDS", "1");                                                \
         QApplication app(argc, argv);                                                              \
         TestObject test;                                                                           \
