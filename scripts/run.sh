@@ -46,6 +46,15 @@ sanitizer_env() {
     export LSAN_OPTIONS=suppressions=$root/tests/sanitizers/lsan.supp:print_suppressions=0
 }
 
+# A Debug tree of the tests built with sanitizer FLAGS: sanitizer_configure DIR FLAGS [CMAKE_ARGS...]
+sanitizer_configure() {
+    local dir=$1 flags=$2
+    shift 2
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
+        -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF "$@"
+}
+
 case "${1:-}" in
 gallery)
     install_missing
@@ -64,10 +73,8 @@ test)
     ;;
 asan)
     install_missing
-    flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
-    cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
-        -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF
+    sanitizer_configure "$root/build-asan" \
+        "-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
     cmake --build "$root/build-asan" -j "$jobs"
     sanitizer_env
     cd "$root/build-asan"
@@ -76,11 +83,8 @@ asan)
 tsan)
     install_missing
     # Only the families the worker needs, and only its tests: the rest has no second thread.
-    flags="-fsanitize=thread -fno-omit-frame-pointer"
-    cmake -S "$root" -B "$root/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
-        -DWIDGETDECK_FAMILIES="dialogs;network" \
-        -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF
+    sanitizer_configure "$root/build-tsan" "-fsanitize=thread -fno-omit-frame-pointer" \
+        -DWIDGETDECK_FAMILIES="dialogs;network"
     tsan_tests=(tst_networkplatform tst_websetclient tst_workerlifetime)
     cmake --build "$root/build-tsan" -j "$jobs" --target "${tsan_tests[@]}"
     export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/sanitizers/tsan.supp"
