@@ -7,7 +7,8 @@
 #   scripts/run.sh asan      the test suite built with AddressSanitizer, UBSan and LeakSanitizer
 #   scripts/run.sh tsan      the network worker's tests built with ThreadSanitizer
 #   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
-#   scripts/run.sh test6     the same on Qt 6, in build-qt6/ (the gallery and benchmarks are built too)
+#   scripts/run.sh test6     the same on Qt 6, in build-qt6/ (gallery, benchmarks and fuzz
+#                            targets are built too; the fuzz seeds are replayed)
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
 #   scripts/run.sh package6  install the Qt 5 and the Qt 6 build into one scratch prefix and
 #                            build the host against each
@@ -44,7 +45,9 @@ configure_and_build() {
 }
 
 configure_and_build6() {
-    cmake -S "$root" -B "$build6" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWIDGETDECK_QT_MAJOR=6
+    # The fuzz targets are built with their seed-replay driver; their seeds run as tests.
+    cmake -S "$root" -B "$build6" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWIDGETDECK_QT_MAJOR=6 \
+        -DWIDGETDECK_BUILD_FUZZERS=ON
     cmake --build "$build6" -j "$jobs"
 }
 
