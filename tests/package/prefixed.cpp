@@ -1,7 +1,7 @@
 // The same package through the prefixed include style hosts write: <WidgetDeck/...> and
 // <FormCore/...>, mixed with bare names in one program.
 #include <FormCore/qbasedlg.h>
-#include <WidgetDeck/qhexspinbox.h>
+#include <WidgetDeck/qpathlineedit.h>
 #include <WidgetDeck/qokcancel.h>
 #include <WidgetDeck/widgetdeck.h>
 
@@ -12,7 +12,7 @@ bool buildPrefixed()
 {
     QBaseDlg dialog;
     auto *bar = new QOkCancel(&dialog);
-    auto *spin = new QHexSpinBox(&dialog);
-    return bar->parent() == &dialog && spin->parent() == &dialog
+    auto *path = new QPathLineEdit(&dialog);
+    return bar->parent() == &dialog && path->parent() == &dialog
         && WIDGETDECK_VERSION >= WIDGETDECK_VERSION_CHECK(1, 0, 0);
 }
