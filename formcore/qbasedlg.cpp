@@ -5,6 +5,18 @@
 #include <QToolButton>
 
 namespace {
+// Qt 6 reports mouse positions as floating-point; the title drag works in whole pixels.
+QPoint globalPoint(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->globalPosition().toPoint();
+#else
+    return event->globalPos();
+#endif
+}
+} // namespace
+
+namespace {
 // Band height used where a subclass does not choose one; the same the dialogs pass.
 constexpr int DefaultTitleHeight = 36;
 constexpr int CloseButtonSize = 24;
@@ -82,7 +94,7 @@ void QBaseDlg::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && event->pos().y() < DefaultTitleHeight) {
         m_dragging = true;
-        m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+        m_dragOffset = globalPoint(event) - frameGeometry().topLeft();
         event->accept();
         return;
     }
@@ -92,7 +104,7 @@ void QBaseDlg::mousePressEvent(QMouseEvent *event)
 void QBaseDlg::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPos() - m_dragOffset);
+        move(globalPoint(event) - m_dragOffset);
         event->accept();
         return;
     }

@@ -6,7 +6,11 @@ set(_wd_ts
     ${_wd_res}/translations/tr_libwidgetdeck_en.ts
     ${_wd_res}/translations/tr_libwidgetdeck_zh_CN.ts)
 set_source_files_properties(${_wd_ts} PROPERTIES OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR}/qm)
-qt5_add_translation(_wd_qm ${_wd_ts})
+if(WIDGETDECK_QT_MAJOR STREQUAL "6")
+    qt6_add_translation(_wd_qm ${_wd_ts})
+else()
+    qt5_add_translation(_wd_qm ${_wd_ts})
+endif()
 
 set(_wd_qrc ${CMAKE_CURRENT_BINARY_DIR}/libwidgetdeck.qrc)
 set(_wd_qrc_body "<RCC>\n  <qresource prefix=\"/\">\n")
@@ -29,7 +33,7 @@ file(GENERATE OUTPUT ${_wd_qrc} CONTENT "${_wd_qrc_body}")
 # library is loaded and unregisters it from the matching destructor at unload.
 add_custom_command(
     OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp
-    COMMAND Qt5::rcc --no-compress --name libwidgetdeck --output ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp ${_wd_qrc}
+    COMMAND ${WIDGETDECK_QT}::rcc --no-compress --name libwidgetdeck --output ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp ${_wd_qrc}
     DEPENDS ${_wd_qm} ${_wd_qrc} ${_wd_images}
     COMMENT "Compiling the WidgetDeck resource tree"
     VERBATIM)
@@ -51,7 +55,7 @@ foreach(family IN LISTS WIDGETDECK_FAMILIES)
     list(APPEND _wd_scan_dirs ${PROJECT_SOURCE_DIR}/${family})
 endforeach()
 add_custom_target(widgetdeck_lupdate
-    COMMAND Qt5::lupdate -silent -locations none -extensions cpp,h,ui ${_wd_scan_dirs} -ts ${_wd_ts}
+    COMMAND ${WIDGETDECK_QT}::lupdate -silent -locations none -extensions cpp,h,ui ${_wd_scan_dirs} -ts ${_wd_ts}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Refreshing the translation sources from the code"
     VERBATIM)

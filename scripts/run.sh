@@ -7,7 +7,11 @@
 #   scripts/run.sh asan      the test suite built with AddressSanitizer, UBSan and LeakSanitizer
 #   scripts/run.sh tsan      the network worker's tests built with ThreadSanitizer
 #   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
+#   scripts/run.sh test6     the same on Qt 6, in build-qt6/ (gallery, benchmarks and fuzz
+#                            targets are built too; the fuzz seeds are replayed)
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
+#   scripts/run.sh package6  install the Qt 5 and the Qt 6 build into one scratch prefix and
+#                            build the host against each
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
 set -euo pipefail
 
@@ -17,6 +21,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev
           fonts-dejavu-core fonts-wqy-microhei)
+qt6_packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-5compat-dev linguist-qt6)
+build6=${WIDGETDECK_BUILD6_DIR:-$root/build-qt6}
 
 install_missing() {
     local missing=()
@@ -36,6 +42,13 @@ install_missing() {
 configure_and_build() {
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build "$build" -j "$jobs"
+}
+
+configure_and_build6() {
+    # The fuzz targets are built with their seed-replay driver; their seeds run as tests.
+    cmake -S "$root" -B "$build6" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWIDGETDECK_QT_MAJOR=6 \
+        -DWIDGETDECK_BUILD_FUZZERS=ON
+    cmake --build "$build6" -j "$jobs"
 }
 
 # Any sanitizer report fails the run: UBSan stops at the first finding, LeakSanitizer only
@@ -69,6 +82,13 @@ test)
     install_missing
     configure_and_build
     cd "$build"
+    ctest --output-on-failure -j "$jobs"
+    ;;
+test6)
+    packages+=("${qt6_packages[@]}")
+    install_missing
+    configure_and_build6
+    cd "$build6"
     ctest --output-on-failure -j "$jobs"
     ;;
 asan)
@@ -134,6 +154,19 @@ package)
     trap 'rm -rf "$prefix"' EXIT
     cmake --install "$build" --prefix "$prefix" >/dev/null
     bash "$root/tests/package/run.sh" "$prefix"
+    ;;
+package6)
+    packages+=("${qt6_packages[@]}")
+    install_missing
+    # Reuses the trees of the test and test6 stages when they are there.
+    configure_and_build
+    configure_and_build6
+    prefix=$(mktemp -d)
+    trap 'rm -rf "$prefix"' EXIT
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+    cmake --install "$build6" --prefix "$prefix" >/dev/null
+    bash "$root/tests/package/run.sh" "$prefix" 5
+    bash "$root/tests/package/run.sh" "$prefix" 6
     ;;
 screenshots)
     install_missing

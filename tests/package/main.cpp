@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+bool buildPrefixed();
+
 namespace {
 template<typename Child>
 QStringList textsOf(const QWidget *widget)
@@ -60,6 +62,11 @@ int main(int argc, char **argv)
         || !folder->toolTip().startsWith(QStringLiteral("A file name cannot"))) {
         err << "untranslated texts: " << buttons.join(QLatin1Char(',')) << " / " << choices.join(QLatin1Char(','))
             << " / " << folder->toolTip() << '\n';
+        return 1;
+    }
+
+    if (!buildPrefixed()) {
+        err << "prefixed includes build the wrong widgets\n";
         return 1;
     }
 
