@@ -27,18 +27,18 @@ target_include_directories(FormCore PUBLIC
 # itself found through another object's run path (the designer plugin).
 set_target_properties(WidgetDeck PROPERTIES INSTALL_RPATH "$ORIGIN")
 install(TARGETS WidgetDeck FormCore EXPORT WidgetDeckTargets
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${_wd_public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/WidgetDeck)
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+install(FILES ${_wd_public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/WidgetDeck COMPONENT dev)
 install(FILES
     ${PROJECT_SOURCE_DIR}/formcore/formcore_export.h
     ${PROJECT_SOURCE_DIR}/formcore/qbasedlg.h
     ${PROJECT_SOURCE_DIR}/formcore/qbasestylewidget.h
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/FormCore)
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/FormCore COMPONENT dev)
 
 set(_wd_cmakedir ${CMAKE_INSTALL_LIBDIR}/cmake/WidgetDeck)
-install(EXPORT WidgetDeckTargets NAMESPACE WidgetDeck:: DESTINATION ${_wd_cmakedir})
+install(EXPORT WidgetDeckTargets NAMESPACE WidgetDeck:: DESTINATION ${_wd_cmakedir} COMPONENT dev)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/WidgetDeckConfig.cmake.in
     ${PROJECT_BINARY_DIR}/WidgetDeckConfig.cmake
     INSTALL_DESTINATION ${_wd_cmakedir})
@@ -47,9 +47,9 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/WidgetDeckConfigVersion.c
 install(FILES
     ${PROJECT_BINARY_DIR}/WidgetDeckConfig.cmake
     ${PROJECT_BINARY_DIR}/WidgetDeckConfigVersion.cmake
-    DESTINATION ${_wd_cmakedir})
+    DESTINATION ${_wd_cmakedir} COMPONENT dev)
 
 # Relative to the .pc file, so the installed tree can be moved.
 file(RELATIVE_PATH WIDGETDECK_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/widgetdeck.pc.in ${PROJECT_BINARY_DIR}/widgetdeck.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/widgetdeck.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+install(FILES ${PROJECT_BINARY_DIR}/widgetdeck.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
