@@ -8,6 +8,8 @@
 #   scripts/run.sh tsan      the network worker's tests built with ThreadSanitizer
 #   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
+#   scripts/run.sh deb       build the Debian packages for Qt 5 and Qt 6, install them with dpkg,
+#                            build a host against /usr, remove them again (needs root)
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
 set -euo pipefail
 
@@ -134,6 +136,52 @@ package)
     trap 'rm -rf "$prefix"' EXIT
     cmake --install "$build" --prefix "$prefix" >/dev/null
     bash "$root/tests/package/run.sh" "$prefix"
+    ;;
+deb)
+    packages+=(dpkg-dev qt6-base-dev qt6-tools-dev qt6-5compat-dev designer-qt6)
+    install_missing
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "deb: installs packages with dpkg, run as root" >&2
+        exit 1
+    fi
+    # The test stages' trees are reused: only the install prefix changes, so nothing recompiles.
+    declare -A tree=([5]=$build [6]=${WIDGETDECK_BUILD_DIR_QT6:-$root/build-qt6})
+    declare -A qtpaths=([5]=/usr/lib/qt5/bin/qmake [6]=/usr/lib/qt6/bin/qtpaths6)
+    majors=(${DEB_QT_MAJORS:-5 6})
+    installed=()
+    remove_packages() {
+        [ ${#installed[@]} -eq 0 ] && return 0
+        echo "== removing ${installed[*]}"
+        dpkg --purge "${installed[@]}" >/dev/null || true
+    }
+    trap remove_packages EXIT
+    for major in "${majors[@]}"; do
+        dir=${tree[$major]}
+        echo "== Qt $major: packages from $dir"
+        cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+            -DWIDGETDECK_QT_MAJOR="$major" >/dev/null
+        targets=(WidgetDeck FormCore)
+        cmake --build "$dir" --target help | grep -q '^widgetdeck_designer:' && targets+=(widgetdeck_designer)
+        cmake --build "$dir" -j "$jobs" --target "${targets[@]}"
+        rm -rf "$dir/packages"
+        (cd "$dir" && cpack -G DEB -C RelWithDebInfo >/dev/null)
+        debs=("$dir"/packages/*.deb)
+        for deb in "${debs[@]}"; do
+            dpkg-deb -f "$deb" Package Depends | sed 's/^/    /'
+            installed+=("$(dpkg-deb -f "$deb" Package)")
+        done
+        # Both majors' packages go into one system at once: no file may collide.
+        dpkg -i "${debs[@]}"
+        plugins=$(${qtpaths[$major]} -query QT_INSTALL_PLUGINS)/designer
+        if ! dpkg -L "${installed[@]}" | grep -q "^$plugins/libwidgetdeck.*\.so$"; then
+            echo "deb: no designer plugin in $plugins" >&2
+            exit 1
+        fi
+    done
+    for major in "${majors[@]}"; do
+        echo "== Qt $major: host built against /usr"
+        WIDGETDECK_QT_MAJOR=$major bash "$root/tests/package/run.sh" /usr "$major"
+    done
     ;;
 screenshots)
     install_missing
