@@ -10,6 +10,7 @@
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
 #   scripts/run.sh deb       build the Debian packages for Qt 5 and Qt 6, install them with dpkg,
 #                            build a host against /usr, remove them again (needs root)
+#   scripts/run.sh licence   list the tracked files without an SPDX licence header (fails if any)
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
 set -euo pipefail
 
@@ -182,6 +183,9 @@ deb)
         echo "== Qt $major: host built against /usr"
         WIDGETDECK_QT_MAJOR=$major bash "$root/tests/package/run.sh" /usr "$major"
     done
+    ;;
+licence)
+    bash "$root/scripts/spdx.sh" check
     ;;
 screenshots)
     install_missing

@@ -5,6 +5,8 @@
 # The lines go after a #! line or an <?xml?> declaration, in the comment syntax of the file;
 # running `add` again changes nothing.
 set -euo pipefail
+# Parsed as one block before it runs, so `add` can rewrite this very file safely.
+{
 mode=${1:-}
 case "$mode" in
 add|check) ;;
@@ -68,3 +70,5 @@ if mode == "check":
 else:
     print("added licence headers to %d file(s)" % len(missing))
 ' "$mode"
+exit
+}
