@@ -12,6 +12,10 @@
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
 #   scripts/run.sh package6  install the Qt 5 and the Qt 6 build into one scratch prefix and
 #                            build the host against each
+#   scripts/run.sh deb       build the Debian packages for Qt 5 and Qt 6, install them with dpkg,
+#                            build a host against /usr, remove them again (needs root)
+#   scripts/run.sh licence   list the tracked files without an SPDX licence header (fails if any)
+#   scripts/run.sh abi       compare the libraries' ABI with the last tagged release (abidiff)
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
 set -euo pipefail
 
@@ -167,6 +171,121 @@ package6)
     cmake --install "$build6" --prefix "$prefix" >/dev/null
     bash "$root/tests/package/run.sh" "$prefix" 5
     bash "$root/tests/package/run.sh" "$prefix" 6
+deb)
+    packages+=(dpkg-dev qt6-base-dev qt6-tools-dev qt6-5compat-dev designer-qt6)
+    install_missing
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "deb: installs packages with dpkg, run as root" >&2
+        exit 1
+    fi
+    # The test stages' trees are reused: only the install prefix changes, so nothing recompiles.
+    declare -A tree=([5]=$build [6]=${WIDGETDECK_BUILD_DIR_QT6:-$root/build-qt6})
+    declare -A qtpaths=([5]=/usr/lib/qt5/bin/qmake [6]=/usr/lib/qt6/bin/qtpaths6)
+    majors=(${DEB_QT_MAJORS:-5 6})
+    installed=()
+    remove_packages() {
+        [ ${#installed[@]} -eq 0 ] && return 0
+        echo "== removing ${installed[*]}"
+        dpkg --purge "${installed[@]}" >/dev/null || true
+    }
+    trap remove_packages EXIT
+    for major in "${majors[@]}"; do
+        dir=${tree[$major]}
+        echo "== Qt $major: packages from $dir"
+        cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+            -DWIDGETDECK_QT_MAJOR="$major" >/dev/null
+        targets=(WidgetDeck FormCore)
+        cmake --build "$dir" --target help | grep -q '^widgetdeck_designer:' && targets+=(widgetdeck_designer)
+        cmake --build "$dir" -j "$jobs" --target "${targets[@]}"
+        rm -rf "$dir/packages"
+        (cd "$dir" && cpack -G DEB -C RelWithDebInfo >/dev/null)
+        debs=("$dir"/packages/*.deb)
+        for deb in "${debs[@]}"; do
+            dpkg-deb -f "$deb" Package Depends | sed 's/^/    /'
+            installed+=("$(dpkg-deb -f "$deb" Package)")
+        done
+        # Both majors' packages go into one system at once: no file may collide.
+        dpkg -i "${debs[@]}"
+        plugins=$(${qtpaths[$major]} -query QT_INSTALL_PLUGINS)/designer
+        if ! dpkg -L "${installed[@]}" | grep -q "^$plugins/libwidgetdeck.*\.so$"; then
+            echo "deb: no designer plugin in $plugins" >&2
+            exit 1
+        fi
+    done
+    for major in "${majors[@]}"; do
+        echo "== Qt $major: host built against /usr"
+        WIDGETDECK_QT_MAJOR=$major bash "$root/tests/package/run.sh" /usr "$major"
+    done
+    ;;
+licence)
+    bash "$root/scripts/spdx.sh" check
+    ;;
+abi)
+    packages+=(abigail-tools git)
+    install_missing
+    scratch=${WIDGETDECK_ABI_DIR:-$root/build-abi}
+    mkdir -p "$scratch"
+    base=$(git -C "$root" describe --tags --abbrev=0 --match 'v*' 2>/dev/null || true)
+    if [ -z "$base" ]; then
+        # No release tag in this clone: the commit that started the current version series.
+        version=$(sed -n 's/^project(WidgetDeck VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+        base=$(git -C "$root" log -n 1 --format=%H -G "^project\\(WidgetDeck VERSION ${version//./\\.}[ )]" -- CMakeLists.txt)
+    fi
+    if [ -z "$base" ]; then
+        echo "abi: no release tag and no commit setting the version; fetch the history (git fetch --tags --unshallow)" >&2
+        exit 1
+    fi
+    commit=$(git -C "$root" rev-parse "$base^{commit}")
+    echo "== baseline $base ($commit)"
+    # The baseline is checked out once per commit and its build kept, so reruns are incremental.
+    if [ "$(git -C "$scratch/base-src" rev-parse HEAD 2>/dev/null)" != "$commit" ]; then
+        git -C "$root" worktree remove --force "$scratch/base-src" 2>/dev/null || rm -rf "$scratch/base-src"
+        git -C "$root" worktree prune
+        git -C "$root" worktree add --detach "$scratch/base-src" "$commit" >/dev/null
+        rm -rf "$scratch/base"
+    fi
+    # Library only, unoptimised with debug information; options an older tree lacks are ignored.
+    abi_build() {
+        local src=$1 dir=$2
+        cmake -S "$src" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -Og" \
+            -DWIDGETDECK_BUILD_TESTS=OFF -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF \
+            -DWIDGETDECK_BUILD_FUZZERS=OFF -DWIDGETDECK_BUILD_DESIGNER_PLUGIN=OFF -Wno-dev >/dev/null
+        cmake --build "$dir" -j "$jobs" --target WidgetDeck FormCore
+        rm -rf "$dir-install"
+        cmake --install "$dir" --prefix "$dir-install" >/dev/null
+    }
+    abi_build "$scratch/base-src" "$scratch/base"
+    abi_build "$root" "$scratch/current"
+    failed=0
+    for lib in WidgetDeck FormCore; do
+        old=$(find "$scratch/base-install" -name "lib$lib*.so.*.*" -type f | head -n 1)
+        new=$(find "$scratch/current-install" -name "lib$lib*.so.*.*" -type f | head -n 1)
+        headers_old=(); headers_new=()
+        for d in "$scratch"/base-install/include/*/; do headers_old+=(--headers-dir1 "$d"); done
+        for d in "$scratch"/current-install/include/*/; do headers_new+=(--headers-dir2 "$d"); done
+        soname_old=$(readelf -d "$old" | sed -n 's/.*SONAME.*\[\(.*\)\]/\1/p')
+        soname_new=$(readelf -d "$new" | sed -n 's/.*SONAME.*\[\(.*\)\]/\1/p')
+        status=0
+        abidiff "${headers_old[@]}" "${headers_new[@]}" "$old" "$new" >"$scratch/$lib.abidiff" 2>&1 || status=$?
+        echo "== $soname_old -> $soname_new: abidiff status $status"
+        if [ $((status & 3)) -ne 0 ]; then
+            cat "$scratch/$lib.abidiff" >&2
+            echo "abi: abidiff could not compare lib$lib" >&2
+            failed=1
+        elif [ "$status" -eq 0 ]; then
+            continue
+        elif [ "$soname_old" != "$soname_new" ]; then
+            echo "   the SONAME was raised on purpose; changes (not a failure):"
+            grep -E 'summary:' "$scratch/$lib.abidiff" | sed 's/^/   /'
+        elif [ $((status & 8)) -eq 0 ] && ! grep -qE 'summary: [1-9][0-9]* Removed|, [1-9][0-9]* Changed' "$scratch/$lib.abidiff"; then
+            echo "   only additions"
+        else
+            cat "$scratch/$lib.abidiff" >&2
+            echo "abi: lib$lib changed incompatibly since $base without a new SOVERSION" >&2
+            failed=1
+        fi
+    done
+    exit "$failed"
     ;;
 screenshots)
     install_missing
