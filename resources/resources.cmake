@@ -41,6 +41,7 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp PR
 
 if(WIDGETDECK_TOP_LEVEL)
     add_subdirectory(resources/tools)
+    add_subdirectory(docs)
 endif()
 
 # Refreshes the .ts sources from the code and forms. lupdate keeps every existing

@@ -9,6 +9,7 @@
 #   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
+#   scripts/run.sh docs      write the API reference (build/docs/html); any Doxygen warning fails
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -16,7 +17,7 @@ build=${WIDGETDECK_BUILD_DIR:-$root/build}
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev
-          fonts-dejavu-core fonts-wqy-microhei)
+          fonts-dejavu-core fonts-wqy-microhei doxygen)
 
 install_missing() {
     local missing=()
@@ -140,6 +141,12 @@ screenshots)
     configure_and_build
     rm -rf "$root/docs/screenshots"
     QT_QPA_PLATFORM=offscreen "$build/examples/gallery/widgetdeck-gallery" --screenshots "$root/docs/screenshots"
+    ;;
+docs)
+    install_missing
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" --target docs
+    echo "API reference: $build/docs/html/index.html"
     ;;
 bench)
     install_missing
