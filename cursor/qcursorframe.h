@@ -95,11 +95,13 @@ Q_SIGNALS:
     void sigVCursor2PosChanged(double pos);
 
 protected:
+    /// Drag, key and paint handlers of the cursors. @{
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    /// @}
 
 private:
     void selectHCursor1();

@@ -2,10 +2,13 @@
 
 #include "widgetdeck.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QIcon>
 #include <QPainter>
+#include <QLocale>
 #include <QPixmap>
+#include <QTranslator>
 
 // Everything the palette shows about one widget; the plugin is this table plus one generic
 // interface class, so a new widget is one more row.
@@ -287,6 +290,17 @@ WidgetDeckDesignerPlugin::WidgetDeckDesignerPlugin(QObject *parent)
 {
     for (const WidgetDeckDesignerEntry &entry : kEntries)
         m_widgets.append(new WidgetDeckDesignerWidget(entry, this));
+
+    // Previews show the catalogue's texts, not its keys: the library's catalogue for Designer's
+    // language (English unless that is Chinese) stays installed while the plugin is loaded.
+    // The translator is a child of the plugin, so unloading the plugin removes it again.
+    auto *translator = new QTranslator(this);
+    translator->setObjectName(QStringLiteral("widgetDeckDesignerTranslator"));
+    const bool chinese = QLocale().language() == QLocale::Chinese;
+    const QString catalogue = chinese ? QStringLiteral(":/qm/tr_libwidgetdeck_zh_CN")
+                                      : QStringLiteral(":/qm/tr_libwidgetdeck_en");
+    if (translator->load(catalogue) || translator->load(QStringLiteral(":/qm/tr_libwidgetdeck_en")))
+        QCoreApplication::installTranslator(translator);
 }
 
 QList<QDesignerCustomWidgetInterface *> WidgetDeckDesignerPlugin::customWidgets() const

@@ -31,7 +31,7 @@ public:
     static QWebSetThread *of(QWebSetClient *client);
 
 protected:
-    void run() override;
+    void run() override; ///< Runs the queued configuration commands.
 
 private:
     QWebSetClient *m_client = nullptr;

@@ -45,6 +45,7 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp PR
 
 if(WIDGETDECK_TOP_LEVEL)
     add_subdirectory(resources/tools)
+    add_subdirectory(docs)
 endif()
 
 # Refreshes the .ts sources from the code and forms. lupdate keeps every existing
@@ -54,8 +55,12 @@ set(_wd_scan_dirs ${PROJECT_SOURCE_DIR}/formcore)
 foreach(family IN LISTS WIDGETDECK_FAMILIES)
     list(APPEND _wd_scan_dirs ${PROJECT_SOURCE_DIR}/${family})
 endforeach()
+# Form texts that are not STR_ keys are dropped again afterwards, so a refresh leaves no
+# unfinished rows behind.
+string(REPLACE ";" "|" _wd_ts_arg "${_wd_ts}")
 add_custom_target(widgetdeck_lupdate
-    COMMAND ${WIDGETDECK_QT}::lupdate -silent -locations none -extensions cpp,h,ui ${_wd_scan_dirs} -ts ${_wd_ts}
+    COMMAND ${WIDGETDECK_QT}::lupdate -silent -locations none -no-ui-lines -extensions cpp,h,ui ${_wd_scan_dirs} -ts ${_wd_ts}
+    COMMAND ${CMAKE_COMMAND} -DTS_FILES=${_wd_ts_arg} -P ${_wd_res}/strip_nonkeys.cmake
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Refreshing the translation sources from the code"
     VERBATIM)

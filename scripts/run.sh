@@ -17,6 +17,7 @@
 #   scripts/run.sh licence   list the tracked files without an SPDX licence header (fails if any)
 #   scripts/run.sh abi       compare the libraries' ABI with the last tagged release (abidiff)
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
+#   scripts/run.sh docs      write the API reference (build/docs/html); any Doxygen warning fails
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -24,7 +25,7 @@ build=${WIDGETDECK_BUILD_DIR:-$root/build}
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev
-          fonts-dejavu-core fonts-wqy-microhei)
+          fonts-dejavu-core fonts-wqy-microhei doxygen)
 qt6_packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-5compat-dev linguist-qt6)
 build6=${WIDGETDECK_BUILD6_DIR:-$root/build-qt6}
 
@@ -292,6 +293,12 @@ screenshots)
     configure_and_build
     rm -rf "$root/docs/screenshots"
     QT_QPA_PLATFORM=offscreen "$build/examples/gallery/widgetdeck-gallery" --screenshots "$root/docs/screenshots"
+    ;;
+docs)
+    install_missing
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" --target docs
+    echo "API reference: $build/docs/html/index.html"
     ;;
 bench)
     install_missing

@@ -1,6 +1,7 @@
 #ifndef GALLERYPAGES_H
 #define GALLERYPAGES_H
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -15,6 +16,8 @@ struct GalleryPage {
     std::function<QWidget *()> build;
 };
 
+// The gallery's own texts are in the context "Gallery" of its own catalogue, installed next to
+// the library's; page titles stay English in GalleryPage (they name the screenshot files).
 // One function per group of widget families; each lives in its own pages_*.cpp.
 QList<GalleryPage> messagePages();
 QList<GalleryPage> numericPages();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -18,8 +19,8 @@ GalleryWindow::GalleryWindow(const QList<GalleryPage> &pages, QWidget *parent)
     , m_pageList(new QListWidget(this))
     , m_stack(new QStackedWidget(this))
     , m_translator(new QTranslator(this))
+    , m_galleryTranslator(new QTranslator(this))
 {
-    setWindowTitle(QStringLiteral("WidgetDeck gallery"));
     m_languageBox->setObjectName(QStringLiteral("languageBox"));
     m_languageBox->addItem(QStringLiteral("English"), QStringLiteral("en"));
     m_languageBox->addItem(QString::fromUtf8("中文"), QStringLiteral("zh_CN"));
@@ -28,7 +29,9 @@ GalleryWindow::GalleryWindow(const QList<GalleryPage> &pages, QWidget *parent)
     m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Language:"), this));
+    m_languageLabel = new QLabel(this);
+    m_languageLabel->setObjectName(QStringLiteral("languageLabel"));
+    top->addWidget(m_languageLabel);
     top->addWidget(m_languageBox);
     top->addStretch();
     auto *body = new QHBoxLayout;
@@ -48,9 +51,15 @@ GalleryWindow::GalleryWindow(const QList<GalleryPage> &pages, QWidget *parent)
 bool GalleryWindow::setLanguage(const QString &language)
 {
     QCoreApplication::removeTranslator(m_translator);
+    QCoreApplication::removeTranslator(m_galleryTranslator);
     const bool loaded = m_translator->load(QStringLiteral(":/qm/tr_libwidgetdeck_") + language);
     if (loaded)
         QCoreApplication::installTranslator(m_translator);
+    // The gallery is a host: its own catalogue goes next to the library's.
+    if (m_galleryTranslator->load(QStringLiteral(":/qm/tr_gallery_") + language))
+        QCoreApplication::installTranslator(m_galleryTranslator);
+    m_languageLabel->setText(QCoreApplication::translate("Gallery", "Language:"));
+    setWindowTitle(QCoreApplication::translate("Gallery", "WidgetDeck gallery"));
     m_language = language;
     const int index = m_languageBox->findData(language);
     if (index >= 0 && index != m_languageBox->currentIndex()) {
@@ -72,7 +81,7 @@ void GalleryWindow::rebuildPages()
     const QSignalBlocker blocker(m_pageList);
     m_pageList->clear();
     for (const GalleryPage &page : qAsConst(m_pages)) {
-        m_pageList->addItem(page.title);
+        m_pageList->addItem(QCoreApplication::translate("Gallery", page.title.toUtf8().constData()));
         m_stack->addWidget(page.build());
     }
     if (!m_pages.isEmpty()) {
@@ -89,6 +98,13 @@ int GalleryWindow::writeScreenshots(const QString &dir)
     int written = 0;
     for (int i = 0; i < m_pages.size(); ++i) {
         m_pageList->setCurrentRow(i);
+        QApplication::processEvents();
+        // No focus frame, caret or selection left over from building the page.
+        if (QWidget *focused = QApplication::focusWidget())
+            focused->clearFocus();
+        for (QLineEdit *edit : m_stack->currentWidget()->findChildren<QLineEdit *>())
+            edit->deselect();
+        QApplication::sendPostedEvents();
         QApplication::processEvents();
         QString slug = m_pages.at(i).title.toLower();
         slug.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));

@@ -8,6 +8,7 @@
 class QComboBox;
 class QListWidget;
 class QStackedWidget;
+class QLabel;
 class QTranslator;
 
 // Page list on the left, the current page on the right, a language switch on top.
@@ -31,6 +32,8 @@ private:
     QListWidget *m_pageList;
     QStackedWidget *m_stack;
     QTranslator *m_translator;
+    QTranslator *m_galleryTranslator;
+    QLabel *m_languageLabel = nullptr;
 };
 
 #endif // GALLERYWINDOW_H

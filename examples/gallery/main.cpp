@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFont>
 #include <QTextStream>
 
 int main(int argc, char **argv)
@@ -25,6 +26,17 @@ int main(int argc, char **argv)
     parser.addOption(shots);
     parser.addOption(language);
     parser.process(app);
+    if (parser.isSet(shots)) {
+        // Reproducible images: one style and font whatever the desktop says, no blinking caret.
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(12);
+        font.setHintingPreference(QFont::PreferFullHinting);
+        QApplication::setFont(font);
+        QApplication::setCursorFlashTime(0);
+        QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+        QApplication::setEffectEnabled(Qt::UI_AnimateTooltip, false);
+    }
 
     QList<GalleryPage> pages;
 #ifdef GALLERY_HAS_MESSAGES

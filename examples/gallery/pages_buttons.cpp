@@ -41,7 +41,7 @@ namespace {
 
 QLabel *makeLog(QWidget *page)
 {
-    auto *log = new QLabel(QStringLiteral("Signals show here."), page);
+    auto *log = new QLabel(QCoreApplication::translate("Gallery", "Signals show here."), page);
     log->setObjectName(QStringLiteral("signalLog"));
     return log;
 }
@@ -56,16 +56,16 @@ QWidget *choicePage()
                                  page));
     auto *choose = new QChooseWidget(page);
     QObject::connect(choose, &QChooseWidget::SigOk, log, [log, choose] {
-        log->setText(QStringLiteral("SigOk, selected tile %1").arg(choose->getSelectID()));
+        log->setText(QCoreApplication::translate("Gallery", "SigOk, selected tile %1").arg(choose->getSelectID()));
     });
     layout->addWidget(choose);
 
     auto *row = new QHBoxLayout;
-    auto *single = new QImgRadioButton(page, QStringLiteral("Stand-alone tile"));
-    QObject::connect(single, &QImgRadioButton::SigImgClicked, log, [log] { log->setText(QStringLiteral("SigImgClicked")); });
-    QObject::connect(single, &QImgRadioButton::SigOk, log, [log] { log->setText(QStringLiteral("SigOk")); });
+    auto *single = new QImgRadioButton(page, QCoreApplication::translate("Gallery", "Stand-alone tile"));
+    QObject::connect(single, &QImgRadioButton::SigImgClicked, log, [log] { log->setText(QCoreApplication::translate("Gallery", "SigImgClicked")); });
+    QObject::connect(single, &QImgRadioButton::SigOk, log, [log] { log->setText(QCoreApplication::translate("Gallery", "SigOk")); });
     row->addWidget(single);
-    auto *checked = new QImgRadioButton(page, QStringLiteral("Checked tile"));
+    auto *checked = new QImgRadioButton(page, QCoreApplication::translate("Gallery", "Checked tile"));
     checked->setChecked(true);
     row->addWidget(checked);
     row->addStretch();
@@ -84,12 +84,12 @@ QWidget *navigationPage()
     auto *wizardBox = new QGroupBox(QStringLiteral("QTopWizard"), page);
     auto *wizardLayout = new QVBoxLayout(wizardBox);
     auto *wizard = new QTopWizard(wizardBox);
-    wizard->setTextList({QStringLiteral("Connect"), QStringLiteral("Read"), QStringLiteral("Edit"), QStringLiteral("Write")});
+    wizard->setTextList({QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Connect")), QCoreApplication::translate("Gallery", "Read"), QCoreApplication::translate("Gallery", "Edit"), QCoreApplication::translate("Gallery", "Write")});
     wizardLayout->addWidget(wizard);
     auto *wizardButtons = new QHBoxLayout;
-    auto *next = new QPushButton(QStringLiteral("Next step"), wizardBox);
-    auto *restart = new QPushButton(QStringLiteral("Restart"), wizardBox);
-    auto *rebuild = new QPushButton(QStringLiteral("Three steps"), wizardBox);
+    auto *next = new QPushButton(QCoreApplication::translate("Gallery", "Next step"), wizardBox);
+    auto *restart = new QPushButton(QCoreApplication::translate("Gallery", "Restart"), wizardBox);
+    auto *rebuild = new QPushButton(QCoreApplication::translate("Gallery", "Three steps"), wizardBox);
     auto step = std::make_shared<int>(0);
     auto stepCount = std::make_shared<int>(4);
     QObject::connect(next, &QPushButton::clicked, wizard, [wizard, step, stepCount] {
@@ -103,7 +103,7 @@ QWidget *navigationPage()
     QObject::connect(rebuild, &QPushButton::clicked, wizard, [wizard, step, stepCount] {
         *step = 0;
         *stepCount = 3;
-        wizard->setTextList({QStringLiteral("Scan"), QStringLiteral("Select"), QStringLiteral("Finish")});
+        wizard->setTextList({QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Scan")), QCoreApplication::translate("Gallery", "Select"), QCoreApplication::translate("Gallery", "Finish")});
     });
     wizardButtons->addWidget(next);
     wizardButtons->addWidget(restart);
@@ -114,7 +114,7 @@ QWidget *navigationPage()
 
     auto *panels = new QHBoxLayout;
     auto *edge = new QEdgeWidget(page);
-    edge->setTitle(QStringLiteral("Parameters"));
+    edge->setTitle(QCoreApplication::translate("Gallery", "Parameters"));
     QObject::connect(edge, &QEdgeWidget::SigShow, log, [log] { log->setText(QStringLiteral("QEdgeWidget: SigShow")); });
     QObject::connect(edge, &QEdgeWidget::SigShowPreview, log,
                      [log] { log->setText(QStringLiteral("QEdgeWidget: SigShowPreview")); });
@@ -122,7 +122,7 @@ QWidget *navigationPage()
 
     auto *sideBox = new QGroupBox(QStringLiteral("QTopSideWidget"), page);
     auto *sideLayout = new QVBoxLayout(sideBox);
-    auto *side = new QTopSideWidget(sideBox, QStringLiteral("Parameter list"), DIRECT_LEFT);
+    auto *side = new QTopSideWidget(sideBox, QCoreApplication::translate("Gallery", "Parameter list"), DIRECT_LEFT);
     side->setDirect(DIRECT_LEFT);
     QObject::connect(side, &QTopSideWidget::SigHide, log, [log] { log->setText(QStringLiteral("QTopSideWidget: SigHide")); });
     QObject::connect(side, &QTopSideWidget::SigClose, log, [log] { log->setText(QStringLiteral("QTopSideWidget: SigClose")); });
@@ -136,7 +136,7 @@ QWidget *navigationPage()
     sideLayout->addStretch();
     panels->addWidget(sideBox, 1);
 
-    auto *rotate = new QRotatePushButton(page, QStringLiteral("Rotated caption"));
+    auto *rotate = new QRotatePushButton(page, QCoreApplication::translate("Gallery", "Rotated caption"));
     panels->addWidget(rotate);
     layout->addLayout(panels);
     layout->addWidget(log);
@@ -153,8 +153,8 @@ QWidget *decoratedButtonsPage()
     auto *menuBox = new QGroupBox(QStringLiteral("QMenuButton"), page);
     auto *menuLayout = new QVBoxLayout(menuBox);
     auto buttons = std::make_shared<QList<QMenuButton *>>();
-    const QStringList entries{QStringLiteral("Monitor"), QStringLiteral("Parameters"), QStringLiteral("Faults"),
-                              QStringLiteral("Oscilloscope")};
+    const QStringList entries{QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Monitor")), QCoreApplication::translate("Gallery", "Parameters"), QCoreApplication::translate("Gallery", "Faults"),
+                              QCoreApplication::translate("Gallery", "Oscilloscope")};
     for (int i = 0; i < entries.size(); ++i) {
         auto *button = new QMenuButton(menuBox);
         button->setText(entries.at(i));
@@ -176,9 +176,9 @@ QWidget *decoratedButtonsPage()
     auto *right = new QVBoxLayout;
     auto *statusBox = new QGroupBox(QStringLiteral("QCustomPushButton"), page);
     auto *statusLayout = new QVBoxLayout(statusBox);
-    auto *good = new QCustomPushButton(statusBox, QStringLiteral("Write"));
+    auto *good = new QCustomPushButton(statusBox, QCoreApplication::translate("Gallery", "Write"));
     good->setButtonStatus(true, QString());
-    auto *bad = new QCustomPushButton(statusBox, QStringLiteral("Write"));
+    auto *bad = new QCustomPushButton(statusBox, QCoreApplication::translate("Gallery", "Write"));
     bad->setButtonStatus(false, QStringLiteral("timeout"));
     QObject::connect(bad->getPushButton(), &QPushButton::clicked, bad, [bad] { bad->setLabelVisible(false); });
     statusLayout->addWidget(good);
@@ -192,9 +192,9 @@ QWidget *decoratedButtonsPage()
     auto *industryBox = new QGroupBox(QStringLiteral("QIndustryItem"), page);
     auto *industryLayout = new QVBoxLayout(industryBox);
     auto *general = new QIndustryItem(industryBox);
-    general->setNormalIndustry(QStringLiteral("General"));
+    general->setNormalIndustry(QCoreApplication::translate("Gallery", "General"));
     industryLayout->addWidget(general);
-    for (const QString &name : {QStringLiteral("Textile"), QStringLiteral("Mining"), QStringLiteral("Hoisting")}) {
+    for (const QString &name : {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Textile")), QCoreApplication::translate("Gallery", "Mining"), QCoreApplication::translate("Gallery", "Hoisting")}) {
         auto *item = new QIndustryItem(industryBox);
         item->setIndustry(name);
         QObject::connect(item, &QIndustryItem::showIndustry, log,
@@ -218,7 +218,7 @@ QWidget *inputWrappersPage()
     auto *layout = new QVBoxLayout(page);
     auto *log = makeLog(page);
     auto *form = new QFormLayout;
-    const QStringList modes{QStringLiteral("Keypad"), QStringLiteral("Terminal"), QStringLiteral("Communication")};
+    const QStringList modes{QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Keypad")), QCoreApplication::translate("Gallery", "Terminal"), QCoreApplication::translate("Gallery", "Communication")};
 
     auto *extendCombo = new QExtendComboBox(page);
     extendCombo->addItems(modes);
@@ -280,7 +280,7 @@ QWidget *editorsPage()
 
     auto *flow = new QCustomLineEdit(page);
     flow->setValue(QStringLiteral("50.00"));
-    flow->setUnit(QStringLiteral("Hz"));
+    flow->setUnit(QCoreApplication::translate("Gallery", "Hz"));
     form->addRow(QStringLiteral("QCustomLineEdit"), flow);
     auto *readOnly = new QCustomLineEdit(page);
     readOnly->setValue(QStringLiteral("380"));
@@ -288,7 +288,7 @@ QWidget *editorsPage()
     readOnly->setEnable(false);
     form->addRow(QStringLiteral("QCustomLineEdit (disabled)"), readOnly);
 
-    auto *dateTime = new QCustomDateTimeEdit(QDateTime(QDate(2024, 5, 17), QTime(9, 30)), QStringLiteral("Now"));
+    auto *dateTime = new QCustomDateTimeEdit(QDateTime(QDate(2024, 5, 17), QTime(9, 30)), QCoreApplication::translate("Gallery", "Now"));
     dateTime->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     QObject::connect(dateTime->getPushButton(), &QPushButton::clicked, dateTime,
                      [dateTime] { dateTime->getDateTimeEdit()->setDateTime(QDateTime::currentDateTime()); });
@@ -303,19 +303,19 @@ QWidget *editorsPage()
 
     auto *press = new QPressLabel(page);
     press->setText(QStringLiteral("<u>Press me</u>"));
-    QObject::connect(press, &QPressLabel::SigMousePress, log, [log] { log->setText(QStringLiteral("SigMousePress")); });
+    QObject::connect(press, &QPressLabel::SigMousePress, log, [log] { log->setText(QCoreApplication::translate("Gallery", "SigMousePress")); });
     form->addRow(QStringLiteral("QPressLabel"), press);
     layout->addLayout(form);
 
     auto *text = new QTranslatedTextEdit(page);
-    text->setPlainText(QStringLiteral("Right-click for the translated Copy / Select all menu.\nFault 12: overcurrent during acceleration."));
+    text->setPlainText(QCoreApplication::translate("Gallery", "Right-click for the translated Copy / Select all menu.\nFault 12: overcurrent during acceleration."));
     text->setMaximumHeight(70);
     layout->addWidget(text);
 
     auto *model = new QStandardItemModel(4, 10, page);
-    const QStringList headers{QStringLiteral("No."), QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("Value"),
-                              QStringLiteral("Unit"), QStringLiteral("Default"), QStringLiteral("Min"), QStringLiteral("Max"),
-                              QStringLiteral("Access"), QStringLiteral("Note")};
+    const QStringList headers{QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "No.")), QCoreApplication::translate("Gallery", "Code"), QCoreApplication::translate("Gallery", "Name"), QCoreApplication::translate("Gallery", "Value"),
+                              QCoreApplication::translate("Gallery", "Unit"), QCoreApplication::translate("Gallery", "Default"), QCoreApplication::translate("Gallery", "Min"), QCoreApplication::translate("Gallery", "Max"),
+                              QCoreApplication::translate("Gallery", "Access"), QCoreApplication::translate("Gallery", "Note")};
     model->setHorizontalHeaderLabels(headers);
     const QList<QStringList> rows{
         {"1", "P0.00", "Control mode", "1", "", "1", "0", "2", "Stopped", ""},
@@ -341,10 +341,10 @@ QWidget *editorsPage()
 QList<GalleryPage> buttonPages()
 {
     return {
-        {QStringLiteral("Image choice"), choicePage},
-        {QStringLiteral("Wizard and side panels"), navigationPage},
-        {QStringLiteral("Menu, status and industry buttons"), decoratedButtonsPage},
-        {QStringLiteral("Input wrappers"), inputWrappersPage},
-        {QStringLiteral("Labelled editors and helpers"), editorsPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Image choice")), choicePage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Wizard and side panels")), navigationPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Menu, status and industry buttons")), decoratedButtonsPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Input wrappers")), inputWrappersPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Labelled editors and helpers")), editorsPage},
     };
 }

@@ -23,7 +23,7 @@ namespace {
 
 QLabel *resultLabel(QWidget *page)
 {
-    auto *label = new QLabel(QStringLiteral("Result: -"), page);
+    auto *label = new QLabel(QCoreApplication::translate("Gallery", "Result: -"), page);
     label->setObjectName(QStringLiteral("resultLabel"));
     return label;
 }
@@ -52,7 +52,7 @@ QWidget *progressPage()
     auto *result = resultLabel(page);
     auto *buttons = new QGridLayout;
 
-    auto *run = new QPushButton(QStringLiteral("Progress fed by a timer"), page);
+    auto *run = new QPushButton(QCoreApplication::translate("Gallery", "Progress fed by a timer"), page);
     QObject::connect(run, &QPushButton::clicked, page, [page, result] {
         QExtendProgressDialog dialog(page);
         dialog.slotSetRange(0, 50);
@@ -65,7 +65,7 @@ QWidget *progressPage()
     });
     buttons->addWidget(run, 0, 0);
 
-    auto *stall = new QPushButton(QStringLiteral("Progress that times out"), page);
+    auto *stall = new QPushButton(QCoreApplication::translate("Gallery", "Progress that times out"), page);
     QObject::connect(stall, &QPushButton::clicked, page, [page, result] {
         QExtendProgressDialog dialog(page, false);
         dialog.slotSetRange(0, 100);
@@ -78,12 +78,12 @@ QWidget *progressPage()
     });
     buttons->addWidget(stall, 0, 1);
 
-    auto *search = new QPushButton(QStringLiteral("Search progress"), page);
+    auto *search = new QPushButton(QCoreApplication::translate("Gallery", "Search progress"), page);
     QObject::connect(search, &QPushButton::clicked, page, [page, result] {
-        QSearchProgress dialog(QStringLiteral("Searching stations 1 to 32"), page);
+        QSearchProgress dialog(QCoreApplication::translate("Gallery", "Searching stations 1 to 32"), page);
         dialog.setMax(32);
         QObject::connect(&dialog, &QSearchProgress::SigCloseProgress, result,
-                         [result] { result->setText(QStringLiteral("SigCloseProgress: search stopped")); });
+                         [result] { result->setText(QCoreApplication::translate("Gallery", "SigCloseProgress: search stopped")); });
         feedSteps(&dialog, 32, 80, [&dialog](int step) { dialog.OnSetValue(step); });
         const int code = dialog.exec();
         result->setText(result->text() + QStringLiteral(", exec() = %1").arg(code));
@@ -99,7 +99,7 @@ QWidget *progressPage()
     preview->slotUpdateProgress(40);
     layout->addWidget(preview, 0, Qt::AlignHCenter);
 
-    auto *searchPreview = new QSearchProgress(QStringLiteral("Searching stations 1 to 32"), page);
+    auto *searchPreview = new QSearchProgress(QCoreApplication::translate("Gallery", "Searching stations 1 to 32"), page);
     searchPreview->setWindowFlags(Qt::Widget);
     searchPreview->setMax(32);
     searchPreview->OnSetValue(12);
@@ -116,7 +116,7 @@ QWidget *valueDialogsPage()
     auto *result = resultLabel(page);
     auto *buttons = new QGridLayout;
 
-    auto *slider = new QPushButton(QStringLiteral("Slider dialog"), page);
+    auto *slider = new QPushButton(QCoreApplication::translate("Gallery", "Slider dialog"), page);
     QObject::connect(slider, &QPushButton::clicked, page, [page, result] {
         QExtendSliderDialog dialog(page);
         dialog.setRange(0, dialog.time2Milliseconds(QStringLiteral("0:01:30:0")));
@@ -130,24 +130,24 @@ QWidget *valueDialogsPage()
     });
     buttons->addWidget(slider, 0, 0);
 
-    auto *input = new QPushButton(QStringLiteral("Input dialog"), page);
+    auto *input = new QPushButton(QCoreApplication::translate("Gallery", "Input dialog"), page);
     QObject::connect(input, &QPushButton::clicked, page, [page, result] {
         QStyleInputDialog dialog(page);
-        dialog.setTitle(QStringLiteral("Rename axis"));
+        dialog.setTitle(QCoreApplication::translate("Gallery", "Rename axis"));
         dialog.setTooltip(QStringLiteral("A short name shown in the axis list"));
         const int code = dialog.exec();
         result->setText(QStringLiteral("exec() = %1, text() = \"%2\"").arg(code).arg(dialog.text()));
     });
     buttons->addWidget(input, 0, 1);
 
-    auto *exportButton = new QPushButton(QStringLiteral("Export dialog"), page);
+    auto *exportButton = new QPushButton(QCoreApplication::translate("Gallery", "Export dialog"), page);
     QObject::connect(exportButton, &QPushButton::clicked, page, [page, result] {
         QExportTypeDlg dialog(page);
         dialog.enableRadioButton();
-        dialog.setRadioButtonText(QStringLiteral("All groups"), QStringLiteral("Modified only"));
+        dialog.setRadioButtonText(QCoreApplication::translate("Gallery", "All groups"), QCoreApplication::translate("Gallery", "Modified only"));
         dialog.setRadioButtonChecked(RADIO_BUTTON_0);
         dialog.enableCheckBox();
-        dialog.setCheckBoxText(QStringLiteral("Include descriptions"));
+        dialog.setCheckBoxText(QCoreApplication::translate("Gallery", "Include descriptions"));
         dialog.exec();
         result->setText(QStringLiteral("getFileType() = %1, radio %2, check box %3")
                             .arg(dialog.getFileType())
@@ -156,7 +156,7 @@ QWidget *valueDialogsPage()
     });
     buttons->addWidget(exportButton, 1, 0);
 
-    auto *color = new QPushButton(QStringLiteral("Colour dialog"), page);
+    auto *color = new QPushButton(QCoreApplication::translate("Gallery", "Colour dialog"), page);
     QObject::connect(color, &QPushButton::clicked, page, [page, result] {
         QMyColorDlg dialog(QColor(0x79, 0x9c, 0xb1), page);
         const int code = dialog.exec();
@@ -165,11 +165,11 @@ QWidget *valueDialogsPage()
     buttons->addWidget(color, 1, 1);
 
     auto *colorRow = new QHBoxLayout;
-    colorRow->addWidget(new QLabel(QStringLiteral("Curve colour (press to change):"), page));
+    colorRow->addWidget(new QLabel(QCoreApplication::translate("Gallery", "Curve colour (press to change):"), page));
     auto *colorButton = new QColorButton(page);
     colorButton->setColor(QColor(218, 54, 16));
     QObject::connect(colorButton, &QColorButton::SigColorChanged, result,
-                     [result](const QColor &c) { result->setText(QStringLiteral("SigColorChanged: %1").arg(c.name())); });
+                     [result](const QColor &c) { result->setText(QCoreApplication::translate("Gallery", "SigColorChanged: %1").arg(c.name())); });
     colorRow->addWidget(colorButton);
     colorRow->addStretch();
     layout->addLayout(buttons);
@@ -179,7 +179,7 @@ QWidget *valueDialogsPage()
     auto *previews = new QHBoxLayout;
     auto *inputPreview = new QStyleInputDialog(page);
     inputPreview->setWindowFlags(Qt::Widget);
-    inputPreview->setTitle(QStringLiteral("Rename axis"));
+    inputPreview->setTitle(QCoreApplication::translate("Gallery", "Rename axis"));
     inputPreview->setFixedSize(270, 123);
     previews->addWidget(inputPreview);
     auto *sliderPreview = new QExtendSliderDialog(page);
@@ -193,7 +193,7 @@ QWidget *valueDialogsPage()
     auto *exportPreview = new QExportTypeDlg(page);
     exportPreview->setWindowFlags(Qt::Widget);
     exportPreview->enableRadioButton();
-    exportPreview->setRadioButtonText(QStringLiteral("All groups"), QStringLiteral("Modified only"));
+    exportPreview->setRadioButtonText(QCoreApplication::translate("Gallery", "All groups"), QCoreApplication::translate("Gallery", "Modified only"));
     exportPreview->setRadioButtonChecked(RADIO_BUTTON_1);
     exportPreview->setFixedSize(400, 225);
     layout->addWidget(exportPreview);
@@ -219,7 +219,7 @@ QWidget *pathPage()
     auto *layout = new QVBoxLayout(page);
     auto *form = new QFormLayout;
     auto *folder = new QFolderEdit(page);
-    folder->setPlaceholderText(QStringLiteral("Type / : * ? and others: they are refused"));
+    folder->setPlaceholderText(QCoreApplication::translate("Gallery", "Type / : * ? and others: they are refused"));
     form->addRow(QStringLiteral("QFolderEdit"), folder);
 
     auto *path = new QPathLineEdit(page);
@@ -228,8 +228,8 @@ QWidget *pathPage()
     auto *verdict = new QLabel(page);
     verdict->setObjectName(QStringLiteral("resultLabel"));
     const auto judge = [path, verdict] {
-        verdict->setText(path->isValid() ? QStringLiteral("usable name")
-                                         : QStringLiteral("empty, forbidden character or reserved device name"));
+        verdict->setText(path->isValid() ? QCoreApplication::translate("Gallery", "usable name")
+                                         : QCoreApplication::translate("Gallery", "empty, forbidden character or reserved device name"));
     };
     QObject::connect(check, &QPushButton::clicked, verdict, judge);
     auto *row = new QHBoxLayout;
@@ -241,7 +241,7 @@ QWidget *pathPage()
 
     auto *tip = new QLabel(folder->toolTip(), page);
     tip->setObjectName(QStringLiteral("tooltipLabel"));
-    form->addRow(QStringLiteral("Tool tip"), tip);
+    form->addRow(QCoreApplication::translate("Gallery", "Tool tip"), tip);
     layout->addLayout(form);
     layout->addStretch();
     return page;
@@ -252,9 +252,9 @@ QWidget *pathPage()
 QList<GalleryPage> dialogPages()
 {
     return {
-        {QStringLiteral("Progress dialogs"), progressPage},
-        {QStringLiteral("Value and input dialogs"), valueDialogsPage},
-        {QStringLiteral("Colour dialog"), colorPage},
-        {QStringLiteral("Path edits"), pathPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Progress dialogs")), progressPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Value and input dialogs")), valueDialogsPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Colour dialog")), colorPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Path edits")), pathPage},
     };
 }

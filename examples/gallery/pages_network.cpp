@@ -25,7 +25,7 @@ QWidget *ipEditorsPage()
     lineValue->setObjectName(QStringLiteral("ipLineValue"));
     auto *readLine = new QPushButton(QStringLiteral("getIP()"), lineBox);
     QObject::connect(readLine, &QPushButton::clicked, lineValue, [ipLine, lineValue] { lineValue->setText(ipLine->getIP()); });
-    lineForm->addRow(QStringLiteral("Address"), ipLine);
+    lineForm->addRow(QCoreApplication::translate("Gallery", "Address"), ipLine);
     lineForm->addRow(readLine, lineValue);
     layout->addWidget(lineBox);
 
@@ -33,16 +33,16 @@ QWidget *ipEditorsPage()
     auto *segForm = new QFormLayout(segBox);
     auto *editable = new QEditIP(segBox);
     editable->setText(QStringLiteral("10.0.0.5"));
-    auto *finished = new QLabel(QStringLiteral("Leave the last segment to see editingFinished()."), segBox);
+    auto *finished = new QLabel(QCoreApplication::translate("Gallery", "Leave the last segment to see editingFinished()."), segBox);
     finished->setObjectName(QStringLiteral("editIpValue"));
     QObject::connect(editable, &QEditIP::editingFinished, finished,
                      [editable, finished] { finished->setText(QStringLiteral("editingFinished: ") + editable->text()); });
     auto *readOnly = new QEditIP(segBox);
     readOnly->setText(QStringLiteral("255.255.255.0"));
     readOnly->setReadOnly(true);
-    segForm->addRow(QStringLiteral("Editable"), editable);
+    segForm->addRow(QCoreApplication::translate("Gallery", "Editable"), editable);
     segForm->addRow(QString(), finished);
-    segForm->addRow(QStringLiteral("Read-only"), readOnly);
+    segForm->addRow(QCoreApplication::translate("Gallery", "Read-only"), readOnly);
     layout->addWidget(segBox);
     layout->addStretch();
     return page;
@@ -52,7 +52,7 @@ QWidget *adapterPanelPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *note = new QLabel(QStringLiteral("The adapters of this computer. Nothing is changed unless you press OK."), page);
+    auto *note = new QLabel(QCoreApplication::translate("Gallery", "The adapters of this computer. Nothing is changed unless you press OK."), page);
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addWidget(new QWebSetClient(page));
@@ -65,7 +65,7 @@ QWidget *adapterPanelPage()
 QList<GalleryPage> networkPages()
 {
     return {
-        {QStringLiteral("IP address editors"), ipEditorsPage},
-        {QStringLiteral("Network settings panel"), adapterPanelPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "IP address editors")), ipEditorsPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Network settings panel")), adapterPanelPage},
     };
 }

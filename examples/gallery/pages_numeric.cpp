@@ -85,7 +85,7 @@ QWidget *cursorPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Drag a line or a handle, or select one and use the arrow keys."), page));
+    layout->addWidget(new QLabel(QCoreApplication::translate("Gallery", "Drag a line or a handle, or select one and use the arrow keys."), page));
     auto *plot = new PlotWidget(page);
     layout->addWidget(plot, 1);
     auto *readout = new QLabel(page);
@@ -125,7 +125,7 @@ QWidget *entryPage()
     auto *multi = new QMultiHexSpinBox(4);
     multi->setHexSpinboxValueList(QStringList{"192", "168", "1", "20"});
     form->addRow(QStringLiteral("QMultiHexSpinBox (4 fields)"), multi);
-    auto *readMulti = new QPushButton(QStringLiteral("Read fields"), page);
+    auto *readMulti = new QPushButton(QCoreApplication::translate("Gallery", "Read fields"), page);
     QObject::connect(readMulti, &QPushButton::clicked, log, [multi, log] {
         QStringList parts;
         for (int v : multi->getHexSpinboxValueList())
@@ -142,9 +142,9 @@ QWidget *entryPage()
     form->addRow(QStringLiteral("QIntLineEdit (0 to 9999)"), dec);
     for (QLineEdit *edit : {static_cast<QLineEdit *>(hex), static_cast<QLineEdit *>(dec)}) {
         QObject::connect(edit, &QLineEdit::textChanged, log, [edit, log](const QString &text) {
-            log->setText(QStringLiteral("\"%1\" is %2").arg(text, edit->hasAcceptableInput()
-                                                                     ? QStringLiteral("acceptable")
-                                                                     : QStringLiteral("not yet acceptable")));
+            log->setText(QCoreApplication::translate("Gallery", "\"%1\" is %2").arg(text, edit->hasAcceptableInput()
+                                                                     ? QCoreApplication::translate("Gallery", "acceptable")
+                                                                     : QCoreApplication::translate("Gallery", "not yet acceptable")));
         });
     }
     layout->addLayout(form);
@@ -168,16 +168,16 @@ QWidget *dialogPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *result = new QLabel(QStringLiteral("Result: -"), page);
+    auto *result = new QLabel(QCoreApplication::translate("Gallery", "Result: -"), page);
     result->setObjectName(QStringLiteral("hexDlgResult"));
-    auto *open = new QPushButton(QStringLiteral("Edit terminal function (0 to 9)..."), page);
+    auto *open = new QPushButton(QCoreApplication::translate("Gallery", "Edit terminal function (0 to 9)..."), page);
     QObject::connect(open, &QPushButton::clicked, result, [page, result] {
         QHexDlg dlg(page, 16);
         dlg.setExplain(QString::fromUtf8(ExampleExplain));
         dlg.setRange(0, 9);
         dlg.setInitialData(2);
         dlg.exec();
-        result->setText(QStringLiteral("Result: %1, value %2")
+        result->setText(QCoreApplication::translate("Gallery", "Result: %1, value %2")
                             .arg(dlg.getResult() ? QStringLiteral("confirmed") : QStringLiteral("cancelled"))
                             .arg(dlg.getModifyData()));
     });
@@ -200,8 +200,8 @@ QWidget *dialogPage()
 QList<GalleryPage> numericPages()
 {
     return {
-        {QStringLiteral("Cursor frame"), cursorPage},
-        {QStringLiteral("Hex spin boxes and line edits"), entryPage},
-        {QStringLiteral("Multi-radix dialog"), dialogPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Cursor frame")), cursorPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Hex spin boxes and line edits")), entryPage},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Multi-radix dialog")), dialogPage},
     };
 }

@@ -12,10 +12,16 @@ foreach(_file IN LISTS _ts)
     list(APPEND _copies ${WORK_DIR}/${_name})
 endforeach()
 
-execute_process(COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h,ui ${SCAN_DIRS} -ts ${_copies}
+execute_process(COMMAND ${LUPDATE} -silent -locations none -no-ui-lines -extensions cpp,h,ui ${SCAN_DIRS} -ts ${_copies}
     RESULT_VARIABLE _result OUTPUT_VARIABLE _out ERROR_VARIABLE _out)
 if(NOT _result EQUAL 0)
     message(FATAL_ERROR "lupdate failed: ${_out}")
+endif()
+# The same clean-up as the documented refresh target.
+string(REPLACE ";" "|" _copies_arg "${_copies}")
+execute_process(COMMAND ${CMAKE_COMMAND} -DTS_FILES=${_copies_arg} -P ${STRIP_SCRIPT} RESULT_VARIABLE _result)
+if(NOT _result EQUAL 0)
+    message(FATAL_ERROR "stripping non-key rows failed")
 endif()
 
 set(_failures)
@@ -28,6 +34,12 @@ foreach(_copy IN LISTS _copies)
     if(ALL_FAMILIES)
         set(_states "unfinished|vanished|obsolete")
     endif()
+    # After the clean-up no unfinished row of any kind may remain.
+    string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*<translation type=\"unfinished\""
+        _left "${_content}")
+    foreach(_entry IN LISTS _left)
+        list(APPEND _failures "${_name}: ${_entry}")
+    endforeach()
     string(REGEX MATCHALL "<source>STR_[A-Za-z0-9_]+</source>[ \t\r\n]*<translation type=\"(${_states})\""
         _bad "${_content}")
     foreach(_entry IN LISTS _bad)
