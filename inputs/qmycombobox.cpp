@@ -1,5 +1,7 @@
 #include "qmycombobox.h"
 
+#include <QPointer>
+
 QMyCombobox::QMyCombobox(QWidget *parent)
     : QComboBox(parent)
 {
@@ -9,6 +11,8 @@ QMyCombobox::~QMyCombobox() = default;
 
 void QMyCombobox::hidePopup()
 {
+    QPointer<QMyCombobox> guard(this);
     Q_EMIT sigHidePopup();
-    QComboBox::hidePopup();
+    if (guard)
+        QComboBox::hidePopup();
 }

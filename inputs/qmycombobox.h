@@ -5,17 +5,17 @@
 
 #include <QComboBox>
 
-/// Combo box that announces every hiding of its popup.
+/// Combo box that announces every hiding of its popup; a slot may delete the box.
 class WIDGETDECK_EXPORT QMyCombobox : public QComboBox
 {
     Q_OBJECT
 public:
     /// Creates the box owned by @p parent.
-    explicit QMyCombobox(QWidget *parent);
+    explicit QMyCombobox(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QMyCombobox() override;
 
-    /// Emits sigHidePopup(), then hides the popup.
+    /// Emits sigHidePopup(), then hides the popup (unless a slot deleted the box).
     void hidePopup() override;
 
 Q_SIGNALS:

@@ -61,7 +61,7 @@ void tst_ItemComboBox::dropDownWidth()
     int widest = 0;
     for (const QString &s : strings)
         widest = qMax(widest, box.fontMetrics().horizontalAdvance(s));
-    const QString expected = widened ? QStringLiteral("QAbstractItemView{min-width: %1px}; ").arg(widest + extra) : before;
+    const QString expected = widened ? QStringLiteral("QAbstractItemView{min-width: %1px}").arg(widest + extra) : before;
     QCOMPARE(box.view()->styleSheet(), expected);
     QCOMPARE(box.count(), 1 + strings.size());
 }
