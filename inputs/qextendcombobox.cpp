@@ -8,11 +8,13 @@ class QExtendComboBoxPrivate
 public:
     QVariant userData;
     bool updated = false;
-    // Qt's key and wheel handling goes on using the box after its change signals; the
-    // repeats raised there wait until that handling is over.
+    // The repeats go out after the last signal QComboBox emits for a change, and after Qt's
+    // handling of a key or wheel event, so that a slot deleting the box leaves nothing of
+    // QComboBox's own to run on it.
     int eventDepth = 0;
     bool indexPending = false;
     bool textPending = false;
+    QString lastText;
 };
 
 namespace {
@@ -36,10 +38,16 @@ QExtendComboBox::QExtendComboBox(QWidget *parent)
     : QComboBox(parent)
     , d(new QExtendComboBoxPrivate)
 {
-    // The text overload of currentIndexChanged is deprecated; the index signal is emitted
-    // at the same moment, so both repeats hang on it, index first (one slot, so that a
-    // host deleting the box from the first repeat stops the second).
     connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, &QExtendComboBox::OnCurrentIndexChanged);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5 still emits the text overload right after the index one: an editable box's
+    // repeats wait for it.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    connect(this, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
+            &QExtendComboBox::OnCurrentIndexTextChanged);
+    QT_WARNING_POP
+#endif
     connect(this, &QComboBox::currentTextChanged, this, &QExtendComboBox::OnCurrentTextChanged);
 }
 
@@ -91,11 +99,9 @@ bool QExtendComboBox::event(QEvent *e)
     const bool result = QComboBox::event(e);
     if (!guard || --d->eventDepth > 0)
         return result;
-    const bool index = d->indexPending;
     const bool text = d->textPending;
-    d->indexPending = d->textPending = false;
-    if (index)
-        OnCurrentIndexChanged();
+    d->textPending = false;
+    flushIndexRepeats();
     if (text && guard)
         OnCurrentTextChanged();
     return result;
@@ -103,10 +109,28 @@ bool QExtendComboBox::event(QEvent *e)
 
 void QExtendComboBox::OnCurrentIndexChanged()
 {
-    if (d->eventDepth > 0) {
-        d->indexPending = true;
+    d->indexPending = true;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 emits currentTextChanged after this only when the text of a non-editable box
+    // changes; otherwise this is the last signal.
+    if (isEditable() || currentText() == d->lastText)
+        flushIndexRepeats();
+#endif
+}
+
+void QExtendComboBox::OnCurrentIndexTextChanged()
+{
+    // Qt 5 only: an editable box emits nothing after this overload; a non-editable one
+    // still emits currentTextChanged.
+    if (isEditable())
+        flushIndexRepeats();
+}
+
+void QExtendComboBox::flushIndexRepeats()
+{
+    if (!d->indexPending || d->eventDepth > 0)
         return;
-    }
+    d->indexPending = false;
     QPointer<QExtendComboBox> guard(this);
     // Copies: the slot may delete the box and with it these values.
     const QVariant data = d->userData;
@@ -116,17 +140,18 @@ void QExtendComboBox::OnCurrentIndexChanged()
         Q_EMIT currentIndexChangedExtend(text, data);
 }
 
-void QExtendComboBox::OnCurrentIndexTextChanged()
-{
-    const QVariant data = d->userData;
-    Q_EMIT currentIndexChangedExtend(currentText(), data);
-}
-
 void QExtendComboBox::OnCurrentTextChanged()
 {
+    d->lastText = currentText();
     if (d->eventDepth > 0) {
         d->textPending = true;
         return;
+    }
+    QPointer<QExtendComboBox> guard(this);
+    if (d->indexPending && !isEditable()) {
+        flushIndexRepeats();
+        if (!guard)
+            return;
     }
     const QVariant data = d->userData;
     Q_EMIT currentTextChangedExtend(currentText(), data);

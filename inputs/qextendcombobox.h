@@ -57,6 +57,8 @@ private Q_SLOTS:
     void OnCurrentTextChanged();
 
 private:
+    void flushIndexRepeats();
+
     std::unique_ptr<QExtendComboBoxPrivate> const d;
 };
 

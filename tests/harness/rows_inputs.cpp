@@ -39,27 +39,50 @@ void fillCombo(QObject *object)
     box->setCurrentIndex(0);
 }
 
-void pickSecond(QObject *object)
+// The user steps to the next entry from the keyboard.
+void pickNext(QObject *object)
 {
-    static_cast<QComboBox *>(object)->setCurrentIndex(1);
-}
-
-void setValue(QObject *object)
-{
-    auto *box = static_cast<QDoubleSpinBox *>(object);
-    box->setValue(box->value() + 1);
-}
-
-// Types a digit and confirms with Return while the box has the focus, as a user does.
-void typeAndConfirm(QObject *object)
-{
-    auto *box = static_cast<QDoubleSpinBox *>(object);
+    auto *box = static_cast<QComboBox *>(object);
     box->activateWindow();
+    box->setFocus();
+    QTest::keyPress(box, Qt::Key_Down);
+}
+
+// Types a digit into the focused box as a user does; only the last key press may emit, and
+// nothing is sent after it (no release) as a slot may have deleted the box.
+void typeDigit(QObject *object, bool confirm)
+{
+    auto *box = static_cast<QDoubleSpinBox *>(object);
+    // Activation must not pass through the box: its focus-out would end an edit early.
+    box->clearFocus();
+    box->activateWindow();
+    (void)QTest::qWaitForWindowActive(box->window());
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClick(box, Qt::Key_Backspace);
+    if (!confirm) {
+        QTest::keyPress(box, Qt::Key_7);
+        return;
+    }
     QTest::keyClick(box, Qt::Key_7);
-    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyPress(box, Qt::Key_Return);
+}
+
+void typeAndChange(QObject *object)
+{
+    typeDigit(object, false);
+}
+
+void typeAndConfirm(QObject *object)
+{
+    typeDigit(object, true);
+}
+
+// Both signal on the press; the release would reach a widget a slot has deleted.
+void press(QObject *object)
+{
+    auto *widget = static_cast<QWidget *>(object);
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
 void openContextMenu(QWidget *target, QWidget *receiver)
@@ -98,16 +121,11 @@ const harness::Rows registered{
      {QStringLiteral("FLOWDIAGRAM")}, {}, {}, {}},
     {"QExtendComboBox",
      [](QWidget *parent) -> QObject * { return new QExtendComboBox(parent); },
-     {Trigger{"currentIndexChangedExtend(int,QVariant)", pickSecond},
-      Trigger{"currentIndexChangedExtend(QString,QVariant)", pickSecond},
-      Trigger{"currentTextChangedExtend(QString,QVariant)", pickSecond},
-      Trigger{"clicked()", [](QObject *o) { harness::click(static_cast<QWidget *>(o)); }},
-      Trigger{"currentIndexChanged(int)", [](QObject *o) {
-                  auto *box = static_cast<QWidget *>(o);
-                  box->setFocus();
-                  QTest::keyClick(box, Qt::Key_Down);
-              }}},
-     {"currentIndexChanged(int)"},
+     {Trigger{"currentIndexChangedExtend(int,QVariant)", pickNext},
+      Trigger{"currentIndexChangedExtend(QString,QVariant)", pickNext},
+      Trigger{"currentTextChangedExtend(QString,QVariant)", pickNext},
+      Trigger{"clicked()", press}},
+     {},
      {},
      {QStringLiteral("QExtendComboBox")},
      {},
@@ -115,8 +133,8 @@ const harness::Rows registered{
      fillCombo},
     {"QExtendDoubleSpinBox",
      [](QWidget *parent) -> QObject * { return new QExtendDoubleSpinBox(parent); },
-     {Trigger{"valueChangedExtend(double,QVariant)", typeAndConfirm},
-      Trigger{"valueChangedExtend(QString,QVariant)", setValue},
+     {Trigger{"valueChangedExtend(double,QVariant)", typeAndChange},
+      Trigger{"valueChangedExtend(QString,QVariant)", typeAndChange},
       Trigger{"editingFinishedExtend(double,QVariant)", typeAndConfirm}},
      {},
      {},
@@ -188,7 +206,7 @@ const harness::Rows registered{
      {}},
     {"QPressLabel",
      [](QWidget *parent) -> QObject * { return new QPressLabel(parent); },
-     {Trigger{"SigMousePress()", [](QObject *o) { harness::click(static_cast<QWidget *>(o)); }}},
+     {Trigger{"SigMousePress()", press}},
      {},
      {},
      {QStringLiteral("QPressLabel")},
