@@ -12,6 +12,9 @@ public:
     int eventDepth = 0;
     bool valuePending = false;
     bool finishPending = false;
+    // Set while a host slot handles editingFinishedExtend: deleting the window from it takes
+    // the focus from the box, and that second end of the same edit is not repeated.
+    bool inFinished = false;
 };
 
 QExtendDoubleSpinBox::QExtendDoubleSpinBox(QWidget *parent)
@@ -69,10 +72,8 @@ bool QExtendDoubleSpinBox::event(QEvent *e)
         if (!guard)
             return result;
     }
-    if (finish) {
-        const QVariant data = d->userData;
-        Q_EMIT editingFinishedExtend(this->value(), data);
-    }
+    if (finish)
+        emitFinished();
     return result;
 }
 
@@ -102,6 +103,17 @@ void QExtendDoubleSpinBox::OnEditingFinished()
         d->finishPending = true;
         return;
     }
+    emitFinished();
+}
+
+void QExtendDoubleSpinBox::emitFinished()
+{
+    if (d->inFinished)
+        return;
+    QPointer<QExtendDoubleSpinBox> guard(this);
     const QVariant data = d->userData;
+    d->inFinished = true;
     Q_EMIT editingFinishedExtend(value(), data);
+    if (guard)
+        d->inFinished = false;
 }

@@ -51,6 +51,8 @@ private Q_SLOTS:
     void OnEditingFinished();
 
 private:
+    void emitFinished();
+
     std::unique_ptr<QExtendDoubleSpinBoxPrivate> const d;
 };
 

@@ -2,8 +2,15 @@
 
 #include <QPointer>
 
+class QMyComboboxPrivate
+{
+public:
+    bool announcing = false;
+};
+
 QMyCombobox::QMyCombobox(QWidget *parent)
     : QComboBox(parent)
+    , d(new QMyComboboxPrivate)
 {
 }
 
@@ -11,8 +18,15 @@ QMyCombobox::~QMyCombobox() = default;
 
 void QMyCombobox::hidePopup()
 {
-    QPointer<QMyCombobox> guard(this);
-    Q_EMIT sigHidePopup();
-    if (guard)
+    if (d->announcing) {
         QComboBox::hidePopup();
+        return;
+    }
+    QPointer<QMyCombobox> guard(this);
+    d->announcing = true;
+    Q_EMIT sigHidePopup();
+    if (!guard)
+        return;
+    d->announcing = false;
+    QComboBox::hidePopup();
 }
