@@ -149,6 +149,8 @@ const harness::Rows registered{
          for (int c = 0; c < 9; ++c)
              model->setHorizontalHeaderItem(c, new QStandardItem(QStringLiteral("A&B %1").arg(c)));
          view->setModel(model);
+         // The host's choice: Tab leaves the table instead of walking its cells.
+         view->setTabKeyNavigation(false);
          auto *header = new QHideableHeaderView(Qt::Horizontal, view);
          view->setHorizontalHeader(header);
          return header;
