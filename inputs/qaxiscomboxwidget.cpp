@@ -1,20 +1,31 @@
 #include "qaxiscomboxwidget.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QVBoxLayout>
+
+class QAxisComBoxWidgetPrivate
+{
+public:
+    QPointer<QComboBox> comboBox;
+};
 
 QAxisComBoxWidget::QAxisComBoxWidget(QWidget *parent)
     : QBaseStyleWidget(parent)
-    , m_comboBox(new QComboBox(this))
+    , d(new QAxisComBoxWidgetPrivate)
 {
     setObjectName(QStringLiteral("TOOLWID"));
-    m_comboBox->setObjectName(QStringLiteral("AXIS_COMBOBOX"));
-    m_comboBox->setCursor(Qt::PointingHandCursor);
-    m_comboBox->setFixedWidth(100);
-    m_comboBox->setFixedHeight(30);
+    auto *combo = new QComboBox(this);
+    d->comboBox = combo;
+    combo->setObjectName(QStringLiteral("AXIS_COMBOBOX"));
+    combo->setCursor(Qt::PointingHandCursor);
+    combo->setFixedWidth(100);
+    combo->setFixedHeight(30);
+    // The combo box is the only control: the focus goes straight to it.
+    setFocusProxy(combo);
     auto *layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_comboBox);
+    layout->addWidget(combo);
     setLayout(layout);
 }
 
@@ -22,15 +33,23 @@ QAxisComBoxWidget::~QAxisComBoxWidget() = default;
 
 void QAxisComBoxWidget::updateAxis(int axisCount)
 {
-    m_comboBox->clear();
-    m_comboBox->addItem(QStringLiteral("X"));
-    if (axisCount < 2)
+    QComboBox *combo = d->comboBox;
+    if (!combo)
         return;
-    m_comboBox->addItem(QStringLiteral("Y"));
-    m_comboBox->addItem(QStringLiteral("Z"));
+    // clear() and addItem() emit the combo box's signals; a host slot may delete us.
+    QPointer<QComboBox> guard(combo);
+    combo->clear();
+    if (!guard)
+        return;
+    combo->addItem(QStringLiteral("X"));
+    if (axisCount < 2 || !guard)
+        return;
+    combo->addItem(QStringLiteral("Y"));
+    if (guard)
+        combo->addItem(QStringLiteral("Z"));
 }
 
 int QAxisComBoxWidget::getAxisIndex()
 {
-    return m_comboBox->currentIndex();
+    return d->comboBox ? d->comboBox->currentIndex() : -1;
 }

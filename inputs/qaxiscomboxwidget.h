@@ -5,12 +5,17 @@
 
 #include <qbasestylewidget.h>
 
-class QComboBox;
+#include <memory>
+
+class QAxisComBoxWidgetPrivate;
 
 /// Fixed-size axis selector offering "X", or "X", "Y" and "Z" for devices with several axes.
+/// If a host deletes the inner combo box, updateAxis() does nothing and getAxisIndex() gives -1.
 class WIDGETDECK_EXPORT QAxisComBoxWidget : public QBaseStyleWidget
 {
     Q_OBJECT
+    /// The current axis index (-1 while nothing is offered).
+    Q_PROPERTY(int axisIndex READ getAxisIndex)
 public:
     /// Builds the selector with an empty combo box ("AXIS_COMBOBOX").
     explicit QAxisComBoxWidget(QWidget *parent = nullptr);
@@ -23,7 +28,7 @@ public:
     int getAxisIndex();
 
 private:
-    QComboBox *m_comboBox;
+    std::unique_ptr<QAxisComBoxWidgetPrivate> const d;
 };
 
 #endif // QAXISCOMBOXWIDGET_H

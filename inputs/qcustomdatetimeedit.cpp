@@ -3,33 +3,82 @@
 #include "qnowheeldatetimeedit.h"
 
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QPushButton>
+
+class QCustomDateTimeEditPrivate
+{
+public:
+    QPointer<QNoWheelDateTimeEdit> dateTimeEdit;
+    QPointer<QPushButton> button;
+};
 
 QCustomDateTimeEdit::QCustomDateTimeEdit(QDateTime dateTime, QString text)
     : QWidget(nullptr)
-    , m_dateTimeEdit(new QNoWheelDateTimeEdit(this, dateTime))
-    , m_button(new QPushButton(text, this))
+    , d(new QCustomDateTimeEditPrivate)
 {
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_dateTimeEdit);
-    layout->addWidget(m_button);
+    init(dateTime, text);
+}
+
+QCustomDateTimeEdit::QCustomDateTimeEdit(QWidget *parent)
+    : QWidget(parent)
+    , d(new QCustomDateTimeEditPrivate)
+{
+    init(QDateTime::currentDateTime(), QString());
+}
+
+QCustomDateTimeEdit::QCustomDateTimeEdit(const QDateTime &dateTime, const QString &text, QWidget *parent)
+    : QWidget(parent)
+    , d(new QCustomDateTimeEditPrivate)
+{
+    init(dateTime, text);
 }
 
 QCustomDateTimeEdit::~QCustomDateTimeEdit() = default;
 
+void QCustomDateTimeEdit::init(const QDateTime &dateTime, const QString &text)
+{
+    d->dateTimeEdit = new QNoWheelDateTimeEdit(this, dateTime);
+    d->dateTimeEdit->setObjectName(QStringLiteral("dateTimeEdit"));
+    d->button = new QPushButton(text, this);
+    d->button->setObjectName(QStringLiteral("pushButton"));
+    // Return in the editor belongs to the host dialog, never to this button.
+    d->button->setAutoDefault(false);
+    setFocusProxy(d->dateTimeEdit);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(d->dateTimeEdit);
+    layout->addWidget(d->button);
+}
+
 QNoWheelDateTimeEdit *QCustomDateTimeEdit::getDateTimeEdit() const
 {
-    return m_dateTimeEdit;
+    return d->dateTimeEdit;
 }
 
 QPushButton *QCustomDateTimeEdit::getPushButton() const
 {
-    return m_button;
+    return d->button;
 }
 
 void QCustomDateTimeEdit::setDisplayFormat(const QString &format)
 {
-    if (m_dateTimeEdit)
-        m_dateTimeEdit->setDisplayFormat(format);
+    if (d->dateTimeEdit)
+        d->dateTimeEdit->setDisplayFormat(format);
+}
+
+QString QCustomDateTimeEdit::displayFormat() const
+{
+    return d->dateTimeEdit ? d->dateTimeEdit->displayFormat() : QString();
+}
+
+void QCustomDateTimeEdit::setButtonText(const QString &text)
+{
+    if (d->button)
+        d->button->setText(text);
+}
+
+QString QCustomDateTimeEdit::buttonText() const
+{
+    return d->button ? d->button->text() : QString();
 }

@@ -6,14 +6,20 @@
 #include <QComboBox>
 #include <QVariant>
 
+#include <memory>
+
+class QExtendComboBoxPrivate;
+
 /// Combo box carrying one piece of host data; its change signals are repeated with the
-/// data attached, so that one slot can serve many boxes.
+/// data attached, so that one slot can serve many boxes. A slot may delete the box.
 class WIDGETDECK_EXPORT QExtendComboBox : public QComboBox
 {
     Q_OBJECT
+    /// The host's updated mark.
+    Q_PROPERTY(bool updated READ isUpdated WRITE setUpdated)
 public:
     /// Creates the box owned by @p parent, without host data.
-    explicit QExtendComboBox(QWidget *parent);
+    explicit QExtendComboBox(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QExtendComboBox() override;
 
@@ -33,12 +39,17 @@ Q_SIGNALS:
     void currentIndexChangedExtend(const QString &text, const QVariant &data);
     /// The current text changed; carries it and the host data.
     void currentTextChangedExtend(const QString &text, const QVariant &data);
-    /// A mouse button was pressed on the box (before any popup opens).
+    /// A mouse button was pressed on the box, or a key that opens the list (Space, F4,
+    /// Alt+Down) was pressed on it; emitted before any popup opens.
     void clicked();
 
 protected:
     /// Emits clicked(), then hands the press to QComboBox.
     void mousePressEvent(QMouseEvent *e) override;
+    /// Emits clicked() for the keys that open the list, then hands the key to QComboBox.
+    void keyPressEvent(QKeyEvent *e) override;
+    /// Runs Qt's handling of @p e, then emits the repeats it raised, so a slot may delete the box.
+    bool event(QEvent *e) override;
 
 private Q_SLOTS:
     void OnCurrentIndexChanged();
@@ -46,8 +57,9 @@ private Q_SLOTS:
     void OnCurrentTextChanged();
 
 private:
-    QVariant m_userData;
-    bool m_updated = false;
+    void flushIndexRepeats();
+
+    std::unique_ptr<QExtendComboBoxPrivate> const d;
 };
 
 #endif // QEXTENDCOMBOBOX_H

@@ -6,14 +6,21 @@
 #include <QDoubleSpinBox>
 #include <QVariant>
 
+#include <memory>
+
+class QExtendDoubleSpinBoxPrivate;
+
 /// Double spin box carrying one piece of host data; its change signals are repeated with
-/// the data attached, so that one slot can serve many boxes.
+/// the data attached, so that one slot can serve many boxes. A slot may delete the box:
+/// changes made by a key, click or timer are repeated once Qt's handling of that event is done.
 class WIDGETDECK_EXPORT QExtendDoubleSpinBox : public QDoubleSpinBox
 {
     Q_OBJECT
+    /// The host's updated mark.
+    Q_PROPERTY(bool updated READ isUpdated WRITE setUpdated)
 public:
     /// Creates the box owned by @p parent, without host data.
-    explicit QExtendDoubleSpinBox(QWidget *parent);
+    explicit QExtendDoubleSpinBox(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QExtendDoubleSpinBox() override;
 
@@ -34,14 +41,19 @@ Q_SIGNALS:
     /// Editing ended; carries the value and the host data.
     void editingFinishedExtend(double d, const QVariant &v);
 
+protected:
+    /// Runs Qt's handling of @p e, then emits the repeats it raised (see the class docs).
+    bool event(QEvent *e) override;
+
 private Q_SLOTS:
     void OnValueChanged();
     void OnTextValueChanged();
     void OnEditingFinished();
 
 private:
-    QVariant m_userData;
-    bool m_updated = false;
+    void emitFinished();
+
+    std::unique_ptr<QExtendDoubleSpinBoxPrivate> const d;
 };
 
 #endif // QEXTENDDOUBLESPINBOX_H

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
+#include <QPointer>
 #include <QStandardItemModel>
 
 namespace {
@@ -15,16 +16,15 @@ QStandardItem *makeItem(const QString &text)
 
 QItemComboBox::QItemComboBox(QWidget *parent)
     : QNoWheelComboBox(parent)
-    , m_model(new QStandardItemModel(this))
 {
-    setModel(m_model);
+    setModel(new QStandardItemModel(this));
 }
 
 QItemComboBox::~QItemComboBox() = default;
 
 void QItemComboBox::addOneItem(QString text)
 {
-    m_model->appendRow(makeItem(text));
+    addMultiItem(QStringList{text}, 0);
 }
 
 void QItemComboBox::addMultiItem(QStringList list, int extraWidth)
@@ -32,19 +32,34 @@ void QItemComboBox::addMultiItem(QStringList list, int extraWidth)
     const QFontMetrics metrics(font());
     const bool widen = extraWidth > 0;
     int widest = 0;
-    QList<QStandardItem *> items;
-    items.reserve(list.size());
     for (const QString &text : qAsConst(list)) {
-        items.append(makeItem(text));
         // The width only matters when the list is widened.
         if (widen)
             widest = qMax(widest, metrics.horizontalAdvance(text));
     }
-    // One insertion for the whole list: the box and its view react once, not per row.
-    if (!items.isEmpty())
-        m_model->invisibleRootItem()->appendRows(items);
-    if (widen)
-        view()->setStyleSheet(QStringLiteral("QAbstractItemView{min-width: %1px}; ").arg(widest + extraWidth));
+    // The model is looked up now: a host may have replaced (and deleted) the one we made.
+    // Inserting rows emits the box's signals, whose slots may delete the box.
+    QPointer<QItemComboBox> guard(this);
+    if (auto *standard = qobject_cast<QStandardItemModel *>(model())) {
+        QList<QStandardItem *> items;
+        items.reserve(list.size());
+        for (const QString &text : qAsConst(list))
+            items.append(makeItem(text));
+        // One insertion for the whole list: the box and its view react once, not per row.
+        if (!items.isEmpty())
+            standard->invisibleRootItem()->appendRows(items);
+    } else {
+        for (const QString &text : qAsConst(list)) {
+            if (!guard)
+                return;
+            const int row = count();
+            addItem(text);
+            if (guard && count() > row)
+                setItemData(row, text, Qt::ToolTipRole);
+        }
+    }
+    if (widen && guard && view())
+        view()->setStyleSheet(QStringLiteral("QAbstractItemView{min-width: %1px}").arg(widest + extraWidth));
 }
 
 QStringList QItemComboBox::itemTextList() const

@@ -6,10 +6,9 @@
 
 #include <QStringList>
 
-class QStandardItemModel;
-
 /// Wheel-less combo box on its own item model: every entry shows its text as tool tip,
-/// and the drop-down list can be widened to fit the longest entry.
+/// and the drop-down list can be widened to fit the longest entry. If a host replaces the
+/// model or the view, the adders keep working on whatever model and view the box has.
 class WIDGETDECK_EXPORT QItemComboBox : public QNoWheelComboBox
 {
     Q_OBJECT
@@ -26,9 +25,6 @@ public:
     void addMultiItem(QStringList list, int extraWidth);
     /// The texts of all entries, in order.
     QStringList itemTextList() const;
-
-private:
-    QStandardItemModel *m_model;
 };
 
 #endif // QITEMCOMBOBOX_H

@@ -1,7 +1,16 @@
 #include "qmycombobox.h"
 
+#include <QPointer>
+
+class QMyComboboxPrivate
+{
+public:
+    bool announcing = false;
+};
+
 QMyCombobox::QMyCombobox(QWidget *parent)
     : QComboBox(parent)
+    , d(new QMyComboboxPrivate)
 {
 }
 
@@ -9,6 +18,15 @@ QMyCombobox::~QMyCombobox() = default;
 
 void QMyCombobox::hidePopup()
 {
+    if (d->announcing) {
+        QComboBox::hidePopup();
+        return;
+    }
+    QPointer<QMyCombobox> guard(this);
+    d->announcing = true;
     Q_EMIT sigHidePopup();
+    if (!guard)
+        return;
+    d->announcing = false;
     QComboBox::hidePopup();
 }

@@ -3,6 +3,8 @@
 QNoWheelComboBox::QNoWheelComboBox(QWidget *parent)
     : QComboBox(parent)
 {
+    // WheelFocus would let a scrolling user land in the box.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QNoWheelComboBox::~QNoWheelComboBox() = default;

@@ -5,13 +5,14 @@
 
 #include <QComboBox>
 
-/// Combo box that ignores the mouse wheel, so scrolling a form never changes its choice.
+/// Combo box that ignores the mouse wheel, so scrolling a form never changes its choice;
+/// it takes the focus by click and Tab only, never by the wheel.
 class WIDGETDECK_EXPORT QNoWheelComboBox : public QComboBox
 {
     Q_OBJECT
 public:
     /// Creates the box owned by @p parent.
-    explicit QNoWheelComboBox(QWidget *parent);
+    explicit QNoWheelComboBox(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QNoWheelComboBox() override;
 

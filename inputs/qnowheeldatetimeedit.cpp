@@ -3,6 +3,14 @@
 QNoWheelDateTimeEdit::QNoWheelDateTimeEdit(QWidget *parent, QDateTime dateTime)
     : QDateTimeEdit(dateTime, parent)
 {
+    // WheelFocus would let a scrolling user land in the editor.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QNoWheelDateTimeEdit::QNoWheelDateTimeEdit(QWidget *parent)
+    : QDateTimeEdit(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QNoWheelDateTimeEdit::~QNoWheelDateTimeEdit() = default;

@@ -5,13 +5,16 @@
 
 #include <QDateTimeEdit>
 
-/// Date-time editor that ignores the mouse wheel.
+/// Date-time editor that ignores the mouse wheel; it takes the focus by click and Tab
+/// only, never by the wheel.
 class WIDGETDECK_EXPORT QNoWheelDateTimeEdit : public QDateTimeEdit
 {
     Q_OBJECT
 public:
     /// Creates the editor owned by @p parent, showing @p dateTime.
     QNoWheelDateTimeEdit(QWidget *parent, QDateTime dateTime);
+    /// Creates the editor owned by @p parent, showing what a QDateTimeEdit starts with.
+    explicit QNoWheelDateTimeEdit(QWidget *parent = nullptr);
     /// Destroys the widget together with the children it created.
     ~QNoWheelDateTimeEdit() override;
 

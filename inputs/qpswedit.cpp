@@ -1,6 +1,8 @@
 #include "qpswedit.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -8,30 +10,54 @@ const char kMaskedStyle[] =
     "QPushButton{border-image: url(:/img/commonImge/hidepsw);background: transparent;}";
 const char kReadableStyle[] =
     "QPushButton{border-image: url(:/img/commonImge/showpsw);background: transparent;}";
+
+bool isToggleKey(const QKeyEvent *e)
+{
+    return e->key() == Qt::Key_F8 && (e->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+}
 } // namespace
+
+class QPswEditPrivate
+{
+public:
+    QPointer<QPushButton> toggle;
+    bool toggled = false;
+    QPswEdit::DisplayMode mode = QPswEdit::DisplaySwitchable;
+
+    bool switchable() const { return mode == QPswEdit::DisplaySwitchable && toggle; }
+};
 
 QPswEdit::QPswEdit(QWidget *parent, DisplayMode mode)
     : QLineEdit(parent)
-    , m_toggle(new QPushButton(this))
+    , d(new QPswEditPrivate)
 {
-    connect(m_toggle, &QPushButton::clicked, this, &QPswEdit::onChange);
-    m_toggle->setCursor(Qt::PointingHandCursor);
-    m_toggle->setFlat(true);
+    auto *toggle = new QPushButton(this);
+    d->toggle = toggle;
+    toggle->setObjectName(QStringLiteral("toggleButton"));
+    connect(toggle, &QPushButton::clicked, this, &QPswEdit::onChange);
+    toggle->setCursor(Qt::PointingHandCursor);
+    toggle->setFlat(true);
+    // A click keeps the focus and cursor in the edit, and Return in the edit goes to the
+    // host dialog's default button, never to this one.
+    toggle->setFocusPolicy(Qt::NoFocus);
+    toggle->setAutoDefault(false);
+    toggle->setDefault(false);
     // The button shows only an image: its name, checked state and description tell
     // assistive technology what it does and whether the text is readable.
-    m_toggle->setCheckable(true);
-    m_toggle->setAccessibleName(tr("STR_SHOW_PASSWORD"));
+    toggle->setCheckable(true);
+    toggle->setAccessibleName(tr("STR_SHOW_PASSWORD"));
+    toggle->setToolTip(tr("STR_SHOW_PASSWORD") + QStringLiteral(" (Alt+F8)"));
 
     const int side = sizeHint().height();
-    m_toggle->setMinimumSize(side, side);
-    m_toggle->setMaximumSize(side, side);
+    toggle->setMinimumSize(side, side);
+    toggle->setMaximumSize(side, side);
     // Typed text must never run under the button.
-    setTextMargins(0, 0, m_toggle->width(), 0);
+    setTextMargins(0, 0, toggle->width(), 0);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch(0);
-    layout->addWidget(m_toggle);
+    layout->addWidget(toggle);
 
     setDisplayMode(mode);
 }
@@ -40,33 +66,62 @@ QPswEdit::~QPswEdit() = default;
 
 void QPswEdit::setDisplayMode(DisplayMode mode)
 {
+    d->mode = mode;
     switch (mode) {
     case DisplaySwitchable:
-        m_toggle->show();
+        if (d->toggle)
+            d->toggle->show();
         onChange();
         break;
     case DisplayPassword:
-        m_toggle->hide();
+        if (d->toggle)
+            d->toggle->hide();
         setEchoMode(QLineEdit::Password);
         break;
     default:
-        m_toggle->hide();
+        if (d->toggle)
+            d->toggle->hide();
         setEchoMode(QLineEdit::Normal);
         break;
     }
 }
 
+QPswEdit::DisplayMode QPswEdit::displayMode() const
+{
+    return d->mode;
+}
+
+void QPswEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (isToggleKey(event) && d->switchable()) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            d->toggle->click(); // same path, signals and state as a mouse click
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+bool QPswEdit::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && d->switchable()
+        && isToggleKey(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void QPswEdit::onChange()
 {
-    if (m_toggled) {
-        m_toggle->setStyleSheet(QLatin1String(kReadableStyle));
-        setEchoMode(QLineEdit::Normal);
-    } else {
-        m_toggle->setStyleSheet(QLatin1String(kMaskedStyle));
-        setEchoMode(QLineEdit::Password);
-    }
+    const bool readable = d->toggled;
+    setEchoMode(readable ? QLineEdit::Normal : QLineEdit::Password);
+    d->toggled = !d->toggled;
+    QPushButton *toggle = d->toggle;
+    if (!toggle)
+        return;
+    toggle->setStyleSheet(QLatin1String(readable ? kReadableStyle : kMaskedStyle));
     const bool shown = echoMode() == QLineEdit::Normal;
-    m_toggle->setChecked(shown);
-    m_toggle->setAccessibleDescription(shown ? tr("STR_PASSWORD_SHOWN") : tr("STR_PASSWORD_HIDDEN"));
-    m_toggled = !m_toggled;
+    toggle->setChecked(shown);
+    toggle->setAccessibleDescription(shown ? tr("STR_PASSWORD_SHOWN") : tr("STR_PASSWORD_HIDDEN"));
 }

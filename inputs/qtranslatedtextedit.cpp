@@ -3,24 +3,43 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPointer>
+
+class QTranslatedTextEditPrivate
+{
+public:
+    // Children of the edit; held weakly as a host can reach and delete them.
+    QPointer<QMenu> menu;
+    QPointer<QAction> selectAllAction;
+    QPointer<QAction> copyAction;
+};
 
 QTranslatedTextEdit::QTranslatedTextEdit(QWidget *parent)
     : QTextEdit(parent)
-    , m_menu(nullptr)
-    , m_selectAllAction(new QAction(tr("STR_SELECT_ALL"), this))
-    , m_copyAction(new QAction(tr("STR_COPY"), this))
+    , d(new QTranslatedTextEditPrivate)
 {
-    m_selectAllAction->setShortcut(QKeySequence::SelectAll);
-    connect(m_selectAllAction, &QAction::triggered, this, &QTextEdit::selectAll);
+    auto *selectAll = new QAction(tr("STR_SELECT_ALL"), this);
+    selectAll->setObjectName(QStringLiteral("selectAllAction"));
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    connect(selectAll, &QAction::triggered, this, &QTextEdit::selectAll);
 
-    m_copyAction->setShortcut(QKeySequence::Copy);
-    m_copyAction->setEnabled(false);
-    connect(m_copyAction, &QAction::triggered, this, &QTextEdit::copy);
+    auto *copy = new QAction(tr("STR_COPY"), this);
+    copy->setObjectName(QStringLiteral("copyAction"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(false);
+    connect(copy, &QAction::triggered, this, &QTextEdit::copy);
 
     // The actions live in the menu only; the edit's own key handling covers the shortcuts.
-    m_menu = new QMenu(this);
-    m_menu->addAction(m_copyAction);
-    m_menu->addAction(m_selectAllAction);
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("contextMenu"));
+    menu->addAction(copy);
+    menu->addAction(selectAll);
+    d->menu = menu;
+    d->selectAllAction = selectAll;
+    d->copyAction = copy;
+
+    // Tab walks on to the next control instead of trapping keyboard users in the edit.
+    setTabChangesFocus(true);
 
     connect(this, &QTextEdit::copyAvailable, this, &QTranslatedTextEdit::OnSelected);
 }
@@ -29,11 +48,16 @@ QTranslatedTextEdit::~QTranslatedTextEdit() = default;
 
 void QTranslatedTextEdit::contextMenuEvent(QContextMenuEvent *event)
 {
-    Q_UNUSED(event)
-    m_menu->exec(QCursor::pos());
+    if (!d->menu)
+        return;
+    event->accept();
+    // The menu is our child: it dies with the edit, even while it runs; nothing of ours
+    // is touched after exec().
+    d->menu->exec(event->globalPos());
 }
 
 void QTranslatedTextEdit::OnSelected(bool f)
 {
-    m_copyAction->setEnabled(f);
+    if (d->copyAction)
+        d->copyAction->setEnabled(f);
 }

@@ -5,10 +5,12 @@
 
 #include <QTextEdit>
 
-class QAction;
-class QMenu;
+#include <memory>
+
+class QTranslatedTextEditPrivate;
 
 /// Text edit whose context menu is a short translated one: Copy and Select all.
+/// Tab and Shift+Tab move the focus on, as in a form. The edit may be deleted while its menu is open.
 class WIDGETDECK_EXPORT QTranslatedTextEdit : public QTextEdit
 {
     Q_OBJECT
@@ -19,16 +21,14 @@ public:
     ~QTranslatedTextEdit() override;
 
 protected:
-    /// Runs the translated menu at the mouse cursor instead of the standard one.
+    /// Runs the translated menu at the event's position instead of the standard one.
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private Q_SLOTS:
     void OnSelected(bool f);
 
 private:
-    QMenu *m_menu;
-    QAction *m_selectAllAction;
-    QAction *m_copyAction;
+    std::unique_ptr<QTranslatedTextEditPrivate> const d;
 };
 
 #endif // QTRANSLATEDTEXTEDIT_H

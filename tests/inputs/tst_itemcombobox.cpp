@@ -1,5 +1,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QStringListModel>
 #include <QtTest>
 
 #include "qaxiscomboxwidget.h"
@@ -32,6 +33,13 @@ void tst_ItemComboBox::entriesCarryToolTipsAndIgnoreWheel()
     for (int notches : {-1, 1, 1})
         turnWheel(&box, notches);
     QCOMPARE(box.currentIndex(), 1);
+    QCOMPARE(box.focusPolicy(), Qt::StrongFocus);
+
+    // A host's model replaces (and deletes) the box's own: the adders go on with the new one.
+    box.setModel(new QStringListModel(QStringList{QStringLiteral("host")}, &box));
+    box.addOneItem(QStringLiteral("P0.03"));
+    box.addMultiItem({QStringLiteral("P0.04")}, 0);
+    QCOMPARE(box.itemTextList(), QStringList({"host", "P0.03", "P0.04"}));
 }
 
 void tst_ItemComboBox::dropDownWidth_data()
@@ -61,7 +69,7 @@ void tst_ItemComboBox::dropDownWidth()
     int widest = 0;
     for (const QString &s : strings)
         widest = qMax(widest, box.fontMetrics().horizontalAdvance(s));
-    const QString expected = widened ? QStringLiteral("QAbstractItemView{min-width: %1px}; ").arg(widest + extra) : before;
+    const QString expected = widened ? QStringLiteral("QAbstractItemView{min-width: %1px}").arg(widest + extra) : before;
     QCOMPARE(box.view()->styleSheet(), expected);
     QCOMPARE(box.count(), 1 + strings.size());
 }

@@ -83,6 +83,18 @@ void tst_LabelledEditors::passwordModes()
     QCOMPARE(edit.echoMode(), QLineEdit::Password);
     QCOMPARE(edit.text(), QStringLiteral("secret"));
 
+    // The toggle never takes the focus nor becomes a default; Alt+F8 in the edit toggles too.
+    QCOMPARE(toggle->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!toggle->autoDefault() && !toggle->isDefault());
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_F8, Qt::AltModifier);
+    QApplication::sendEvent(&edit, &override);
+    QVERIFY(override.isAccepted());
+    QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
+    QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+    QVERIFY(toggle->isChecked());
+    QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
+    QCOMPARE(edit.echoMode(), QLineEdit::Password);
+
     edit.setDisplayMode(QPswEdit::DisplaySwitchable); // masked -> readable
     QCOMPARE(edit.echoMode(), QLineEdit::Normal);
     edit.setDisplayMode(QPswEdit::DisplayPassword);

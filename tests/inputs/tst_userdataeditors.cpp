@@ -120,6 +120,12 @@ void tst_UserDataEditors::wheel()
     QNoWheelDateTimeEdit dateTime(nullptr, start);
     turnWheel(&dateTime, 1);
     QCOMPARE(dateTime.dateTime(), start);
+
+    // A wheel never gives a wheel-less editor the focus.
+    const QNoWheelDateTimeEdit formEdit(nullptr);
+    QCOMPARE(QList<Qt::FocusPolicy>({noWheel.focusPolicy(), noWheelSpin.focusPolicy(), dateTime.focusPolicy(),
+                                     formEdit.focusPolicy()}),
+             QList<Qt::FocusPolicy>({Qt::StrongFocus, Qt::StrongFocus, Qt::StrongFocus, Qt::StrongFocus}));
 }
 
 void tst_UserDataEditors::curValOnlyWhenConfirmedWithFocus()
