@@ -5,8 +5,15 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+class QColorButtonPrivate
+{
+public:
+    QColor m_color;
+};
+
 QColorButton::QColorButton(QWidget *parent)
     : QPushButton(parent)
+    , d(new QColorButtonPrivate)
 {
     // The button shows only its colour.
     setAccessibleName(tr("STR_COLOR"));
@@ -16,12 +23,12 @@ QColorButton::~QColorButton() = default;
 
 QColor QColorButton::getColor() const
 {
-    return m_color;
+    return d->m_color;
 }
 
 void QColorButton::setColor(QColor color)
 {
-    m_color = color;
+    d->m_color = color;
     setStyleSheet(QStringLiteral("QPushButton{ \tbackground:rgb(%1,%2,%3); \tborder:1px solid gray; "
                                  "\tmin-width:30px; \tmin-height:30px; \t}")
                       .arg(color.red())
@@ -36,7 +43,7 @@ void QColorButton::mousePressEvent(QMouseEvent *event)
     // The dialog's event loop may outlive the button or the dialog (their parent can be
     // deleted meanwhile), so both are watched instead of living on the stack.
     QPointer<QColorButton> self(this);
-    QPointer<QMyColorDlg> dialog = new QMyColorDlg(m_color, parentWidget());
+    QPointer<QMyColorDlg> dialog = new QMyColorDlg(d->m_color, parentWidget());
     const int result = dialog->exec();
     if (!dialog)
         return;

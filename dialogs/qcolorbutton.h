@@ -6,6 +6,10 @@
 #include <QColor>
 #include <QPushButton>
 
+#include <memory>
+
+class QColorButtonPrivate;
+
 /// Push button that shows its colour as background; any mouse press opens the colour
 /// dialog and a confirmed valid colour is adopted and reported.
 class WIDGETDECK_EXPORT QColorButton : public QPushButton
@@ -31,7 +35,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QColor m_color;
+    std::unique_ptr<QColorButtonPrivate> const d;
 };
 
 #endif // QCOLORBUTTON_H

@@ -6,9 +6,9 @@
 
 #include <qbasedlg.h>
 
-namespace Ui {
-class exportDlg;
-}
+#include <memory>
+
+class QExportTypeDlgPrivate;
 
 /// Asks for the export format (database or CSV file); either format button chooses and closes.
 /// Optional radio buttons and a check box carry extra options whose texts the host supplies.
@@ -51,8 +51,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Ui::exportDlg *ui;
-    enFileType m_fileType = FILE_TYPE_NONE;
+    std::unique_ptr<QExportTypeDlgPrivate> const d;
 };
 
 #endif // QEXPORTTYPEDLG_H

@@ -4,12 +4,11 @@
 #include "widgetdeck_export.h"
 
 #include <QDialog>
-#include <QPoint>
 #include <QTime>
 
-namespace Ui {
-class QExtendSliderDialog;
-}
+#include <memory>
+
+class QExtendSliderDialogPrivate;
 
 /// Frameless pop-up with one horizontal slider, its position as a percentage and a Close
 /// button; dragged by its background. Also converts "h:m:s:ms" texts to and from milliseconds.
@@ -64,9 +63,7 @@ private Q_SLOTS:
 private:
     void labelTextChanged();
 
-    Ui::QExtendSliderDialog *ui;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    std::unique_ptr<QExtendSliderDialogPrivate> const d;
 };
 
 #endif // QEXTENDSLIDERDIALOG_H

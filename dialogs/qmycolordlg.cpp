@@ -3,37 +3,41 @@
 
 #include <QColorDialog>
 
+class QMyColorDlgPrivate
+{
+public:
+    Ui::QMyColorDlg ui;
+    QColorDialog *m_picker = nullptr;
+};
+
 QMyColorDlg::QMyColorDlg(QColor initial, QWidget *parent)
     : QBaseDlg(parent)
-    , ui(new Ui::QMyColorDlg)
+    , d(new QMyColorDlgPrivate)
 {
-    ui->setupUi(this);
-    m_picker = new QColorDialog(initial, this);
+    d->ui.setupUi(this);
+    d->m_picker = new QColorDialog(initial, this);
     init();
 }
 
-QMyColorDlg::~QMyColorDlg()
-{
-    delete ui;
-}
+QMyColorDlg::~QMyColorDlg() = default;
 
 void QMyColorDlg::init()
 {
     setTitle(tr("STR_COLOR"));
     // A frameless hint alone turns the picker into a plain child that can live in the stack.
-    m_picker->setObjectName(QStringLiteral("colorPicker"));
-    m_picker->setWindowFlags(Qt::FramelessWindowHint);
-    m_picker->setAttribute(Qt::WA_TranslucentBackground);
-    m_picker->setOptions(QColorDialog::NoButtons);
-    ui->stackedWidget->addWidget(m_picker);
-    ui->widgetOkCancel->setObjectName(QStringLiteral("STATUSWID"));
-    connect(ui->widgetOkCancel, &QOkCancel::SigOk, this, &QDialog::accept);
-    connect(ui->widgetOkCancel, &QOkCancel::SigCancel, this, &QDialog::reject);
+    d->m_picker->setObjectName(QStringLiteral("colorPicker"));
+    d->m_picker->setWindowFlags(Qt::FramelessWindowHint);
+    d->m_picker->setAttribute(Qt::WA_TranslucentBackground);
+    d->m_picker->setOptions(QColorDialog::NoButtons);
+    d->ui.stackedWidget->addWidget(d->m_picker);
+    d->ui.widgetOkCancel->setObjectName(QStringLiteral("STATUSWID"));
+    connect(d->ui.widgetOkCancel, &QOkCancel::SigOk, this, &QDialog::accept);
+    connect(d->ui.widgetOkCancel, &QOkCancel::SigCancel, this, &QDialog::reject);
 }
 
 QColor QMyColorDlg::currentColor() const
 {
-    return m_picker->currentColor();
+    return d->m_picker->currentColor();
 }
 
 void QMyColorDlg::paintEvent(QPaintEvent *event)

@@ -7,11 +7,9 @@
 
 #include <QColor>
 
-class QColorDialog;
+#include <memory>
 
-namespace Ui {
-class QMyColorDlg;
-}
+class QMyColorDlgPrivate;
 
 /// The stock colour picker embedded without its own frame and buttons in a library dialog,
 /// above the library's OK/Cancel bar.
@@ -34,8 +32,7 @@ protected:
 private:
     void init();
 
-    Ui::QMyColorDlg *ui;
-    QColorDialog *m_picker;
+    std::unique_ptr<QMyColorDlgPrivate> const d;
 };
 
 #endif // QMYCOLORDLG_H

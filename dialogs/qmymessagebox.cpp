@@ -42,30 +42,35 @@ ConfirmBtnType_E buttonsFor(MessageBoxType_E type)
 }
 } // namespace
 
+class QMyMessageBoxPrivate
+{
+public:
+    Ui::MyMessageBox ui;
+    QString m_filePath;
+    QTimer *m_closeTimer = nullptr;
+};
+
 QMyMessageBox::QMyMessageBox(QWidget *parent)
     : QBaseDlg(parent)
-    , ui(new Ui::MyMessageBox)
-    , m_closeTimer(new QTimer(this))
+    , d(new QMyMessageBoxPrivate)
 {
-    ui->setupUi(this);
-    ui->widgetOkCancel->setObjectName(QStringLiteral("STATUSWID"));
+    d->m_closeTimer = new QTimer(this);
+    d->ui.setupUi(this);
+    d->ui.widgetOkCancel->setObjectName(QStringLiteral("STATUSWID"));
     // Return and Enter must accept whichever button has focus, so the bar's buttons must
     // not act as auto-default buttons of this dialog.
-    for (QPushButton *button : ui->widgetOkCancel->findChildren<QPushButton *>())
+    for (QPushButton *button : d->ui.widgetOkCancel->findChildren<QPushButton *>())
         button->setAutoDefault(false);
 
-    connect(ui->widgetOkCancel, &QOkCancel::SigOk, this, &QDialog::accept);
-    connect(ui->widgetOkCancel, &QOkCancel::SigCancel, this, &QDialog::reject);
-    connect(ui->widgetOkCancel, &QOkCancel::SigOpen, this, &QMyMessageBox::onOpenFile);
+    connect(d->ui.widgetOkCancel, &QOkCancel::SigOk, this, &QDialog::accept);
+    connect(d->ui.widgetOkCancel, &QOkCancel::SigCancel, this, &QDialog::reject);
+    connect(d->ui.widgetOkCancel, &QOkCancel::SigOpen, this, &QMyMessageBox::onOpenFile);
 
-    m_closeTimer->setSingleShot(true);
-    connect(m_closeTimer, &QTimer::timeout, this, [this] { QBaseDlg::close(); });
+    d->m_closeTimer->setSingleShot(true);
+    connect(d->m_closeTimer, &QTimer::timeout, this, [this] { QBaseDlg::close(); });
 }
 
-QMyMessageBox::~QMyMessageBox()
-{
-    delete ui;
-}
+QMyMessageBox::~QMyMessageBox() = default;
 
 int QMyMessageBox::information(QWidget *parent, const QString &title, const QString &content)
 {
@@ -148,13 +153,13 @@ int QMyMessageBox::runAndDispose(QMyMessageBox *box)
 
 void QMyMessageBox::setContent(const QString &text)
 {
-    ui->labelTxt->setText(text);
-    ui->labelTxt->setWordWrap(true);
+    d->ui.labelTxt->setText(text);
+    d->ui.labelTxt->setWordWrap(true);
 }
 
 void QMyMessageBox::setImg(const QString &path)
 {
-    ui->labelImg->setPixmap(WidgetDeckPrivate::loadPixmap(path, devicePixelRatioF()));
+    d->ui.labelImg->setPixmap(WidgetDeckPrivate::loadPixmap(path, devicePixelRatioF()));
     // The icon alone tells the kind of message, so it is named after it.
     const QString kind = path.section(QLatin1Char('/'), -1);
     QString name;
@@ -168,23 +173,23 @@ void QMyMessageBox::setImg(const QString &path)
         name = tr("STR_CRITICAL");
     else if (kind == QLatin1String("success"))
         name = tr("STR_SUCCESS");
-    ui->labelImg->setAccessibleName(name);
+    d->ui.labelImg->setAccessibleName(name);
 }
 
 void QMyMessageBox::setFilePath(const QString &path)
 {
-    m_filePath = path;
+    d->m_filePath = path;
 }
 
 void QMyMessageBox::setBoxType(ConfirmBtnType_E type)
 {
-    ui->widgetOkCancel->setConfirmBtnType(type);
+    d->ui.widgetOkCancel->setConfirmBtnType(type);
 }
 
 void QMyMessageBox::setBtnText(const QString &okText, const QString &cancelText)
 {
-    ui->widgetOkCancel->setOkBtnText(okText);
-    ui->widgetOkCancel->setCancelBtnText(cancelText);
+    d->ui.widgetOkCancel->setOkBtnText(okText);
+    d->ui.widgetOkCancel->setCancelBtnText(cancelText);
 }
 
 void QMyMessageBox::keyPressEvent(QKeyEvent *event)
@@ -200,13 +205,13 @@ void QMyMessageBox::paintEvent(QPaintEvent *event)
 
 void QMyMessageBox::onOpenFile()
 {
-    if (m_filePath.isEmpty() || !QFileInfo::exists(m_filePath))
+    if (d->m_filePath.isEmpty() || !QFileInfo::exists(d->m_filePath))
         return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_filePath));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(d->m_filePath));
     reject();
 }
 
 void QMyMessageBox::startTimer()
 {
-    m_closeTimer->start(AutoCloseMs);
+    d->m_closeTimer->start(AutoCloseMs);
 }

@@ -6,11 +6,9 @@
 
 #include <qbasedlg.h>
 
-class QTimer;
+#include <memory>
 
-namespace Ui {
-class MyMessageBox;
-}
+class QMyMessageBoxPrivate;
 
 /// Frameless modal message box: icon, word-wrapped message and a QOkCancel bar.
 /// The static functions build a box, run it and return 1 when it was accepted, 0 otherwise.
@@ -72,9 +70,7 @@ private:
     static int runAndDispose(QMyMessageBox *box);
     void startTimer();
 
-    Ui::MyMessageBox *ui;
-    QString m_filePath;
-    QTimer *m_closeTimer;
+    std::unique_ptr<QMyMessageBoxPrivate> const d;
 };
 
 #endif // QMYMESSAGEBOX_H

@@ -6,9 +6,9 @@
 
 #include <qbasestylewidget.h>
 
-namespace Ui {
-class OkCancel;
-}
+#include <memory>
+
+class QOkCancelPrivate;
 
 /// Row of confirmation buttons (Open, Default, OK, Cancel, Quit); a button set decides
 /// which are visible. Each button only emits a signal, the embedding dialog decides its meaning.
@@ -41,8 +41,7 @@ Q_SIGNALS:
     void SigDefault();
 
 private:
-    Ui::OkCancel *ui;
-    ConfirmBtnType_E m_type;
+    std::unique_ptr<QOkCancelPrivate> const d;
 };
 
 #endif // QOKCANCEL_H
