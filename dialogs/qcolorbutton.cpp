@@ -2,6 +2,7 @@
 
 #include "qmycolordlg.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -17,6 +18,10 @@ QColorButton::QColorButton(QWidget *parent)
 {
     // The button shows only its colour.
     setAccessibleName(tr("STR_COLOR"));
+    // Never the host dialog's default; Return and Enter on the focused button still open it.
+    setAutoDefault(false);
+    // Space (and Return where the button is auto-default) open the dialog as a press does.
+    connect(this, &QAbstractButton::clicked, this, [this] { chooseColor(); });
 }
 
 QColorButton::~QColorButton() = default;
@@ -40,6 +45,21 @@ void QColorButton::setColor(QColor color)
 void QColorButton::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
+    chooseColor();
+}
+
+void QColorButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void QColorButton::chooseColor()
+{
     // The dialog's event loop may outlive the button or the dialog (their parent can be
     // deleted meanwhile), so both are watched instead of living on the stack.
     QPointer<QColorButton> self(this);

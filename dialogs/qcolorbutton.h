@@ -11,7 +11,8 @@
 class QColorButtonPrivate;
 
 /// Push button that shows its colour as background; any mouse press opens the colour
-/// dialog and a confirmed valid colour is adopted and reported.
+/// dialog and a confirmed valid colour is adopted and reported; Space on the focused button
+/// opens it too. The button or its parent may be destroyed while the dialog runs.
 class WIDGETDECK_EXPORT QColorButton : public QPushButton
 {
     Q_OBJECT
@@ -33,8 +34,12 @@ Q_SIGNALS:
 protected:
     /// Runs the colour dialog modally; the press never reaches QPushButton.
     void mousePressEvent(QMouseEvent *event) override;
+    /// Return and Enter open the dialog like Space; the button is never a dialog's default.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void chooseColor();
+
     std::unique_ptr<QColorButtonPrivate> const d;
 };
 

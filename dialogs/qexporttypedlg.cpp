@@ -88,6 +88,13 @@ void QExportTypeDlg::on_btn_csv_clicked()
     QBaseDlg::close();
 }
 
+void QExportTypeDlg::showEvent(QShowEvent *event)
+{
+    // A run closed without a choice must not report the previous run's format.
+    d->m_fileType = FILE_TYPE_NONE;
+    QBaseDlg::showEvent(event);
+}
+
 void QExportTypeDlg::paintEvent(QPaintEvent *event)
 {
     QBaseDlg::paintEvent(event, 36);

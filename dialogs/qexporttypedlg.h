@@ -49,6 +49,8 @@ public Q_SLOTS:
 protected:
     /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
+    /// Every run starts with no format chosen.
+    void showEvent(QShowEvent *event) override;
 
 private:
     std::unique_ptr<QExportTypeDlgPrivate> const d;

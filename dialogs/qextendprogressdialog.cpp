@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -34,6 +35,8 @@ QExtendProgressDialog::QExtendProgressDialog(QWidget *parent, bool closeOnFinish
     d->m_timer->setSingleShot(true);
     connect(d->ui.closeBtn, &QToolButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
     connect(d->ui.cancelBtn, &QPushButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
+    // However the dialog ends (Cancel, close control, Escape), no timeout may follow.
+    connect(this, &QDialog::finished, d->m_timer, &QTimer::stop);
 }
 
 QExtendProgressDialog::~QExtendProgressDialog() = default;
@@ -76,8 +79,9 @@ void QExtendProgressDialog::slotUpdateProgress(int progress)
     if (progress == d->ui.progressBar->maximum()) {
         d->m_timer->stop();
         d->ui.cancelBtn->setText(tr("STR_DONE"));
+        QPointer<QExtendProgressDialog> guard(this);
         emit sigProgressFinished();
-        if (d->m_closeOnFinish)
+        if (guard && d->m_closeOnFinish)
             accept();
     }
 }
@@ -92,8 +96,8 @@ void QExtendProgressDialog::slotBtnClicked()
 
 void QExtendProgressDialog::slotTimeout()
 {
-    emit sigProgressTimeOut();
     d->ui.cancelBtn->setText(tr("STR_TIME_OUT"));
+    emit sigProgressTimeOut();
 }
 
 void QExtendProgressDialog::paintEvent(QPaintEvent *event)

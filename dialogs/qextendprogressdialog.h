@@ -12,6 +12,7 @@ class QExtendProgressDialogPrivate;
 
 /// Frameless progress dialog fed by the host, with a timeout watching for progress.
 /// Reaching the bar's maximum completes it; a timeout is reported but leaves it open.
+/// Ending the dialog stops the timeout. A host may delete the dialog from either signal.
 class WIDGETDECK_EXPORT QExtendProgressDialog : public QDialog
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 #include "ui_qextendsliderdialog.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <limits>
 
@@ -30,14 +31,18 @@ QExtendSliderDialog::~QExtendSliderDialog() = default;
 
 void QExtendSliderDialog::setRange(int min, int max)
 {
-    d->ui.slider->setRange(min, max);
-    labelTextChanged();
+    QPointer<QExtendSliderDialog> guard(this);
+    d->ui.slider->setRange(min, max); // may emit sigSliderMoved
+    if (guard)
+        labelTextChanged();
 }
 
 void QExtendSliderDialog::setValue(int value)
 {
-    d->ui.slider->setValue(value);
-    labelTextChanged();
+    QPointer<QExtendSliderDialog> guard(this);
+    d->ui.slider->setValue(value); // may emit sigSliderMoved
+    if (guard)
+        labelTextChanged();
 }
 
 int QExtendSliderDialog::currentValue() const
@@ -80,8 +85,12 @@ void QExtendSliderDialog::setCurrentPercentage(double fraction)
     fraction = qMin(fraction, 1.0);
     const qint64 min = d->ui.slider->minimum();
     const qint64 span = qint64(d->ui.slider->maximum()) - min;
-    d->ui.slider->setValue(int(min + qint64(double(span) * fraction)));
-    labelTextChanged();
+    // The position itself is truncated toward zero, also for a negative minimum.
+    const qint64 value = qint64(double(min) + double(span) * fraction);
+    QPointer<QExtendSliderDialog> guard(this);
+    d->ui.slider->setValue(int(qBound<qint64>(min, value, min + span))); // may emit
+    if (guard)
+        labelTextChanged();
 }
 
 int QExtendSliderDialog::time2Milliseconds(const QString &text) const

@@ -37,7 +37,8 @@ public:
     int incrementValue() const;
     /// The position as a fraction 0.0 .. 1.0 of the range; 0.0 for an empty range.
     double getCurrentPercentage() const;
-    /// Moves the slider to @p fraction (clamped to 0.0 .. 1.0) of the range, truncated.
+    /// Moves the slider to minimum() + @p fraction (clamped to 0.0 .. 1.0) * range(), truncated
+    /// toward zero (-9..0 at 0.55 gives -4).
     void setCurrentPercentage(double fraction);
 
     /// Milliseconds of a "h:m:s:ms" text; 0 when it is not four fields or does not fit an int.

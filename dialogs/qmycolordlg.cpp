@@ -2,12 +2,14 @@
 #include "ui_qmycolordlg.h"
 
 #include <QColorDialog>
+#include <QKeyEvent>
+#include <QPointer>
 
 class QMyColorDlgPrivate
 {
 public:
     Ui::QMyColorDlg ui;
-    QColorDialog *m_picker = nullptr;
+    QPointer<QColorDialog> m_picker;
 };
 
 QMyColorDlg::QMyColorDlg(QColor initial, QWidget *parent)
@@ -30,6 +32,9 @@ void QMyColorDlg::init()
     d->m_picker->setAttribute(Qt::WA_TranslucentBackground);
     d->m_picker->setOptions(QColorDialog::NoButtons);
     d->ui.stackedWidget->addWidget(d->m_picker);
+    // The picker is a dialog of its own: Escape inside it would hide it and leave this dialog
+    // empty for this and every later run, so Escape ends this dialog instead.
+    d->m_picker->installEventFilter(this);
     d->ui.widgetOkCancel->setObjectName(QStringLiteral("STATUSWID"));
     connect(d->ui.widgetOkCancel, &QOkCancel::SigOk, this, &QDialog::accept);
     connect(d->ui.widgetOkCancel, &QOkCancel::SigCancel, this, &QDialog::reject);
@@ -37,7 +42,17 @@ void QMyColorDlg::init()
 
 QColor QMyColorDlg::currentColor() const
 {
-    return d->m_picker->currentColor();
+    return d->m_picker ? d->m_picker->currentColor() : QColor();
+}
+
+bool QMyColorDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == d->m_picker && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    return QBaseDlg::eventFilter(watched, event);
 }
 
 void QMyColorDlg::paintEvent(QPaintEvent *event)

@@ -28,6 +28,8 @@ public:
 protected:
     /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
+    /// Escape inside the embedded picker rejects this dialog; the picker stays for later runs.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void init();

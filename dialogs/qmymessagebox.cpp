@@ -1,8 +1,12 @@
 #include "qmymessagebox.h"
 #include "ui_qmymessagebox.h"
 #include "widgetdeckpixmap_p.h"
+#include "dialogslogging_p.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPointer>
@@ -48,6 +52,7 @@ public:
     Ui::MyMessageBox ui;
     QString m_filePath;
     QTimer *m_closeTimer = nullptr;
+    QScrollArea *m_scroll = nullptr;
 };
 
 QMyMessageBox::QMyMessageBox(QWidget *parent)
@@ -57,10 +62,6 @@ QMyMessageBox::QMyMessageBox(QWidget *parent)
     d->m_closeTimer = new QTimer(this);
     d->ui.setupUi(this);
     d->ui.widgetOkCancel->setObjectName(QStringLiteral("STATUSWID"));
-    // Return and Enter must accept whichever button has focus, so the bar's buttons must
-    // not act as auto-default buttons of this dialog.
-    for (QPushButton *button : d->ui.widgetOkCancel->findChildren<QPushButton *>())
-        button->setAutoDefault(false);
 
     connect(d->ui.widgetOkCancel, &QOkCancel::SigOk, this, &QDialog::accept);
     connect(d->ui.widgetOkCancel, &QOkCancel::SigCancel, this, &QDialog::reject);
@@ -153,8 +154,35 @@ int QMyMessageBox::runAndDispose(QMyMessageBox *box)
 
 void QMyMessageBox::setContent(const QString &text)
 {
-    d->ui.labelTxt->setText(text);
-    d->ui.labelTxt->setWordWrap(true);
+    QLabel *label = d->ui.labelTxt;
+    label->setText(text);
+    label->setWordWrap(true);
+    fitContent();
+}
+
+void QMyMessageBox::fitContent()
+{
+    // Grow with the message up to two thirds of the screen; beyond that the text scrolls.
+    QLabel *label = d->ui.labelTxt;
+    layout()->activate();
+    const int needed = label->heightForWidth(label->width());
+    const int extra = needed - label->height();
+    if (extra <= 0)
+        return;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int cap = screen ? screen->availableGeometry().height() * 2 / 3 : 600;
+    const int wanted = height() + extra;
+    if (wanted > cap && !d->m_scroll) {
+        d->m_scroll = new QScrollArea(this);
+        d->m_scroll->setObjectName(QStringLiteral("contentScroll"));
+        d->m_scroll->setFrameShape(QFrame::NoFrame);
+        d->m_scroll->setWidgetResizable(true);
+        d->m_scroll->viewport()->setAutoFillBackground(false);
+        d->m_scroll->setSizePolicy(label->sizePolicy());
+        d->ui.horizontalLayout->replaceWidget(label, d->m_scroll);
+        d->m_scroll->setWidget(label);
+    }
+    resize(width(), qMin(wanted, cap));
 }
 
 void QMyMessageBox::setImg(const QString &path)
@@ -194,8 +222,39 @@ void QMyMessageBox::setBtnText(const QString &okText, const QString &cancelText)
 
 void QMyMessageBox::keyPressEvent(QKeyEvent *event)
 {
+    // A focused push button takes Return itself (auto-default), so this sees it only with
+    // the focus elsewhere: where the box put it on opening, Return and Enter accept.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         accept();
+}
+
+bool QMyMessageBox::event(QEvent *event)
+{
+    // Return, Enter and Escape belong to the box while it has the focus, whatever the host binds.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape) {
+                event->accept();
+                return true;
+            }
+        }
+    }
+    return QBaseDlg::event(event);
+}
+
+void QMyMessageBox::showEvent(QShowEvent *event)
+{
+    QBaseDlg::showEvent(event);
+    // Open on OK where there is one; otherwise on the box, so Return accepts as documented.
+    const QList<QPushButton *> buttons = d->ui.widgetOkCancel->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (!button->isHidden() && button->isDefault()) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    setFocus(Qt::OtherFocusReason);
 }
 
 void QMyMessageBox::paintEvent(QPaintEvent *event)
@@ -205,9 +264,12 @@ void QMyMessageBox::paintEvent(QPaintEvent *event)
 
 void QMyMessageBox::onOpenFile()
 {
-    if (d->m_filePath.isEmpty() || !QFileInfo::exists(d->m_filePath))
+    if (d->m_filePath.isEmpty() || !QFileInfo::exists(d->m_filePath)) {
+        qCDebug(lcWidgetDeckDialogs) << "nothing to open at" << d->m_filePath;
         return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(d->m_filePath));
+    }
+    // A relative path would reach the desktop as "file:name"; hand over an absolute URL.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(d->m_filePath).absoluteFilePath()));
     reject();
 }
 

@@ -1,6 +1,8 @@
 #include "qokcancel.h"
 #include "ui_qokcancel.h"
 
+#include <QDialog>
+
 class QOkCancelPrivate
 {
 public:
@@ -62,6 +64,32 @@ void QOkCancel::setConfirmBtnType(ConfirmBtnType_E type)
     d->ui.pushButtonCancel->setVisible(cancel);
     d->ui.pushButtonDefault->setVisible(byDefault);
     d->ui.pushButtonClose->setVisible(quit);
+    // QDialog makes the first auto-default button in the focus chain its default, hidden or
+    // not; only shown buttons may take that role.
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        button->setAutoDefault(!button->isHidden());
+        if (button->isHidden() && button->isDefault())
+            button->setDefault(false);
+    }
+}
+
+void QOkCancel::showEvent(QShowEvent *event)
+{
+    QBaseStyleWidget::showEvent(event);
+    // As a button box does: a shown OK is the default unless the dialog chose another one.
+    QPushButton *ok = d->ui.pushButtonOk;
+    if (ok->isHidden())
+        return;
+    QWidget *dialog = parentWidget();
+    while (dialog && !qobject_cast<QDialog *>(dialog) && !dialog->isWindow())
+        dialog = dialog->parentWidget();
+    if (!qobject_cast<QDialog *>(dialog))
+        return;
+    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+        if (button != ok && button->isDefault() && !button->isHidden())
+            return;
+    }
+    ok->setDefault(true);
 }
 
 void QOkCancel::setOkBtnText(const QString &text)

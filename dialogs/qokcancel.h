@@ -12,6 +12,8 @@ class QOkCancelPrivate;
 
 /// Row of confirmation buttons (Open, Default, OK, Cancel, Quit); a button set decides
 /// which are visible. Each button only emits a signal, the embedding dialog decides its meaning.
+/// Shown buttons are auto-default, hidden ones never default; on show a visible OK becomes the
+/// enclosing QDialog's default button unless another shown button already is.
 class WIDGETDECK_EXPORT QOkCancel : public QBaseStyleWidget
 {
     Q_OBJECT
@@ -39,6 +41,10 @@ Q_SIGNALS:
     void SigCancel();
     /// The Default button was clicked.
     void SigDefault();
+
+protected:
+    /// Makes a shown OK the default button of the enclosing dialog when it has none.
+    void showEvent(QShowEvent *event) override;
 
 private:
     std::unique_ptr<QOkCancelPrivate> const d;

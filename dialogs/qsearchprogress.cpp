@@ -8,6 +8,7 @@ public:
 };
 
 #include <QCloseEvent>
+#include <QPointer>
 
 QSearchProgress::QSearchProgress(const QString &title, QWidget *parent)
     : QBaseDlg(parent)
@@ -56,7 +57,10 @@ void QSearchProgress::onCheckClose()
 
 void QSearchProgress::closeEvent(QCloseEvent *event)
 {
+    QPointer<QSearchProgress> guard(this);
     emit SigCloseProgress();
+    if (!guard)
+        return;
     // QDialog's handling would reject() and could veto; a close request always closes here.
     QWidget::closeEvent(event);
 }
