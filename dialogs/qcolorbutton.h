@@ -16,6 +16,8 @@ class QColorButtonPrivate;
 class WIDGETDECK_EXPORT QColorButton : public QPushButton
 {
     Q_OBJECT
+    /// The stored colour; setting it emits nothing, a colour the user confirms notifies.
+    Q_PROPERTY(QColor color READ getColor WRITE setColor NOTIFY SigColorChanged)
 public:
     /// Builds the button with an invalid colour and no style sheet.
     explicit QColorButton(QWidget *parent = nullptr);

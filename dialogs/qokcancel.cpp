@@ -106,3 +106,18 @@ void QOkCancel::setOkBtnEnabled(bool enabled)
 {
     d->ui.pushButtonOk->setEnabled(enabled);
 }
+
+QString QOkCancel::okBtnText() const
+{
+    return d->ui.pushButtonOk->text();
+}
+
+QString QOkCancel::cancelBtnText() const
+{
+    return d->ui.pushButtonCancel->text();
+}
+
+bool QOkCancel::isOkBtnEnabled() const
+{
+    return d->ui.pushButtonOk->isEnabled();
+}

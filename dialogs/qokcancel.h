@@ -17,6 +17,12 @@ class QOkCancelPrivate;
 class WIDGETDECK_EXPORT QOkCancel : public QBaseStyleWidget
 {
     Q_OBJECT
+    /// Text of the OK button.
+    Q_PROPERTY(QString okBtnText READ okBtnText WRITE setOkBtnText)
+    /// Text of the Cancel button.
+    Q_PROPERTY(QString cancelBtnText READ cancelBtnText WRITE setCancelBtnText)
+    /// Whether the OK button is enabled.
+    Q_PROPERTY(bool okBtnEnabled READ isOkBtnEnabled WRITE setOkBtnEnabled)
 public:
     /// Builds the bar showing the buttons of @p type.
     explicit QOkCancel(QWidget *parent = nullptr, ConfirmBtnType_E type = CONFIRM_BTN_OK_CANCEL);
@@ -31,6 +37,12 @@ public:
     void setCancelBtnText(const QString &text);
     /// Enables or disables the OK button; its visibility is not affected.
     void setOkBtnEnabled(bool enabled);
+    /// The text of the OK button.
+    QString okBtnText() const;
+    /// The text of the Cancel button.
+    QString cancelBtnText() const;
+    /// Whether the OK button is enabled.
+    bool isOkBtnEnabled() const;
 
 Q_SIGNALS:
     /// The Open button was clicked.
