@@ -246,6 +246,15 @@ void tst_MessageBox::instanceSetup()
     auto *text = box.findChild<QLabel *>(QStringLiteral("labelTxt"));
     QCOMPARE(text->text(), QStringLiteral("hello"));
     QVERIFY(text->wordWrap());
+    QCOMPARE(box.size(), QSize(350, 220));
+    // A long message grows the box; a huge one is capped and scrolls.
+    QMyMessageBox tall;
+    tall.setContent(QStringLiteral("word ").repeated(200));
+    QVERIFY(tall.height() > 220);
+    QMyMessageBox huge;
+    huge.setContent(QStringLiteral("word ").repeated(20000));
+    QVERIFY(huge.findChild<QWidget *>(QStringLiteral("contentScroll")));
+    QVERIFY(huge.height() < 5000);
     box.setImg(QStringLiteral(":/img/commonImge/does-not-exist"));
     QVERIFY(box.findChild<QLabel *>(QStringLiteral("labelImg"))->pixmap(Qt::ReturnByValue).isNull());
 
