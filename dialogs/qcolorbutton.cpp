@@ -2,26 +2,38 @@
 
 #include "qmycolordlg.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 
+class QColorButtonPrivate
+{
+public:
+    QColor m_color;
+};
+
 QColorButton::QColorButton(QWidget *parent)
     : QPushButton(parent)
+    , d(new QColorButtonPrivate)
 {
     // The button shows only its colour.
     setAccessibleName(tr("STR_COLOR"));
+    // Never the host dialog's default; Return and Enter on the focused button still open it.
+    setAutoDefault(false);
+    // Space (and Return where the button is auto-default) open the dialog as a press does.
+    connect(this, &QAbstractButton::clicked, this, [this] { chooseColor(); });
 }
 
 QColorButton::~QColorButton() = default;
 
 QColor QColorButton::getColor() const
 {
-    return m_color;
+    return d->m_color;
 }
 
 void QColorButton::setColor(QColor color)
 {
-    m_color = color;
+    d->m_color = color;
     setStyleSheet(QStringLiteral("QPushButton{ \tbackground:rgb(%1,%2,%3); \tborder:1px solid gray; "
                                  "\tmin-width:30px; \tmin-height:30px; \t}")
                       .arg(color.red())
@@ -33,10 +45,25 @@ void QColorButton::setColor(QColor color)
 void QColorButton::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
+    chooseColor();
+}
+
+void QColorButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void QColorButton::chooseColor()
+{
     // The dialog's event loop may outlive the button or the dialog (their parent can be
     // deleted meanwhile), so both are watched instead of living on the stack.
     QPointer<QColorButton> self(this);
-    QPointer<QMyColorDlg> dialog = new QMyColorDlg(m_color, parentWidget());
+    QPointer<QMyColorDlg> dialog = new QMyColorDlg(d->m_color, parentWidget());
     const int result = dialog->exec();
     if (!dialog)
         return;

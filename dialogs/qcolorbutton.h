@@ -6,11 +6,18 @@
 #include <QColor>
 #include <QPushButton>
 
+#include <memory>
+
+class QColorButtonPrivate;
+
 /// Push button that shows its colour as background; any mouse press opens the colour
-/// dialog and a confirmed valid colour is adopted and reported.
+/// dialog and a confirmed valid colour is adopted and reported; Space on the focused button
+/// opens it too. The button or its parent may be destroyed while the dialog runs.
 class WIDGETDECK_EXPORT QColorButton : public QPushButton
 {
     Q_OBJECT
+    /// The stored colour; setting it emits nothing, a colour the user confirms notifies.
+    Q_PROPERTY(QColor color READ getColor WRITE setColor NOTIFY SigColorChanged)
 public:
     /// Builds the button with an invalid colour and no style sheet.
     explicit QColorButton(QWidget *parent = nullptr);
@@ -29,9 +36,13 @@ Q_SIGNALS:
 protected:
     /// Runs the colour dialog modally; the press never reaches QPushButton.
     void mousePressEvent(QMouseEvent *event) override;
+    /// Return and Enter open the dialog like Space; the button is never a dialog's default.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QColor m_color;
+    void chooseColor();
+
+    std::unique_ptr<QColorButtonPrivate> const d;
 };
 
 #endif // QCOLORBUTTON_H

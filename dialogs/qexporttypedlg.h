@@ -6,9 +6,9 @@
 
 #include <qbasedlg.h>
 
-namespace Ui {
-class exportDlg;
-}
+#include <memory>
+
+class QExportTypeDlgPrivate;
 
 /// Asks for the export format (database or CSV file); either format button chooses and closes.
 /// Optional radio buttons and a check box carry extra options whose texts the host supplies.
@@ -49,10 +49,11 @@ public Q_SLOTS:
 protected:
     /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
+    /// Every run starts with no format chosen.
+    void showEvent(QShowEvent *event) override;
 
 private:
-    Ui::exportDlg *ui;
-    enFileType m_fileType = FILE_TYPE_NONE;
+    std::unique_ptr<QExportTypeDlgPrivate> const d;
 };
 
 #endif // QEXPORTTYPEDLG_H

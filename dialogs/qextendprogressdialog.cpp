@@ -3,82 +3,92 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
 constexpr int TitleBandHeight = 35;
 }
 
+class QExtendProgressDialogPrivate
+{
+public:
+    Ui::QExtendProgressDialog ui;
+    QTimer *m_timer = nullptr;
+    TimeoutMode m_mode = TIMEOUT_FIRST_PROGRESS;
+    bool m_closeOnFinish = true;
+};
+
 QExtendProgressDialog::QExtendProgressDialog(QWidget *parent, bool closeOnFinish)
     // Flags given here rather than by setWindowFlags() afterwards: changing them later
     // reparents the dialog, which re-polishes every style-sheeted child a second time.
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , ui(new Ui::QExtendProgressDialog)
-    , m_timer(new QTimer(this))
-    , m_closeOnFinish(closeOnFinish)
+    , d(new QExtendProgressDialogPrivate)
 {
-    ui->setupUi(this);
+    d->m_timer = new QTimer(this);
+    d->m_closeOnFinish = closeOnFinish;
+    d->ui.setupUi(this);
     // Resolved against the working directory on purpose: hosts ship the icon beside the binary.
-    ui->logoLabel->setPixmap(QPixmap(QStringLiteral("img/progressIcon.png")));
+    d->ui.logoLabel->setPixmap(QPixmap(QStringLiteral("img/progressIcon.png")));
 
-    m_timer->setObjectName(QStringLiteral("progressTimeoutTimer"));
-    m_timer->setSingleShot(true);
-    connect(ui->closeBtn, &QToolButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
-    connect(ui->cancelBtn, &QPushButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
+    d->m_timer->setObjectName(QStringLiteral("progressTimeoutTimer"));
+    d->m_timer->setSingleShot(true);
+    connect(d->ui.closeBtn, &QToolButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
+    connect(d->ui.cancelBtn, &QPushButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
+    // However the dialog ends (Cancel, close control, Escape), no timeout may follow.
+    connect(this, &QDialog::finished, d->m_timer, &QTimer::stop);
 }
 
-QExtendProgressDialog::~QExtendProgressDialog()
-{
-    delete ui;
-}
+QExtendProgressDialog::~QExtendProgressDialog() = default;
 
 void QExtendProgressDialog::startTimer(int msec, TimeoutMode mode)
 {
-    m_timer->setInterval(msec);
-    m_mode = mode;
+    d->m_timer->setInterval(msec);
+    d->m_mode = mode;
     // Hosts restart the timeout for every step; one connection keeps one signal per timeout.
-    connect(m_timer, &QTimer::timeout, this, &QExtendProgressDialog::slotTimeout, Qt::UniqueConnection);
-    m_timer->start();
+    connect(d->m_timer, &QTimer::timeout, this, &QExtendProgressDialog::slotTimeout, Qt::UniqueConnection);
+    d->m_timer->start();
 }
 
 int QExtendProgressDialog::progressMin() const
 {
-    return ui->progressBar->minimum();
+    return d->ui.progressBar->minimum();
 }
 
 int QExtendProgressDialog::progressMax() const
 {
-    return ui->progressBar->maximum();
+    return d->ui.progressBar->maximum();
 }
 
 int QExtendProgressDialog::progressValue() const
 {
-    return ui->progressBar->value();
+    return d->ui.progressBar->value();
 }
 
 void QExtendProgressDialog::slotSetRange(int min, int max)
 {
-    ui->progressBar->setRange(min, max);
+    d->ui.progressBar->setRange(min, max);
 }
 
 void QExtendProgressDialog::slotUpdateProgress(int progress)
 {
-    ui->progressBar->setValue(progress);
-    if (m_mode == TIMEOUT_FIRST_PROGRESS && progress != 0)
-        m_timer->stop();
+    d->ui.progressBar->setValue(progress);
+    if (d->m_mode == TIMEOUT_FIRST_PROGRESS && progress != 0)
+        d->m_timer->stop();
 
-    if (progress == ui->progressBar->maximum()) {
-        m_timer->stop();
-        ui->cancelBtn->setText(tr("STR_DONE"));
+    if (progress == d->ui.progressBar->maximum()) {
+        d->m_timer->stop();
+        d->ui.cancelBtn->setText(tr("STR_DONE"));
+        QPointer<QExtendProgressDialog> guard(this);
         emit sigProgressFinished();
-        if (m_closeOnFinish)
+        if (guard && d->m_closeOnFinish)
             accept();
     }
 }
 
 void QExtendProgressDialog::slotBtnClicked()
 {
-    if (ui->cancelBtn->text() == tr("STR_DONE"))
+    if (d->ui.cancelBtn->text() == tr("STR_DONE"))
         accept();
     else
         reject();
@@ -86,8 +96,8 @@ void QExtendProgressDialog::slotBtnClicked()
 
 void QExtendProgressDialog::slotTimeout()
 {
+    d->ui.cancelBtn->setText(tr("STR_TIME_OUT"));
     emit sigProgressTimeOut();
-    ui->cancelBtn->setText(tr("STR_TIME_OUT"));
 }
 
 void QExtendProgressDialog::paintEvent(QPaintEvent *event)

@@ -6,14 +6,13 @@
 
 #include <QDialog>
 
-class QTimer;
+#include <memory>
 
-namespace Ui {
-class QExtendProgressDialog;
-}
+class QExtendProgressDialogPrivate;
 
 /// Frameless progress dialog fed by the host, with a timeout watching for progress.
 /// Reaching the bar's maximum completes it; a timeout is reported but leaves it open.
+/// Ending the dialog stops the timeout. A host may delete the dialog from either signal.
 class WIDGETDECK_EXPORT QExtendProgressDialog : public QDialog
 {
     Q_OBJECT
@@ -54,10 +53,7 @@ private Q_SLOTS:
     void slotTimeout();
 
 private:
-    Ui::QExtendProgressDialog *ui;
-    QTimer *m_timer;
-    TimeoutMode m_mode = TIMEOUT_FIRST_PROGRESS;
-    bool m_closeOnFinish;
+    std::unique_ptr<QExtendProgressDialogPrivate> const d;
 };
 
 #endif // QEXTENDPROGRESSDIALOG_H

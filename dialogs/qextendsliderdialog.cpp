@@ -2,70 +2,80 @@
 #include "ui_qextendsliderdialog.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <limits>
 
+class QExtendSliderDialogPrivate
+{
+public:
+    Ui::QExtendSliderDialog ui;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};
+
 QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::QExtendSliderDialog)
+    , d(new QExtendSliderDialogPrivate)
 {
-    ui->setupUi(this);
-    ui->closeBtn->setCursor(Qt::PointingHandCursor);
+    d->ui.setupUi(this);
+    d->ui.closeBtn->setCursor(Qt::PointingHandCursor);
     // Kept a window even with a parent: a pop-up embedded in its parent could not be dragged
     // beyond it and would not block the host when run modally.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    connect(ui->closeBtn, &QPushButton::clicked, this, &QDialog::close);
-    ui->label->clear();
+    connect(d->ui.closeBtn, &QPushButton::clicked, this, &QDialog::close);
+    d->ui.label->clear();
 }
 
-QExtendSliderDialog::~QExtendSliderDialog()
-{
-    delete ui;
-}
+QExtendSliderDialog::~QExtendSliderDialog() = default;
 
 void QExtendSliderDialog::setRange(int min, int max)
 {
-    ui->slider->setRange(min, max);
-    labelTextChanged();
+    QPointer<QExtendSliderDialog> guard(this);
+    d->ui.slider->setRange(min, max); // may emit sigSliderMoved
+    if (guard)
+        labelTextChanged();
 }
 
 void QExtendSliderDialog::setValue(int value)
 {
-    ui->slider->setValue(value);
-    labelTextChanged();
+    QPointer<QExtendSliderDialog> guard(this);
+    d->ui.slider->setValue(value); // may emit sigSliderMoved
+    if (guard)
+        labelTextChanged();
 }
 
 int QExtendSliderDialog::currentValue() const
 {
-    return ui->slider->value();
+    return d->ui.slider->value();
 }
 
 int QExtendSliderDialog::minimum() const
 {
-    return ui->slider->minimum();
+    return d->ui.slider->minimum();
 }
 
 int QExtendSliderDialog::maximum() const
 {
-    return ui->slider->maximum();
+    return d->ui.slider->maximum();
 }
 
 int QExtendSliderDialog::range() const
 {
-    return ui->slider->maximum() - ui->slider->minimum();
+    return d->ui.slider->maximum() - d->ui.slider->minimum();
 }
 
 int QExtendSliderDialog::incrementValue() const
 {
-    return ui->slider->value() - ui->slider->minimum();
+    return d->ui.slider->value() - d->ui.slider->minimum();
 }
 
 double QExtendSliderDialog::getCurrentPercentage() const
 {
-    const double span = double(ui->slider->maximum()) - ui->slider->minimum();
+    const double span = double(d->ui.slider->maximum()) - d->ui.slider->minimum();
     if (span == 0.0)
         return 0.0; // an empty range has no position; matches the emptied label
-    return (double(ui->slider->value()) - ui->slider->minimum()) / span;
+    return (double(d->ui.slider->value()) - d->ui.slider->minimum()) / span;
 }
 
 void QExtendSliderDialog::setCurrentPercentage(double fraction)
@@ -73,10 +83,14 @@ void QExtendSliderDialog::setCurrentPercentage(double fraction)
     if (!(fraction >= 0.0)) // also catches NaN, which qBound would turn into the maximum
         fraction = 0.0;
     fraction = qMin(fraction, 1.0);
-    const qint64 min = ui->slider->minimum();
-    const qint64 span = qint64(ui->slider->maximum()) - min;
-    ui->slider->setValue(int(min + qint64(double(span) * fraction)));
-    labelTextChanged();
+    const qint64 min = d->ui.slider->minimum();
+    const qint64 span = qint64(d->ui.slider->maximum()) - min;
+    // The position itself is truncated toward zero, also for a negative minimum.
+    const qint64 value = qint64(double(min) + double(span) * fraction);
+    QPointer<QExtendSliderDialog> guard(this);
+    d->ui.slider->setValue(int(qBound<qint64>(min, value, min + span))); // may emit
+    if (guard)
+        labelTextChanged();
 }
 
 int QExtendSliderDialog::time2Milliseconds(const QString &text) const
@@ -102,20 +116,20 @@ QTime QExtendSliderDialog::milliseconds2Time(int ms) const
 void QExtendSliderDialog::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPos() - pos();
+        d->m_dragging = true;
+        d->m_dragOffset = event->globalPos() - pos();
     }
 }
 
 void QExtendSliderDialog::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging)
-        move(event->globalPos() - m_dragOffset);
+    if (d->m_dragging)
+        move(event->globalPos() - d->m_dragOffset);
 }
 
 void QExtendSliderDialog::mouseReleaseEvent(QMouseEvent *)
 {
-    m_dragging = false;
+    d->m_dragging = false;
 }
 
 void QExtendSliderDialog::on_slider_valueChanged(int value)
@@ -126,11 +140,11 @@ void QExtendSliderDialog::on_slider_valueChanged(int value)
 
 void QExtendSliderDialog::labelTextChanged()
 {
-    const float span = float(double(ui->slider->maximum()) - ui->slider->minimum());
+    const float span = float(double(d->ui.slider->maximum()) - d->ui.slider->minimum());
     if (span == 0.0f) {
-        ui->label->clear();
+        d->ui.label->clear();
         return;
     }
-    const float percent = float((double(ui->slider->value()) - ui->slider->minimum()) * 100.0 / span);
-    ui->label->setText(QStringLiteral("%1%").arg(double(percent), 0, 'f', 2));
+    const float percent = float((double(d->ui.slider->value()) - d->ui.slider->minimum()) * 100.0 / span);
+    d->ui.label->setText(QStringLiteral("%1%").arg(double(percent), 0, 'f', 2));
 }

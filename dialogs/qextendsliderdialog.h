@@ -4,12 +4,11 @@
 #include "widgetdeck_export.h"
 
 #include <QDialog>
-#include <QPoint>
 #include <QTime>
 
-namespace Ui {
-class QExtendSliderDialog;
-}
+#include <memory>
+
+class QExtendSliderDialogPrivate;
 
 /// Frameless pop-up with one horizontal slider, its position as a percentage and a Close
 /// button; dragged by its background. Also converts "h:m:s:ms" texts to and from milliseconds.
@@ -38,7 +37,8 @@ public:
     int incrementValue() const;
     /// The position as a fraction 0.0 .. 1.0 of the range; 0.0 for an empty range.
     double getCurrentPercentage() const;
-    /// Moves the slider to @p fraction (clamped to 0.0 .. 1.0) of the range, truncated.
+    /// Moves the slider to minimum() + @p fraction (clamped to 0.0 .. 1.0) * range(), truncated
+    /// toward zero (-9..0 at 0.55 gives -4).
     void setCurrentPercentage(double fraction);
 
     /// Milliseconds of a "h:m:s:ms" text; 0 when it is not four fields or does not fit an int.
@@ -64,9 +64,7 @@ private Q_SLOTS:
 private:
     void labelTextChanged();
 
-    Ui::QExtendSliderDialog *ui;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    std::unique_ptr<QExtendSliderDialogPrivate> const d;
 };
 
 #endif // QEXTENDSLIDERDIALOG_H

@@ -7,11 +7,9 @@
 
 #include <QColor>
 
-class QColorDialog;
+#include <memory>
 
-namespace Ui {
-class QMyColorDlg;
-}
+class QMyColorDlgPrivate;
 
 /// The stock colour picker embedded without its own frame and buttons in a library dialog,
 /// above the library's OK/Cancel bar.
@@ -30,12 +28,13 @@ public:
 protected:
     /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
+    /// Escape inside the embedded picker rejects this dialog; the picker stays for later runs.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void init();
 
-    Ui::QMyColorDlg *ui;
-    QColorDialog *m_picker;
+    std::unique_ptr<QMyColorDlgPrivate> const d;
 };
 
 #endif // QMYCOLORDLG_H

@@ -1,8 +1,12 @@
 #include "qmymessagebox.h"
 #include "ui_qmymessagebox.h"
 #include "widgetdeckpixmap_p.h"
+#include "dialogslogging_p.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPointer>
@@ -42,30 +46,32 @@ ConfirmBtnType_E buttonsFor(MessageBoxType_E type)
 }
 } // namespace
 
+class QMyMessageBoxPrivate
+{
+public:
+    Ui::MyMessageBox ui;
+    QString m_filePath;
+    QTimer *m_closeTimer = nullptr;
+    QScrollArea *m_scroll = nullptr;
+};
+
 QMyMessageBox::QMyMessageBox(QWidget *parent)
     : QBaseDlg(parent)
-    , ui(new Ui::MyMessageBox)
-    , m_closeTimer(new QTimer(this))
+    , d(new QMyMessageBoxPrivate)
 {
-    ui->setupUi(this);
-    ui->widgetOkCancel->setObjectName(QStringLiteral("STATUSWID"));
-    // Return and Enter must accept whichever button has focus, so the bar's buttons must
-    // not act as auto-default buttons of this dialog.
-    for (QPushButton *button : ui->widgetOkCancel->findChildren<QPushButton *>())
-        button->setAutoDefault(false);
+    d->m_closeTimer = new QTimer(this);
+    d->ui.setupUi(this);
+    d->ui.widgetOkCancel->setObjectName(QStringLiteral("STATUSWID"));
 
-    connect(ui->widgetOkCancel, &QOkCancel::SigOk, this, &QDialog::accept);
-    connect(ui->widgetOkCancel, &QOkCancel::SigCancel, this, &QDialog::reject);
-    connect(ui->widgetOkCancel, &QOkCancel::SigOpen, this, &QMyMessageBox::onOpenFile);
+    connect(d->ui.widgetOkCancel, &QOkCancel::SigOk, this, &QDialog::accept);
+    connect(d->ui.widgetOkCancel, &QOkCancel::SigCancel, this, &QDialog::reject);
+    connect(d->ui.widgetOkCancel, &QOkCancel::SigOpen, this, &QMyMessageBox::onOpenFile);
 
-    m_closeTimer->setSingleShot(true);
-    connect(m_closeTimer, &QTimer::timeout, this, [this] { QBaseDlg::close(); });
+    d->m_closeTimer->setSingleShot(true);
+    connect(d->m_closeTimer, &QTimer::timeout, this, [this] { QBaseDlg::close(); });
 }
 
-QMyMessageBox::~QMyMessageBox()
-{
-    delete ui;
-}
+QMyMessageBox::~QMyMessageBox() = default;
 
 int QMyMessageBox::information(QWidget *parent, const QString &title, const QString &content)
 {
@@ -148,13 +154,40 @@ int QMyMessageBox::runAndDispose(QMyMessageBox *box)
 
 void QMyMessageBox::setContent(const QString &text)
 {
-    ui->labelTxt->setText(text);
-    ui->labelTxt->setWordWrap(true);
+    QLabel *label = d->ui.labelTxt;
+    label->setText(text);
+    label->setWordWrap(true);
+    fitContent();
+}
+
+void QMyMessageBox::fitContent()
+{
+    // Grow with the message up to two thirds of the screen; beyond that the text scrolls.
+    QLabel *label = d->ui.labelTxt;
+    layout()->activate();
+    const int needed = label->heightForWidth(label->width());
+    const int extra = needed - label->height();
+    if (extra <= 0)
+        return;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int cap = screen ? screen->availableGeometry().height() * 2 / 3 : 600;
+    const int wanted = height() + extra;
+    if (wanted > cap && !d->m_scroll) {
+        d->m_scroll = new QScrollArea(this);
+        d->m_scroll->setObjectName(QStringLiteral("contentScroll"));
+        d->m_scroll->setFrameShape(QFrame::NoFrame);
+        d->m_scroll->setWidgetResizable(true);
+        d->m_scroll->viewport()->setAutoFillBackground(false);
+        d->m_scroll->setSizePolicy(label->sizePolicy());
+        d->ui.horizontalLayout->replaceWidget(label, d->m_scroll);
+        d->m_scroll->setWidget(label);
+    }
+    resize(width(), qMin(wanted, cap));
 }
 
 void QMyMessageBox::setImg(const QString &path)
 {
-    ui->labelImg->setPixmap(WidgetDeckPrivate::loadPixmap(path, devicePixelRatioF()));
+    d->ui.labelImg->setPixmap(WidgetDeckPrivate::loadPixmap(path, devicePixelRatioF()));
     // The icon alone tells the kind of message, so it is named after it.
     const QString kind = path.section(QLatin1Char('/'), -1);
     QString name;
@@ -168,29 +201,60 @@ void QMyMessageBox::setImg(const QString &path)
         name = tr("STR_CRITICAL");
     else if (kind == QLatin1String("success"))
         name = tr("STR_SUCCESS");
-    ui->labelImg->setAccessibleName(name);
+    d->ui.labelImg->setAccessibleName(name);
 }
 
 void QMyMessageBox::setFilePath(const QString &path)
 {
-    m_filePath = path;
+    d->m_filePath = path;
 }
 
 void QMyMessageBox::setBoxType(ConfirmBtnType_E type)
 {
-    ui->widgetOkCancel->setConfirmBtnType(type);
+    d->ui.widgetOkCancel->setConfirmBtnType(type);
 }
 
 void QMyMessageBox::setBtnText(const QString &okText, const QString &cancelText)
 {
-    ui->widgetOkCancel->setOkBtnText(okText);
-    ui->widgetOkCancel->setCancelBtnText(cancelText);
+    d->ui.widgetOkCancel->setOkBtnText(okText);
+    d->ui.widgetOkCancel->setCancelBtnText(cancelText);
 }
 
 void QMyMessageBox::keyPressEvent(QKeyEvent *event)
 {
+    // A focused push button takes Return itself (auto-default), so this sees it only with
+    // the focus elsewhere: where the box put it on opening, Return and Enter accept.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         accept();
+}
+
+bool QMyMessageBox::event(QEvent *event)
+{
+    // Return, Enter and Escape belong to the box while it has the focus, whatever the host binds.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape) {
+                event->accept();
+                return true;
+            }
+        }
+    }
+    return QBaseDlg::event(event);
+}
+
+void QMyMessageBox::showEvent(QShowEvent *event)
+{
+    QBaseDlg::showEvent(event);
+    // Open on OK where there is one; otherwise on the box, so Return accepts as documented.
+    const QList<QPushButton *> buttons = d->ui.widgetOkCancel->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (!button->isHidden() && button->isDefault()) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    setFocus(Qt::OtherFocusReason);
 }
 
 void QMyMessageBox::paintEvent(QPaintEvent *event)
@@ -200,13 +264,16 @@ void QMyMessageBox::paintEvent(QPaintEvent *event)
 
 void QMyMessageBox::onOpenFile()
 {
-    if (m_filePath.isEmpty() || !QFileInfo::exists(m_filePath))
+    if (d->m_filePath.isEmpty() || !QFileInfo::exists(d->m_filePath)) {
+        qCDebug(lcWidgetDeckDialogs) << "nothing to open at" << d->m_filePath;
         return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_filePath));
+    }
+    // A relative path would reach the desktop as "file:name"; hand over an absolute URL.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(d->m_filePath).absoluteFilePath()));
     reject();
 }
 
 void QMyMessageBox::startTimer()
 {
-    m_closeTimer->start(AutoCloseMs);
+    d->m_closeTimer->start(AutoCloseMs);
 }

@@ -6,14 +6,13 @@
 
 #include <qbasedlg.h>
 
-class QTimer;
+#include <memory>
 
-namespace Ui {
-class MyMessageBox;
-}
+class QMyMessageBoxPrivate;
 
 /// Frameless modal message box: icon, word-wrapped message and a QOkCancel bar.
-/// The static functions build a box, run it and return 1 when it was accepted, 0 otherwise.
+/// The static functions build a box, run it and return 1 when it was accepted, 0 otherwise;
+/// when the parent (or the box) is destroyed while it runs they return 0 and touch nothing.
 class WIDGETDECK_EXPORT QMyMessageBox : public QBaseDlg
 {
     Q_OBJECT
@@ -44,7 +43,8 @@ public:
     static int success(QWidget *parent, const QString &title, const QString &content,
                        const QString &filePath);
 
-    /// Sets the message; word wrap is on.
+    /// Sets the message; word wrap is on. The box grows to fit it, up to two thirds of the
+    /// screen's height, and scrolls the text beyond that.
     void setContent(const QString &text);
     /// Shows the image at @p path as the icon (nothing when it does not load).
     void setImg(const QString &path);
@@ -56,10 +56,15 @@ public:
     void setBtnText(const QString &okText, const QString &cancelText);
 
 protected:
-    /// Return and Enter accept; every other key, Escape included, is swallowed.
+    /// Return and Enter accept unless a push button has the focus (it then answers with its own
+    /// action); every other key, Escape included, is swallowed.
     void keyPressEvent(QKeyEvent *event) override;
     /// Paints the frame and a 35-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
+    /// Claims Return, Enter and Escape against host shortcuts.
+    bool event(QEvent *event) override;
+    /// Puts the focus on the default button, or on the box when there is none.
+    void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
     void onOpenFile();
@@ -71,10 +76,9 @@ private:
                           const QString &icon, const QString &okText, const QString &cancelText);
     static int runAndDispose(QMyMessageBox *box);
     void startTimer();
+    void fitContent();
 
-    Ui::MyMessageBox *ui;
-    QString m_filePath;
-    QTimer *m_closeTimer;
+    std::unique_ptr<QMyMessageBoxPrivate> const d;
 };
 
 #endif // QMYMESSAGEBOX_H

@@ -1,34 +1,40 @@
 #include "qokcancel.h"
 #include "ui_qokcancel.h"
 
+#include <QDialog>
+
+class QOkCancelPrivate
+{
+public:
+    Ui::OkCancel ui;
+    ConfirmBtnType_E m_type = CONFIRM_BTN_OK_CANCEL;
+};
+
 QOkCancel::QOkCancel(QWidget *parent, ConfirmBtnType_E type)
     : QBaseStyleWidget(parent)
-    , ui(new Ui::OkCancel)
-    , m_type(type)
+    , d(new QOkCancelPrivate)
 {
-    ui->setupUi(this);
+    d->m_type = type;
+    d->ui.setupUi(this);
 
     // One selector ("#OKCANCEL") styles every confirmation button of the host.
-    const QList<QPushButton *> buttons = {ui->pushButtonOpen, ui->pushButtonOk, ui->pushButtonCancel,
-                                          ui->pushButtonDefault, ui->pushButtonClose};
+    const QList<QPushButton *> buttons = {d->ui.pushButtonOpen, d->ui.pushButtonOk, d->ui.pushButtonCancel,
+                                          d->ui.pushButtonDefault, d->ui.pushButtonClose};
     for (QPushButton *button : buttons) {
         button->setObjectName(QStringLiteral("OKCANCEL"));
         button->setCursor(Qt::PointingHandCursor);
     }
 
-    connect(ui->pushButtonOpen, &QPushButton::clicked, this, &QOkCancel::SigOpen);
-    connect(ui->pushButtonOk, &QPushButton::clicked, this, &QOkCancel::SigOk);
-    connect(ui->pushButtonCancel, &QPushButton::clicked, this, &QOkCancel::SigCancel);
-    connect(ui->pushButtonDefault, &QPushButton::clicked, this, &QOkCancel::SigDefault);
-    connect(ui->pushButtonClose, &QPushButton::clicked, this, &QOkCancel::SigCancel);
+    connect(d->ui.pushButtonOpen, &QPushButton::clicked, this, &QOkCancel::SigOpen);
+    connect(d->ui.pushButtonOk, &QPushButton::clicked, this, &QOkCancel::SigOk);
+    connect(d->ui.pushButtonCancel, &QPushButton::clicked, this, &QOkCancel::SigCancel);
+    connect(d->ui.pushButtonDefault, &QPushButton::clicked, this, &QOkCancel::SigDefault);
+    connect(d->ui.pushButtonClose, &QPushButton::clicked, this, &QOkCancel::SigCancel);
 
-    setConfirmBtnType(m_type);
+    setConfirmBtnType(d->m_type);
 }
 
-QOkCancel::~QOkCancel()
-{
-    delete ui;
-}
+QOkCancel::~QOkCancel() = default;
 
 void QOkCancel::setConfirmBtnType(ConfirmBtnType_E type)
 {
@@ -52,25 +58,66 @@ void QOkCancel::setConfirmBtnType(ConfirmBtnType_E type)
     default:
         return;
     }
-    m_type = type;
-    ui->pushButtonOpen->setVisible(open);
-    ui->pushButtonOk->setVisible(ok);
-    ui->pushButtonCancel->setVisible(cancel);
-    ui->pushButtonDefault->setVisible(byDefault);
-    ui->pushButtonClose->setVisible(quit);
+    d->m_type = type;
+    d->ui.pushButtonOpen->setVisible(open);
+    d->ui.pushButtonOk->setVisible(ok);
+    d->ui.pushButtonCancel->setVisible(cancel);
+    d->ui.pushButtonDefault->setVisible(byDefault);
+    d->ui.pushButtonClose->setVisible(quit);
+    // QDialog makes the first auto-default button in the focus chain its default, hidden or
+    // not; only shown buttons may take that role.
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        button->setAutoDefault(!button->isHidden());
+        if (button->isHidden() && button->isDefault())
+            button->setDefault(false);
+    }
+}
+
+void QOkCancel::showEvent(QShowEvent *event)
+{
+    QBaseStyleWidget::showEvent(event);
+    // As a button box does: a shown OK is the default unless the dialog chose another one.
+    QPushButton *ok = d->ui.pushButtonOk;
+    if (ok->isHidden())
+        return;
+    QWidget *dialog = parentWidget();
+    while (dialog && !qobject_cast<QDialog *>(dialog) && !dialog->isWindow())
+        dialog = dialog->parentWidget();
+    if (!qobject_cast<QDialog *>(dialog))
+        return;
+    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+        if (button != ok && button->isDefault() && !button->isHidden())
+            return;
+    }
+    ok->setDefault(true);
 }
 
 void QOkCancel::setOkBtnText(const QString &text)
 {
-    ui->pushButtonOk->setText(text);
+    d->ui.pushButtonOk->setText(text);
 }
 
 void QOkCancel::setCancelBtnText(const QString &text)
 {
-    ui->pushButtonCancel->setText(text);
+    d->ui.pushButtonCancel->setText(text);
 }
 
 void QOkCancel::setOkBtnEnabled(bool enabled)
 {
-    ui->pushButtonOk->setEnabled(enabled);
+    d->ui.pushButtonOk->setEnabled(enabled);
+}
+
+QString QOkCancel::okBtnText() const
+{
+    return d->ui.pushButtonOk->text();
+}
+
+QString QOkCancel::cancelBtnText() const
+{
+    return d->ui.pushButtonCancel->text();
+}
+
+bool QOkCancel::isOkBtnEnabled() const
+{
+    return d->ui.pushButtonOk->isEnabled();
 }

@@ -6,15 +6,23 @@
 
 #include <qbasestylewidget.h>
 
-namespace Ui {
-class OkCancel;
-}
+#include <memory>
+
+class QOkCancelPrivate;
 
 /// Row of confirmation buttons (Open, Default, OK, Cancel, Quit); a button set decides
 /// which are visible. Each button only emits a signal, the embedding dialog decides its meaning.
+/// Shown buttons are auto-default, hidden ones never default; on show a visible OK becomes the
+/// enclosing QDialog's default button unless another shown button already is.
 class WIDGETDECK_EXPORT QOkCancel : public QBaseStyleWidget
 {
     Q_OBJECT
+    /// Text of the OK button.
+    Q_PROPERTY(QString okBtnText READ okBtnText WRITE setOkBtnText)
+    /// Text of the Cancel button.
+    Q_PROPERTY(QString cancelBtnText READ cancelBtnText WRITE setCancelBtnText)
+    /// Whether the OK button is enabled.
+    Q_PROPERTY(bool okBtnEnabled READ isOkBtnEnabled WRITE setOkBtnEnabled)
 public:
     /// Builds the bar showing the buttons of @p type.
     explicit QOkCancel(QWidget *parent = nullptr, ConfirmBtnType_E type = CONFIRM_BTN_OK_CANCEL);
@@ -29,6 +37,12 @@ public:
     void setCancelBtnText(const QString &text);
     /// Enables or disables the OK button; its visibility is not affected.
     void setOkBtnEnabled(bool enabled);
+    /// The text of the OK button.
+    QString okBtnText() const;
+    /// The text of the Cancel button.
+    QString cancelBtnText() const;
+    /// Whether the OK button is enabled.
+    bool isOkBtnEnabled() const;
 
 Q_SIGNALS:
     /// The Open button was clicked.
@@ -40,9 +54,12 @@ Q_SIGNALS:
     /// The Default button was clicked.
     void SigDefault();
 
+protected:
+    /// Makes a shown OK the default button of the enclosing dialog when it has none.
+    void showEvent(QShowEvent *event) override;
+
 private:
-    Ui::OkCancel *ui;
-    ConfirmBtnType_E m_type;
+    std::unique_ptr<QOkCancelPrivate> const d;
 };
 
 #endif // QOKCANCEL_H

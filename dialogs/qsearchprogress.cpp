@@ -1,41 +1,45 @@
 #include "qsearchprogress.h"
 #include "ui_qsearchprogress.h"
 
+class QSearchProgressPrivate
+{
+public:
+    Ui::QSearchProgress ui;
+};
+
 #include <QCloseEvent>
+#include <QPointer>
 
 QSearchProgress::QSearchProgress(const QString &title, QWidget *parent)
     : QBaseDlg(parent)
-    , ui(new Ui::QSearchProgress)
+    , d(new QSearchProgressPrivate)
 {
-    ui->setupUi(this);
+    d->ui.setupUi(this);
     setTitle(title);
     connect(this, &QSearchProgress::SigClose, this, &QDialog::accept);
 }
 
-QSearchProgress::~QSearchProgress()
-{
-    delete ui;
-}
+QSearchProgress::~QSearchProgress() = default;
 
 void QSearchProgress::setMax(int max)
 {
-    ui->progressBar->setRange(0, max);
-    ui->progressBar->setValue(0);
+    d->ui.progressBar->setRange(0, max);
+    d->ui.progressBar->setValue(0);
 }
 
 int QSearchProgress::value() const
 {
-    return ui->progressBar->value();
+    return d->ui.progressBar->value();
 }
 
 int QSearchProgress::maxValue() const
 {
-    return ui->progressBar->maximum();
+    return d->ui.progressBar->maximum();
 }
 
 void QSearchProgress::OnSetValue(int val)
 {
-    ui->progressBar->setValue(val);
+    d->ui.progressBar->setValue(val);
     onCheckClose();
 }
 
@@ -47,13 +51,16 @@ void QSearchProgress::OnSetTotal(int num)
 void QSearchProgress::onCheckClose()
 {
     // Judged on the bar's own state: it refuses values outside its range.
-    if (ui->progressBar->value() >= ui->progressBar->maximum())
+    if (d->ui.progressBar->value() >= d->ui.progressBar->maximum())
         emit SigClose();
 }
 
 void QSearchProgress::closeEvent(QCloseEvent *event)
 {
+    QPointer<QSearchProgress> guard(this);
     emit SigCloseProgress();
+    if (!guard)
+        return;
     // QDialog's handling would reject() and could veto; a close request always closes here.
     QWidget::closeEvent(event);
 }

@@ -5,9 +5,9 @@
 
 #include <qbasedlg.h>
 
-namespace Ui {
-class QSearchProgress;
-}
+#include <memory>
+
+class QSearchProgressPrivate;
 
 /// Framed dialog with one progress bar over a known number of steps; it accepts itself when
 /// the count reaches the total and reports an early close so the host can stop its work.
@@ -48,7 +48,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Ui::QSearchProgress *ui;
+    std::unique_ptr<QSearchProgressPrivate> const d;
 };
 
 #endif // QSEARCHPROGRESS_H

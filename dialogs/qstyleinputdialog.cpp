@@ -1,36 +1,39 @@
 #include "qstyleinputdialog.h"
 #include "ui_qstyleinputdialog.h"
 
+class QStyleInputDialogPrivate
+{
+public:
+    Ui::QStyleInputDialog ui;
+};
+
 QStyleInputDialog::QStyleInputDialog(QWidget *parent)
     : QBaseDlg(parent)
-    , ui(new Ui::QStyleInputDialog)
+    , d(new QStyleInputDialogPrivate)
 {
-    ui->setupUi(this);
-    connect(ui->okPBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui->cancelPBtn, &QPushButton::clicked, this, &QDialog::reject);
+    d->ui.setupUi(this);
+    connect(d->ui.okPBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(d->ui.cancelPBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QStyleInputDialog::~QStyleInputDialog()
-{
-    delete ui;
-}
+QStyleInputDialog::~QStyleInputDialog() = default;
 
 QString QStyleInputDialog::text() const
 {
-    return ui->lineEdit->text();
+    return d->ui.lineEdit->text();
 }
 
 void QStyleInputDialog::setTooltip(const QString &tip)
 {
-    ui->lineEdit->setToolTip(tip);
+    d->ui.lineEdit->setToolTip(tip);
 }
 
 void QStyleInputDialog::showEvent(QShowEvent *event)
 {
-    ui->lineEdit->setFocus(Qt::TabFocusReason);
+    d->ui.lineEdit->setFocus(Qt::TabFocusReason);
     // The tab-focus selection only happens when the window is already active, which it is
     // not yet on a first show; select explicitly so every show starts with the text selected.
-    ui->lineEdit->selectAll();
+    d->ui.lineEdit->selectAll();
     QBaseDlg::showEvent(event);
 }
 

@@ -5,9 +5,9 @@
 
 #include <qbasedlg.h>
 
-namespace Ui {
-class QStyleInputDialog;
-}
+#include <memory>
+
+class QStyleInputDialogPrivate;
 
 /// Framed one-line input dialog: a line edit above a centred OK / Cancel pair.
 class WIDGETDECK_EXPORT QStyleInputDialog : public QBaseDlg
@@ -31,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Ui::QStyleInputDialog *ui;
+    std::unique_ptr<QStyleInputDialogPrivate> const d;
 };
 
 #endif // QSTYLEINPUTDIALOG_H

@@ -24,33 +24,43 @@ const QColor BorderColor(0x8a, 0x9b, 0xad);
 const QColor TitleColor(0x2d, 0x5f, 0x93);
 }
 
+class QBaseDlgPrivate
+{
+public:
+    QToolButton *m_closeButton = nullptr;
+    QString m_title;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};
+
 QBaseDlg::QBaseDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_closeButton(new QToolButton(this))
+    , d(new QBaseDlgPrivate)
 {
-    m_closeButton->setObjectName(QStringLiteral("baseDlgCloseButton"));
-    m_closeButton->setAutoRaise(true);
-    m_closeButton->setCursor(Qt::PointingHandCursor);
-    m_closeButton->setFixedSize(CloseButtonSize, CloseButtonSize);
-    m_closeButton->setFocusPolicy(Qt::NoFocus);
-    m_closeButton->setText(QStringLiteral("\u2715"));
+    d->m_closeButton = new QToolButton(this);
+    d->m_closeButton->setObjectName(QStringLiteral("baseDlgCloseButton"));
+    d->m_closeButton->setAutoRaise(true);
+    d->m_closeButton->setCursor(Qt::PointingHandCursor);
+    d->m_closeButton->setFixedSize(CloseButtonSize, CloseButtonSize);
+    d->m_closeButton->setFocusPolicy(Qt::NoFocus);
+    d->m_closeButton->setText(QStringLiteral("\u2715"));
     // The glyph means nothing to a screen reader.
-    m_closeButton->setAccessibleName(tr("STR_CLOSE"));
-    connect(m_closeButton, &QToolButton::clicked, this, &QBaseDlg::onCloseBtnClicked);
+    d->m_closeButton->setAccessibleName(tr("STR_CLOSE"));
+    connect(d->m_closeButton, &QToolButton::clicked, this, &QBaseDlg::onCloseBtnClicked);
 }
 
 QBaseDlg::~QBaseDlg() = default;
 
 void QBaseDlg::setTitle(const QString &title)
 {
-    m_title = title;
+    d->m_title = title;
     setWindowTitle(title);
     update();
 }
 
 QString QBaseDlg::title() const
 {
-    return m_title;
+    return d->m_title;
 }
 
 int QBaseDlg::exec()
@@ -72,29 +82,29 @@ void QBaseDlg::paintEvent(QPaintEvent *, int titleHeight)
     painter.setPen(BorderColor);
     painter.drawRect(frame);
 
-    if (!m_title.isEmpty() && titleHeight > 0) {
+    if (!d->m_title.isEmpty() && titleHeight > 0) {
         QFont font = painter.font();
         font.setBold(true);
         painter.setFont(font);
         painter.setPen(Qt::white);
         const QRect textRect(12, 0, width() - 24 - CloseButtonSize, titleHeight);
         painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
-                         painter.fontMetrics().elidedText(m_title, Qt::ElideRight, textRect.width()));
+                         painter.fontMetrics().elidedText(d->m_title, Qt::ElideRight, textRect.width()));
     }
 }
 
 void QBaseDlg::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    m_closeButton->move(width() - CloseButtonSize - 6, (DefaultTitleHeight - CloseButtonSize) / 2);
-    m_closeButton->raise();
+    d->m_closeButton->move(width() - CloseButtonSize - 6, (DefaultTitleHeight - CloseButtonSize) / 2);
+    d->m_closeButton->raise();
 }
 
 void QBaseDlg::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && event->pos().y() < DefaultTitleHeight) {
-        m_dragging = true;
-        m_dragOffset = globalPoint(event) - frameGeometry().topLeft();
+        d->m_dragging = true;
+        d->m_dragOffset = globalPoint(event) - frameGeometry().topLeft();
         event->accept();
         return;
     }
@@ -103,8 +113,8 @@ void QBaseDlg::mousePressEvent(QMouseEvent *event)
 
 void QBaseDlg::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(globalPoint(event) - m_dragOffset);
+    if (d->m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(globalPoint(event) - d->m_dragOffset);
         event->accept();
         return;
     }
@@ -113,14 +123,14 @@ void QBaseDlg::mouseMoveEvent(QMouseEvent *event)
 
 void QBaseDlg::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_dragging = false;
+    d->m_dragging = false;
     QDialog::mouseReleaseEvent(event);
 }
 
 void QBaseDlg::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // A double click in the band must not start a drag that never ends.
-    m_dragging = false;
+    d->m_dragging = false;
     QDialog::mouseDoubleClickEvent(event);
 }
 

@@ -4,9 +4,10 @@
 #include "formcore_export.h"
 
 #include <QDialog>
-#include <QPoint>
 
-class QToolButton;
+#include <memory>
+
+class QBaseDlgPrivate;
 
 /// Frameless dialog that draws its own border, title band and caption, closes through a
 /// control in the band and moves when the band is dragged. Base of the library's dialogs.
@@ -48,10 +49,7 @@ protected Q_SLOTS:
     virtual void onCloseBtnClicked();
 
 private:
-    QToolButton *m_closeButton;
-    QString m_title;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    std::unique_ptr<QBaseDlgPrivate> const d;
 };
 
 #endif // QBASEDLG_H

@@ -120,6 +120,10 @@ void tst_ChoiceDialogs::exportFormatButtons()
     dialog.exec();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(int(dialog.getFileType()), expected);
+    // A later run closed without a choice does not report this one's format.
+    whenModal<QExportTypeDlg>([](QExportTypeDlg *d) { QTest::keyClick(d, Qt::Key_Escape); });
+    dialog.exec();
+    QCOMPARE(dialog.getFileType(), FILE_TYPE_NONE);
 }
 
 void tst_ChoiceDialogs::exportOptions()

@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFileInfo>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -76,7 +78,6 @@ private Q_SLOTS:
     void autoCloseAfterASecond();
     void keys();
     void instanceSetup();
-    void parentDestroyedDuringExec();
 
 private:
     UrlSink m_urls;
@@ -182,6 +183,13 @@ void tst_MessageBox::successOpensExistingFileOnly()
     QCOMPARE(QMyMessageBox::success(&m_parent, "T", "C", file.fileName()), 0);
     QCOMPARE(m_urls.opened, QList<QUrl>({QUrl::fromLocalFile(file.fileName())}));
 
+    // A relative path reaches the desktop as an absolute local-file URL.
+    m_urls.opened.clear();
+    const QString relative = QDir::current().relativeFilePath(QFileInfo(file.fileName()).absoluteFilePath());
+    whenShown([](QMyMessageBox *box) { click(box, QStringLiteral("STR_OPEN")); });
+    QCOMPARE(QMyMessageBox::success(&m_parent, "T", "C", relative), 0);
+    QCOMPARE(m_urls.opened, QList<QUrl>({QUrl::fromLocalFile(QFileInfo(file.fileName()).absoluteFilePath())}));
+
     // A missing file or an empty path: Open does nothing and the box stays until Quit.
     m_urls.opened.clear();
     for (const QString &path : {file.fileName() + QStringLiteral(".missing"), QString()}) {
@@ -228,13 +236,13 @@ void tst_MessageBox::keys()
     QCOMPARE(QMyMessageBox::question(&m_parent, "T", "C"), 1);
     QVERIFY(openAfterEscape);
 
-    // Return accepts even when the Cancel button has the focus.
+    // A button the user tabbed to answers Return with its own action.
     whenShown([](QMyMessageBox *box) {
         QPushButton *cancel = visibleButton(box, QStringLiteral("STR_CANCEL"));
         cancel->setFocus();
         QTest::keyClick(cancel, Qt::Key_Return);
     });
-    QCOMPARE(QMyMessageBox::question(&m_parent, "T", "C"), 1);
+    QCOMPARE(QMyMessageBox::question(&m_parent, "T", "C"), 0);
 }
 
 void tst_MessageBox::instanceSetup()
@@ -246,6 +254,15 @@ void tst_MessageBox::instanceSetup()
     auto *text = box.findChild<QLabel *>(QStringLiteral("labelTxt"));
     QCOMPARE(text->text(), QStringLiteral("hello"));
     QVERIFY(text->wordWrap());
+    QCOMPARE(box.size(), QSize(350, 220));
+    // A long message grows the box; a huge one is capped and scrolls.
+    QMyMessageBox tall;
+    tall.setContent(QStringLiteral("word ").repeated(200));
+    QVERIFY(tall.height() > 220);
+    QMyMessageBox huge;
+    huge.setContent(QStringLiteral("word ").repeated(20000));
+    QVERIFY(huge.findChild<QWidget *>(QStringLiteral("contentScroll")));
+    QVERIFY(huge.height() < 5000);
     box.setImg(QStringLiteral(":/img/commonImge/does-not-exist"));
     QVERIFY(box.findChild<QLabel *>(QStringLiteral("labelImg"))->pixmap(Qt::ReturnByValue).isNull());
 
@@ -258,18 +275,6 @@ void tst_MessageBox::instanceSetup()
     click(&box, QStringLiteral("STR_RECOVER_DEFAULT"));
     QCOMPARE(finished.count(), 0);
     QVERIFY(box.isVisible());
-}
-
-void tst_MessageBox::parentDestroyedDuringExec()
-{
-    QPointer<QWidget> parent = new QWidget;
-    parent->show();
-    QTimer::singleShot(0, parent, [&parent] {
-        QTRY_VERIFY(activeBox());
-        delete parent.data();
-    });
-    QCOMPARE(QMyMessageBox::warning(parent, "T", "C"), 0);
-    QVERIFY(parent.isNull());
 }
 
 QTEST_MAIN(tst_MessageBox)

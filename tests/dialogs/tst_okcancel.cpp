@@ -1,4 +1,7 @@
+#include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -62,6 +65,28 @@ void tst_OkCancel::buttonSets()
         bar.setConfirmBtnType(ConfirmBtnType_E(-1));
         QCOMPARE(visibleKeys(bar), visible);
     }
+
+    // In a host dialog: a shown OK is the default and Return in the host's editor presses it;
+    // a hidden button is never the default.
+    QDialog host;
+    auto *edit = new QLineEdit(&host);
+    auto *bar = new QOkCancel(&host, ConfirmBtnType_E(type));
+    auto *layout = new QVBoxLayout(&host);
+    layout->addWidget(edit);
+    layout->addWidget(bar);
+    QSignalSpy ok(bar, &QOkCancel::SigOk);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    edit->setFocus();
+    const bool hasOk = visible.contains(QStringLiteral("STR_OK"));
+    for (QPushButton *button : bar->findChildren<QPushButton *>()) {
+        if (button->isHidden())
+            QVERIFY(!button->isDefault());
+        else if (hasOk)
+            QCOMPARE(button->isDefault(), button->text() == QLatin1String("STR_OK"));
+    }
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(ok.count(), hasOk ? 1 : 0);
 }
 
 void tst_OkCancel::clickSignals_data()

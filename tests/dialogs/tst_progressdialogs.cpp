@@ -108,6 +108,25 @@ void tst_ProgressDialogs::timeouts()
             QCOMPARE(timedOut.count(), round);
         }
     }
+    {   // Ending the dialog (Cancel, close control, Escape) stops the timeout.
+        const auto end = [](QExtendProgressDialog &d, int how) {
+            if (how == 0)
+                QTest::mouseClick(d.findChild<QPushButton *>(QStringLiteral("cancelBtn")), Qt::LeftButton);
+            else if (how == 1)
+                QTest::mouseClick(d.findChild<QAbstractButton *>(QStringLiteral("closeBtn")), Qt::LeftButton);
+            else
+                QTest::keyClick(&d, Qt::Key_Escape);
+        };
+        for (int how = 0; how < 3; ++how) {
+            QExtendProgressDialog dialog;
+            QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
+            dialog.show();
+            dialog.startTimer(30, TIMEOUT_WHOLE_PROGRESS);
+            end(dialog, how);
+            QVERIFY(!dialog.isVisible());
+            QVERIFY(!timedOut.wait(120));
+        }
+    }
     {   // Completion after a timeout still completes.
         QExtendProgressDialog dialog(nullptr, false);
         dialog.slotSetRange(10, 20);

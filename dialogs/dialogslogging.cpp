@@ -1,0 +1,3 @@
+#include "dialogslogging_p.h"
+
+Q_LOGGING_CATEGORY(lcWidgetDeckDialogs, "widgetdeck.dialogs")

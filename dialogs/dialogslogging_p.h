@@ -1,0 +1,9 @@
+#ifndef DIALOGSLOGGING_P_H
+#define DIALOGSLOGGING_P_H
+
+#include <QLoggingCategory>
+
+// Diagnostics of the dialog family; silenced with the rule "widgetdeck.dialogs.debug=false".
+Q_DECLARE_LOGGING_CATEGORY(lcWidgetDeckDialogs)
+
+#endif // DIALOGSLOGGING_P_H
