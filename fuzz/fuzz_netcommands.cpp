@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         CommandResult result;
         result.started = result.finished = true;
         result.exitCode = 0;
-        if (command.arguments.contains(QStringLiteral("--active")))
+        if (command.arguments.value(2) == QLatin1String("device"))
             result.standardOutput = nmcliOutput;
         else
             result.standardOutput = "\r\n";

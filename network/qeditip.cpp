@@ -72,7 +72,8 @@ void QEditIP::slotEditTextChanged(QString str)
     QLineEdit *following = (index >= 0 && index < 3) ? m_edits.at(index + 1) : nullptr;
     if (edit && str.toInt(nullptr, 10) > 255)
         edit->setText(QStringLiteral("255"));
-    if (following) {
+    // Only typing moves on; text set by the host leaves the focus where it is.
+    if (following && edit && edit->hasFocus()) {
         following->setFocus(Qt::OtherFocusReason);
         following->selectAll();
     }
@@ -116,7 +117,10 @@ QLineEdit *QEditIP::getAdjacentEdit(QLineEdit *edit, bool next)
 bool QEditIP::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && m_edits.size() == 4 && watched == m_edits.at(3)) {
-        emit editingFinished();
+        // Switching windows or opening a popup is not leaving the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            emit editingFinished();
         return QWidget::eventFilter(watched, event);
     }
     if (event->type() != QEvent::KeyPress)
@@ -154,6 +158,8 @@ bool QEditIP::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
+    if (digit && edit->isReadOnly())
+        return true;
     if (digit && edit->hasSelectedText()) {
         // A digit typed over any selection replaces the whole segment.
         edit->setText(QString());
