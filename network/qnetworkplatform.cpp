@@ -1,6 +1,7 @@
 #include "qnetworkplatform_p.h"
 #include "networklogging_p.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QNetworkInterface>
 #include <QProcess>
@@ -19,11 +20,11 @@ QString unsafeTextCause(const QString &what, const QString &value)
 {
     for (const QChar c : value) {
         if (c == QLatin1Char('"'))
-            return QStringLiteral("the %1 contains a double quote").arg(what);
+            return QCoreApplication::translate("QWebSetClient", "STR_NET_CAUSE_QUOTE").arg(what);
         const QChar::Category category = c.category();
         if (category == QChar::Other_Control || category == QChar::Separator_Line
             || category == QChar::Separator_Paragraph || category == QChar::Other_Format)
-            return QStringLiteral("the %1 contains a control character (U+%2)")
+            return QCoreApplication::translate("QWebSetClient", "STR_NET_CAUSE_CONTROL")
                 .arg(what)
                 .arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
@@ -38,12 +39,12 @@ ConfigOutcome failure(const QString &cause)
 QString nmcliFailure(const CommandResult &result)
 {
     if (!result.started)
-        return QStringLiteral("nmcli could not be started; is NetworkManager's command-line tool installed? (%1)")
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_NOT_STARTED")
             .arg(result.errorString);
     if (!result.finished)
-        return QStringLiteral("nmcli did not finish in time");
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_TOO_SLOW");
     if (result.crashed)
-        return QStringLiteral("nmcli stopped unexpectedly (%1)").arg(result.errorString);
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_CRASHED").arg(result.errorString);
     if (result.exitCode == 0)
         return QString();
     QString text = QString::fromLocal8Bit(result.standardError).trimmed();
@@ -53,11 +54,11 @@ QString nmcliFailure(const CommandResult &result)
         return text;
     switch (result.exitCode) {
     case 8:
-        return QStringLiteral("NetworkManager is not running");
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NM_NOT_RUNNING");
     case 3:
-        return QStringLiteral("nmcli timed out");
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_TIMED_OUT");
     default:
-        return QStringLiteral("nmcli failed with exit code %1").arg(result.exitCode);
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_EXIT_CODE").arg(result.exitCode);
     }
 }
 
@@ -134,14 +135,14 @@ QList<Adapter> systemAdapters()
 QString unsafeFieldCause(const AdapterConfig &config)
 {
     if (config.adapter.isEmpty())
-        return QStringLiteral("no network adapter is selected");
-    QString cause = unsafeTextCause(QStringLiteral("adapter name"), config.adapter);
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NO_ADAPTER");
+    QString cause = unsafeTextCause(QCoreApplication::translate("QWebSetClient", "STR_NET_FIELD_ADAPTER"), config.adapter);
     if (!cause.isEmpty() || config.dhcp)
         return cause;
     const QList<QPair<QString, QString>> fields = {
-        {QStringLiteral("IP address"), config.address},
-        {QStringLiteral("subnet mask"), config.mask},
-        {QStringLiteral("default gateway"), config.gateway},
+        {QCoreApplication::translate("QWebSetClient", "STR_NET_FIELD_ADDRESS"), config.address},
+        {QCoreApplication::translate("QWebSetClient", "STR_NET_FIELD_MASK"), config.mask},
+        {QCoreApplication::translate("QWebSetClient", "STR_NET_FIELD_GATEWAY"), config.gateway},
     };
     for (const auto &field : fields) {
         cause = unsafeTextCause(field.first, field.second);
@@ -183,11 +184,11 @@ ConfigOutcome applyWithNetsh(const AdapterConfig &config, const CommandRunner &r
     // netsh's runtime reads backslashes before a quote as an escape, so a value ending in one
     // would swallow its closing quote and run into the next argument.
     if (config.adapter.endsWith(QLatin1Char('\\')))
-        return failure(QStringLiteral("the adapter name ends with a backslash"));
+        return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_NAME_BACKSLASH"));
     if (!config.dhcp) {
         for (const QString &value : {config.address, config.mask, config.gateway})
             if (value.endsWith(QLatin1Char('\\')))
-                return failure(QStringLiteral("the address %1 ends with a backslash").arg(value));
+                return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_VALUE_BACKSLASH").arg(value));
     }
 
     const QString commandLine = config.dhcp
@@ -198,7 +199,7 @@ ConfigOutcome applyWithNetsh(const AdapterConfig &config, const CommandRunner &r
     const QString output = QString::fromLocal8Bit(result.standardOutput);
     qCDebug(lcNetwork) << output;
     if (!result.started)
-        return failure(QStringLiteral("netsh could not be started (%1)").arg(result.errorString));
+        return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_NETSH_NOT_STARTED").arg(result.errorString));
     if (config.dhcp)
         return {true, QString()};
     // netsh answers a successful change with an empty line and nothing else.
@@ -294,22 +295,22 @@ ConfigOutcome applyWithNmcli(const AdapterConfig &input, const CommandRunner &ru
     if (!config.dhcp) {
         // A blank form names the first field still missing; no gateway is a valid choice.
         if (config.address.isEmpty())
-            return failure(QStringLiteral("the IP address is missing"));
+            return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_ADDRESS_MISSING"));
         if (config.mask.isEmpty())
-            return failure(QStringLiteral("the subnet mask is missing"));
+            return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_MASK_MISSING"));
         prefixLength = prefixLengthOfMask(config.mask);
         if (prefixLength < 0)
-            return failure(QStringLiteral("the subnet mask %1 is not valid").arg(config.mask));
+            return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_MASK_INVALID").arg(config.mask));
         // nmcli reads both as lists: "1.2.3.4,5.6.7.8" would quietly add a second address.
         // Leading zeros are dropped here, so no tool can read "010" as octal.
         const QString address = canonicalIPv4(config.address);
         if (address.isEmpty())
-            return failure(QStringLiteral("the IP address %1 is not valid").arg(config.address));
+            return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_ADDRESS_INVALID").arg(config.address));
         config.address = address;
         if (!config.gateway.isEmpty()) {
             const QString gateway = canonicalIPv4(config.gateway);
             if (gateway.isEmpty())
-                return failure(QStringLiteral("the default gateway %1 is not valid").arg(config.gateway));
+                return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_GATEWAY_INVALID").arg(config.gateway));
             config.gateway = gateway;
         }
     }
@@ -335,7 +336,7 @@ ConfigOutcome applyWithNmcli(const AdapterConfig &input, const CommandRunner &ru
         return failure(cause);
     const QString uuid = deviceConnectionUuid(result.standardOutput);
     if (uuid.isEmpty())
-        return failure(QStringLiteral("no NetworkManager connection is active on %1").arg(config.adapter));
+        return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_NO_PROFILE").arg(config.adapter));
 
     result = nmcli(nmcliModifyArguments(uuid, config, prefixLength));
     cause = nmcliFailure(result);
@@ -345,7 +346,7 @@ ConfigOutcome applyWithNmcli(const AdapterConfig &input, const CommandRunner &ru
     result = nmcli(nmcliUpArguments(uuid));
     // The profile is changed by now; a slow activation (DHCP, link negotiation) is not a failure.
     if (result.started && !result.finished)
-        return {true, QStringLiteral("the settings were saved; the connection is still being activated")};
+        return {true, QCoreApplication::translate("QWebSetClient", "STR_NET_STILL_ACTIVATING")};
     cause = nmcliFailure(result);
     if (!cause.isEmpty())
         return failure(cause);

@@ -34,6 +34,7 @@ class tst_NetworkPlatform : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void netshCommandLines();
     void netshOutcome_data();
     void netshOutcome();
@@ -45,7 +46,17 @@ private Q_SLOTS:
     void nmcliFailures();
     void maskPrefix();
     void routeTable();
+
+private:
+    QTranslator m_translator;
 };
+
+// The causes are the catalogue's English texts.
+void tst_NetworkPlatform::initTestCase()
+{
+    QVERIFY(m_translator.load(QStringLiteral(WIDGETDECK_QM_DIR "/tr_libwidgetdeck_en.qm")));
+    QCoreApplication::installTranslator(&m_translator);
+}
 
 void tst_NetworkPlatform::netshCommandLines()
 {
