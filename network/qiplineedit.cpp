@@ -33,7 +33,7 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
         edit->installEventFilter(this);
         edit->setValidator(new QRegExpValidator(octet, this));
         edit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        edit->setStyleSheet(QStringLiteral("border:none;}"));
+        edit->setStyleSheet(QStringLiteral("QLineEdit{border:none}"));
         edit->setAttribute(Qt::WA_MacShowFocusRect, false);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         layout->addWidget(edit);
