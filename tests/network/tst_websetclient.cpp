@@ -6,6 +6,7 @@
 #include "qwebsetclient.h"
 #include "qwebsetthread.h"
 
+#include <QGridLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -127,6 +128,10 @@ void tst_WebSetClient::formAndObjectNames()
     QVERIFY(child<QGroupBox>("groupBoxDns")->isHidden());
     QVERIFY(!child<QRadioButton>("radioButtonGetDnsAuto")->isEnabled());
     QVERIFY(child<QRadioButton>("radioButtonGetDnsManual")->isChecked());
+    // Nested layouts do not inherit their parents' 20 and 10.
+    for (const char *name : {"horizontalLayout", "horizontalLayout_6", "horizontalLayout_7", "horizontalLayout_2"})
+        QCOMPARE(m_panel->findChild<QLayout *>(QLatin1String(name))->spacing(), 6);
+    QCOMPARE(m_panel->findChild<QGridLayout *>(QStringLiteral("gridLayout"))->verticalSpacing(), 6);
     for (QPushButton *b : child<QOkCancel>("widgetOkCancel")->findChildren<QPushButton *>())
         QCOMPARE(b->isVisibleTo(m_panel), b->text() == QLatin1String("OK"));
 }
