@@ -1,18 +1,18 @@
 #include "qeditip.h"
 
+#include "widgetdeckregexp_p.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QRegExp>
-#include <QRegExpValidator>
 
 #include <cmath>
 
 QEditIP::QEditIP(QWidget *parent)
     : QWidget(parent)
     // The range is not the validator's business: slotEditTextChanged clamps full segments.
-    , m_validator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9]{3}")), this))
+    , m_validator(WidgetDeckRegExp::validator(QStringLiteral("[0-9]{3}"), this))
 {
     auto *layout = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
@@ -81,9 +81,7 @@ void QEditIP::slotEditTextChanged(QString str)
 
 bool QEditIP::setIP(QString ip)
 {
-    QRegExpValidator whole(QRegExp(QStringLiteral("[0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}")));
-    int position = 0;
-    if (whole.validate(ip, position) != QValidator::Acceptable)
+    if (!WidgetDeckRegExp::exactMatch(QStringLiteral("[0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}"), ip))
         return false;
     const QStringList parts = ip.split(QLatin1Char('.'));
     QWidget *focusBefore = focusWidget();
