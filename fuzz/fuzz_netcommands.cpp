@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         CommandResult result;
         result.started = result.finished = true;
         result.exitCode = 0;
-        if (command.arguments.contains(QStringLiteral("--active")))
+        if (command.arguments.value(2) == QLatin1String("device"))
             result.standardOutput = nmcliOutput;
         else
             result.standardOutput = "\r\n";
@@ -128,6 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(isDottedQuad(address.section(QLatin1Char('/'), 0, 0)) && address.count(QLatin1Char('/')) == 1);
         const QString gateway = command.arguments.value(8);
         FUZZ_CHECK(gateway.isEmpty() || isDottedQuad(gateway));
+        // Leading zeros never reach nmcli, which could read them as octal.
+        FUZZ_CHECK(canonicalIPv4(address.section(QLatin1Char('/'), 0, 0)) == address.section(QLatin1Char('/'), 0, 0));
+        FUZZ_CHECK(gateway.isEmpty() || canonicalIPv4(gateway) == gateway);
         FUZZ_CHECK(command.arguments.size() == 9);
     }
     FUZZ_CHECK(!nmcli.success || calls.size() == 3);

@@ -1,18 +1,18 @@
 #include "qeditip.h"
 
+#include "widgetdeckregexp_p.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QRegExp>
-#include <QRegExpValidator>
 
 #include <cmath>
 
 QEditIP::QEditIP(QWidget *parent)
     : QWidget(parent)
     // The range is not the validator's business: slotEditTextChanged clamps full segments.
-    , m_validator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9]{3}")), this))
+    , m_validator(WidgetDeckRegExp::validator(QStringLiteral("[0-9]{3}"), this))
 {
     auto *layout = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
@@ -72,7 +72,8 @@ void QEditIP::slotEditTextChanged(QString str)
     QLineEdit *following = (index >= 0 && index < 3) ? m_edits.at(index + 1) : nullptr;
     if (edit && str.toInt(nullptr, 10) > 255)
         edit->setText(QStringLiteral("255"));
-    if (following) {
+    // Only typing moves on; text set by the host leaves the focus where it is.
+    if (following && edit && edit->hasFocus()) {
         following->setFocus(Qt::OtherFocusReason);
         following->selectAll();
     }
@@ -80,9 +81,7 @@ void QEditIP::slotEditTextChanged(QString str)
 
 bool QEditIP::setIP(QString ip)
 {
-    QRegExpValidator whole(QRegExp(QStringLiteral("[0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}")));
-    int position = 0;
-    if (whole.validate(ip, position) != QValidator::Acceptable)
+    if (!WidgetDeckRegExp::exactMatch(QStringLiteral("[0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}"), ip))
         return false;
     const QStringList parts = ip.split(QLatin1Char('.'));
     QWidget *focusBefore = focusWidget();
@@ -116,7 +115,10 @@ QLineEdit *QEditIP::getAdjacentEdit(QLineEdit *edit, bool next)
 bool QEditIP::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && m_edits.size() == 4 && watched == m_edits.at(3)) {
-        emit editingFinished();
+        // Switching windows or opening a popup is not leaving the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            emit editingFinished();
         return QWidget::eventFilter(watched, event);
     }
     if (event->type() != QEvent::KeyPress)
@@ -154,6 +156,8 @@ bool QEditIP::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
+    if (digit && edit->isReadOnly())
+        return true;
     if (digit && edit->hasSelectedText()) {
         // A digit typed over any selection replaces the whole segment.
         edit->setText(QString());

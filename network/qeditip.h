@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class QLineEdit;
-class QRegExpValidator;
+class QValidator;
 
 /// IPv4 entry as four segments of up to three digits inside a painted rounded frame.
 /// A full segment is clamped to 255 and hands the focus on; leaving the last one ends editing.
@@ -52,7 +52,7 @@ private:
 
     QVector<QLineEdit *> m_edits;
     bool m_readOnly = false;
-    QRegExpValidator *m_validator;
+    QValidator *m_validator;
 };
 
 #endif // QEDITIP_H

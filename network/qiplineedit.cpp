@@ -1,11 +1,11 @@
 #include "qiplineedit.h"
 
+#include "widgetdeckregexp_p.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
-#include <QRegExp>
-#include <QRegExpValidator>
 
 namespace {
 const char OctetPattern[] = "(2[0-5]{2}|2[0-4][0-9]|1?[0-9]{1,2})";
@@ -16,7 +16,7 @@ const char AddressPattern[] = "\\b(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.
 QIPLineEdit::QIPLineEdit(QWidget *parent)
     : QLineEdit(parent)
 {
-    const QRegExp octet(QString::fromLatin1(OctetPattern));
+    const QString octet = QString::fromLatin1(OctetPattern);
 
     auto *layout = new QHBoxLayout;
     layout->setSpacing(4);
@@ -31,9 +31,9 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
         edit->setTextMargins(0, 0, 0, 0);
         edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         edit->installEventFilter(this);
-        edit->setValidator(new QRegExpValidator(octet, this));
+        edit->setValidator(WidgetDeckRegExp::validator(octet, this));
         edit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        edit->setStyleSheet(QStringLiteral("border:none;}"));
+        edit->setStyleSheet(QStringLiteral("QLineEdit{border:none}"));
         edit->setAttribute(Qt::WA_MacShowFocusRect, false);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         layout->addWidget(edit);
@@ -92,8 +92,7 @@ void QIPLineEdit::slotTextChanged(QLineEdit *pEdit)
 
 bool QIPLineEdit::isValidIP(const QString &ip)
 {
-    QRegExp pattern(QString::fromLatin1(AddressPattern));
-    return pattern.exactMatch(ip);
+    return WidgetDeckRegExp::exactMatch(QString::fromLatin1(AddressPattern), ip);
 }
 
 int QIPLineEdit::getIndex(QLineEdit *edit)

@@ -1,7 +1,8 @@
 #include "qnetworkplatform_p.h"
+#include "networklogging_p.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDebug>
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -19,33 +20,15 @@ QString unsafeTextCause(const QString &what, const QString &value)
 {
     for (const QChar c : value) {
         if (c == QLatin1Char('"'))
-            return QStringLiteral("the %1 contains a double quote").arg(what);
+            return QCoreApplication::translate("QWebSetClient", "STR_NET_CAUSE_QUOTE").arg(what);
         const QChar::Category category = c.category();
         if (category == QChar::Other_Control || category == QChar::Separator_Line
             || category == QChar::Separator_Paragraph || category == QChar::Other_Format)
-            return QStringLiteral("the %1 contains a control character (U+%2)")
+            return QCoreApplication::translate("QWebSetClient", "STR_NET_CAUSE_CONTROL")
                 .arg(what)
                 .arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
     return QString();
-}
-
-// Four dot-separated groups of one to three ASCII digits, each at most 255.
-bool isDottedQuad(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4)
-        return false;
-    for (const QString &part : parts) {
-        if (part.isEmpty() || part.size() > 3)
-            return false;
-        for (const QChar c : part)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-        if (part.toInt() > 255)
-            return false;
-    }
-    return true;
 }
 
 ConfigOutcome failure(const QString &cause)
@@ -56,10 +39,12 @@ ConfigOutcome failure(const QString &cause)
 QString nmcliFailure(const CommandResult &result)
 {
     if (!result.started)
-        return QStringLiteral("nmcli could not be started; is NetworkManager's command-line tool installed? (%1)")
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_NOT_STARTED")
             .arg(result.errorString);
     if (!result.finished)
-        return QStringLiteral("nmcli did not finish in time");
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_TOO_SLOW");
+    if (result.crashed)
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_CRASHED").arg(result.errorString);
     if (result.exitCode == 0)
         return QString();
     QString text = QString::fromLocal8Bit(result.standardError).trimmed();
@@ -69,33 +54,14 @@ QString nmcliFailure(const CommandResult &result)
         return text;
     switch (result.exitCode) {
     case 8:
-        return QStringLiteral("NetworkManager is not running");
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NM_NOT_RUNNING");
     case 3:
-        return QStringLiteral("nmcli timed out");
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_TIMED_OUT");
     default:
-        return QStringLiteral("nmcli failed with exit code %1").arg(result.exitCode);
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NMCLI_EXIT_CODE").arg(result.exitCode);
     }
 }
 
-// Splits one line of nmcli's terse output at unescaped colons, removing the escapes.
-QStringList splitTerseLine(const QString &line)
-{
-    QStringList fields;
-    QString field;
-    for (int i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (c == QLatin1Char('\\') && i + 1 < line.size()) {
-            field += line.at(++i);
-        } else if (c == QLatin1Char(':')) {
-            fields << field;
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields << field;
-    return fields;
-}
 
 } // namespace
 
@@ -144,6 +110,7 @@ CommandResult runProcess(const CommandSpec &command)
     } else if (process.exitStatus() == QProcess::NormalExit) {
         result.exitCode = process.exitCode();
     } else {
+        result.crashed = true;
         result.errorString = process.errorString();
     }
     result.standardOutput = process.readAllStandardOutput();
@@ -168,14 +135,14 @@ QList<Adapter> systemAdapters()
 QString unsafeFieldCause(const AdapterConfig &config)
 {
     if (config.adapter.isEmpty())
-        return QStringLiteral("no network adapter is selected");
-    QString cause = unsafeTextCause(QStringLiteral("adapter name"), config.adapter);
+        return QCoreApplication::translate("QWebSetClient", "STR_NET_NO_ADAPTER");
+    QString cause = unsafeTextCause(QCoreApplication::translate("QWebSetClient", "STR_NET_FIELD_ADAPTER"), config.adapter);
     if (!cause.isEmpty() || config.dhcp)
         return cause;
     const QList<QPair<QString, QString>> fields = {
-        {QStringLiteral("IP address"), config.address},
-        {QStringLiteral("subnet mask"), config.mask},
-        {QStringLiteral("default gateway"), config.gateway},
+        {QCoreApplication::translate("QWebSetClient", "STR_NET_FIELD_ADDRESS"), config.address},
+        {QCoreApplication::translate("QWebSetClient", "STR_NET_FIELD_MASK"), config.mask},
+        {QCoreApplication::translate("QWebSetClient", "STR_NET_FIELD_GATEWAY"), config.gateway},
     };
     for (const auto &field : fields) {
         cause = unsafeTextCause(field.first, field.second);
@@ -217,22 +184,22 @@ ConfigOutcome applyWithNetsh(const AdapterConfig &config, const CommandRunner &r
     // netsh's runtime reads backslashes before a quote as an escape, so a value ending in one
     // would swallow its closing quote and run into the next argument.
     if (config.adapter.endsWith(QLatin1Char('\\')))
-        return failure(QStringLiteral("the adapter name ends with a backslash"));
+        return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_NAME_BACKSLASH"));
     if (!config.dhcp) {
         for (const QString &value : {config.address, config.mask, config.gateway})
             if (value.endsWith(QLatin1Char('\\')))
-                return failure(QStringLiteral("the address %1 ends with a backslash").arg(value));
+                return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_VALUE_BACKSLASH").arg(value));
     }
 
     const QString commandLine = config.dhcp
         ? netshDhcpCommandLine(config.adapter)
         : netshStaticCommandLine(config.adapter, config.address, config.mask, config.gateway);
-    qDebug() << commandLine;
+    qCDebug(lcNetwork) << commandLine;
     const CommandResult result = run(netshSpec(commandLine));
     const QString output = QString::fromLocal8Bit(result.standardOutput);
-    qDebug() << output;
+    qCDebug(lcNetwork) << output;
     if (!result.started)
-        return failure(QStringLiteral("netsh could not be started (%1)").arg(result.errorString));
+        return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_NETSH_NOT_STARTED").arg(result.errorString));
     if (config.dhcp)
         return {true, QString()};
     // netsh answers a successful change with an empty line and nothing else.
@@ -241,21 +208,43 @@ ConfigOutcome applyWithNetsh(const AdapterConfig &config, const CommandRunner &r
     return failure(output);
 }
 
-QStringList nmcliActiveConnectionsArguments()
+QStringList nmcliDeviceConnectionArguments(const QString &device)
 {
-    return {QStringLiteral("-g"), QStringLiteral("UUID,DEVICE"), QStringLiteral("connection"),
-            QStringLiteral("show"), QStringLiteral("--active")};
+    return {QStringLiteral("-g"), QStringLiteral("GENERAL.CON-UUID"), QStringLiteral("device"),
+            QStringLiteral("show"), device};
 }
 
-QString activeConnectionUuid(const QByteArray &terseOutput, const QString &device)
+QString deviceConnectionUuid(const QByteArray &terseOutput)
 {
     const QStringList lines = QString::fromLocal8Bit(terseOutput).split(QLatin1Char('\n'));
     for (const QString &line : lines) {
-        const QStringList fields = splitTerseLine(line.trimmed());
-        if (fields.size() == 2 && fields.at(1) == device && !fields.at(0).isEmpty())
-            return fields.at(0);
+        const QString uuid = line.trimmed();
+        // A UUID has no blanks, colons or commas; anything else is not an answer we understand.
+        if (!uuid.isEmpty() && !uuid.contains(QLatin1Char(' ')) && !uuid.contains(QLatin1Char(':'))
+            && !uuid.contains(QLatin1Char(',')))
+            return uuid;
     }
     return QString();
+}
+
+QString canonicalIPv4(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return QString();
+    QStringList canonical;
+    for (const QString &part : parts) {
+        if (part.isEmpty() || part.size() > 3)
+            return QString();
+        for (const QChar c : part)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return QString();
+        const int value = part.toInt();
+        if (value > 255)
+            return QString();
+        canonical << QString::number(value);
+    }
+    return canonical.join(QLatin1Char('.'));
 }
 
 QStringList nmcliModifyArguments(const QString &uuid, const AdapterConfig &config, int prefixLength)
@@ -281,17 +270,12 @@ QStringList nmcliUpArguments(const QString &uuid)
 
 int prefixLengthOfMask(const QString &mask)
 {
-    const QStringList parts = mask.split(QLatin1Char('.'));
-    if (parts.size() != 4)
+    const QString canonical = canonicalIPv4(mask);
+    if (canonical.isEmpty())
         return -1;
     quint32 bits = 0;
-    for (const QString &part : parts) {
-        bool ok = false;
-        const uint value = part.toUInt(&ok, 10);
-        if (!ok || part.isEmpty() || value > 255)
-            return -1;
-        bits = (bits << 8) | value;
-    }
+    for (const QString &part : canonical.split(QLatin1Char('.')))
+        bits = (bits << 8) | part.toUInt();
     int length = 0;
     while (length < 32 && (bits & (0x80000000u >> length)))
         ++length;
@@ -301,45 +285,58 @@ int prefixLengthOfMask(const QString &mask)
     return length;
 }
 
-ConfigOutcome applyWithNmcli(const AdapterConfig &config, const CommandRunner &run)
+ConfigOutcome applyWithNmcli(const AdapterConfig &input, const CommandRunner &run)
 {
-    const QString unsafe = unsafeFieldCause(config);
+    const QString unsafe = unsafeFieldCause(input);
     if (!unsafe.isEmpty())
         return failure(unsafe);
+    AdapterConfig config = input;
     int prefixLength = 0;
     if (!config.dhcp) {
+        // A blank form names the first field still missing; no gateway is a valid choice.
+        if (config.address.isEmpty())
+            return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_ADDRESS_MISSING"));
+        if (config.mask.isEmpty())
+            return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_MASK_MISSING"));
         prefixLength = prefixLengthOfMask(config.mask);
         if (prefixLength < 0)
-            return failure(QStringLiteral("the subnet mask %1 is not valid").arg(config.mask));
+            return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_MASK_INVALID").arg(config.mask));
         // nmcli reads both as lists: "1.2.3.4,5.6.7.8" would quietly add a second address.
-        if (!isDottedQuad(config.address))
-            return failure(QStringLiteral("the IP address %1 is not valid").arg(config.address));
-        if (!config.gateway.isEmpty() && !isDottedQuad(config.gateway))
-            return failure(QStringLiteral("the default gateway %1 is not valid").arg(config.gateway));
+        // Leading zeros are dropped here, so no tool can read "010" as octal.
+        const QString address = canonicalIPv4(config.address);
+        if (address.isEmpty())
+            return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_ADDRESS_INVALID").arg(config.address));
+        config.address = address;
+        if (!config.gateway.isEmpty()) {
+            const QString gateway = canonicalIPv4(config.gateway);
+            if (gateway.isEmpty())
+                return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_GATEWAY_INVALID").arg(config.gateway));
+            config.gateway = gateway;
+        }
     }
 
-    // All steps share one time budget, so the caller never waits much longer than 3 s.
-    const QDeadlineTimer deadline(3000);
+    // All steps share one time budget, so the caller never waits much longer than the limit.
+    const QDeadlineTimer deadline(CommandTimeLimitMs);
     const auto nmcli = [&run, &deadline](const QStringList &arguments) {
         CommandSpec command;
         command.program = QStringLiteral("nmcli");
         command.arguments = arguments;
         command.environment = {{QStringLiteral("LC_ALL"), QStringLiteral("C")}};
         command.timeoutMs = int(qMax<qint64>(deadline.remainingTime(), 1));
-        qDebug() << command.program << command.arguments;
+        qCDebug(lcNetwork) << command.program << command.arguments;
         const CommandResult result = run(command);
-        qDebug() << QString::fromLocal8Bit(result.standardOutput)
-                 << QString::fromLocal8Bit(result.standardError);
+        qCDebug(lcNetwork) << QString::fromLocal8Bit(result.standardOutput)
+                           << QString::fromLocal8Bit(result.standardError);
         return result;
     };
 
-    CommandResult result = nmcli(nmcliActiveConnectionsArguments());
+    CommandResult result = nmcli(nmcliDeviceConnectionArguments(config.adapter));
     QString cause = nmcliFailure(result);
     if (!cause.isEmpty())
         return failure(cause);
-    const QString uuid = activeConnectionUuid(result.standardOutput, config.adapter);
+    const QString uuid = deviceConnectionUuid(result.standardOutput);
     if (uuid.isEmpty())
-        return failure(QStringLiteral("no NetworkManager connection is active on %1").arg(config.adapter));
+        return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_NO_PROFILE").arg(config.adapter));
 
     result = nmcli(nmcliModifyArguments(uuid, config, prefixLength));
     cause = nmcliFailure(result);
@@ -347,6 +344,9 @@ ConfigOutcome applyWithNmcli(const AdapterConfig &config, const CommandRunner &r
         return failure(cause);
 
     result = nmcli(nmcliUpArguments(uuid));
+    // The profile is changed by now; a slow activation (DHCP, link negotiation) is not a failure.
+    if (result.started && !result.finished)
+        return {true, QCoreApplication::translate("QWebSetClient", "STR_NET_STILL_ACTIVATING")};
     cause = nmcliFailure(result);
     if (!cause.isEmpty())
         return failure(cause);

@@ -17,18 +17,22 @@ namespace WidgetDeckNet {
 
 /// One external program to run: a plain program with an argument list, or (Windows) a
 /// program with a verbatim argument string that must reach the program unchanged.
+/// The longest time the panel waits for the platform's tools, all steps together.
+constexpr int CommandTimeLimitMs = 3000;
+
 struct CommandSpec {
     QString program;
     QStringList arguments;
     QString nativeArguments;                        ///< passed with QProcess::setNativeArguments
     QList<QPair<QString, QString>> environment;     ///< added to the inherited environment
-    int timeoutMs = 3000;
+    int timeoutMs = CommandTimeLimitMs;
 };
 
 /// What came back from a command.
 struct CommandResult {
     bool started = false;
     bool finished = false;   ///< false when it was still running at the timeout
+    bool crashed = false;    ///< it ended by a signal (crash, kill); errorString says more
     int exitCode = -1;
     QByteArray standardOutput;
     QByteArray standardError;
@@ -56,7 +60,7 @@ struct AdapterConfig {
 /// Result of applying an AdapterConfig.
 struct ConfigOutcome {
     bool success = false;
-    QString cause; ///< why it failed; empty on success
+    QString cause; ///< why it failed; on success an optional note for the user
 };
 
 /// The seam between the panel and the machine; tests replace every member.
@@ -90,14 +94,19 @@ CommandSpec netshSpec(const QString &commandLine);
 ConfigOutcome applyWithNetsh(const AdapterConfig &config, const CommandRunner &run);
 
 // nmcli (Linux)
-QStringList nmcliActiveConnectionsArguments();
-/// The UUID of the profile active on @p device, read from "nmcli -g UUID,DEVICE" output.
-QString activeConnectionUuid(const QByteArray &terseOutput, const QString &device);
+/// Asks NetworkManager for the profile of @p device itself (not a VPN stacked on it).
+QStringList nmcliDeviceConnectionArguments(const QString &device);
+/// The UUID in the answer to nmcliDeviceConnectionArguments(), or empty.
+QString deviceConnectionUuid(const QByteArray &terseOutput);
 QStringList nmcliModifyArguments(const QString &uuid, const AdapterConfig &config, int prefixLength);
 QStringList nmcliUpArguments(const QString &uuid);
 /// Prefix length of a contiguous dotted IPv4 mask, or -1.
 int prefixLengthOfMask(const QString &mask);
 ConfigOutcome applyWithNmcli(const AdapterConfig &config, const CommandRunner &run);
+
+/// Dotted IPv4 text (four groups of 1-3 digits, each at most 255) in its canonical form,
+/// leading zeros dropped ("192.168.001.020" gives "192.168.1.20"); empty when it is not one.
+QString canonicalIPv4(const QString &text);
 
 // Routing table (Linux)
 struct RouteEntry {

@@ -4,7 +4,7 @@
 #include "qmymessagebox.h"
 #include "qwebsetthread.h"
 
-#include <QDebug>
+#include "networklogging_p.h"
 
 using namespace WidgetDeckNet;
 
@@ -76,7 +76,7 @@ void QWebSetClient::showNetCard()
     QStringList names;
     const QList<Adapter> adapters = m_worker->backend().listAdapters();
     for (const Adapter &adapter : adapters) {
-        qDebug() << adapter.name;
+        qCDebug(lcNetwork) << adapter.name;
         names << adapter.name;
         m_netCards.insert(adapter.name, adapter.entries);
     }
@@ -99,16 +99,23 @@ void QWebSetClient::updateNetWork(QString name)
 
 void QWebSetClient::onNetCardChanged(QString name)
 {
-    if (ui->radioButtonGetIpAuto->isChecked() || !m_netCards.contains(name))
+    if (ui->radioButtonGetIpAuto->isChecked())
         return;
     updateNetWork(name);
     const QList<QNetworkAddressEntry> entries = m_netCards.value(name);
-    if (entries.size() > 1) {
-        const QNetworkAddressEntry &entry = entries.at(1);
+    // Windows lists the IPv6 entry first, Linux the IPv4 one: take the first IPv4 entry.
+    for (const QNetworkAddressEntry &entry : entries) {
+        if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol)
+            continue;
         ui->lineEditIpAddr->setText(entry.ip().toString());
         ui->lineEditSubnet->setText(entry.netmask().toString());
         ui->lineEditDefaultGateway->setText(getDefaultGateway());
+        return;
     }
+    // Values of the previous adapter must never be applied to this one.
+    ui->lineEditIpAddr->clear();
+    ui->lineEditSubnet->clear();
+    ui->lineEditDefaultGateway->clear();
 }
 
 QString QWebSetClient::getDefaultGateway()
@@ -198,6 +205,8 @@ void QWebSetClient::setWeb()
         text = tr("STR_CONFIG_OVER");
     else
         text = tr("STR_CONFIG_SUCCESS").arg(config.address);
+    if (outcome.success && !outcome.cause.isEmpty())
+        text += QLatin1Char('\n') + outcome.cause;
     showStatus(text);
     emit SigConfigOver(text);
 }

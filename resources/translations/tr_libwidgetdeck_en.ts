@@ -271,8 +271,100 @@
         <translation>IP address settings</translation>
     </message>
     <message>
+        <source>STR_NET_ADDRESS_INVALID</source>
+        <translation>the IP address %1 is not valid</translation>
+    </message>
+    <message>
+        <source>STR_NET_ADDRESS_MISSING</source>
+        <translation>the IP address is missing</translation>
+    </message>
+    <message>
+        <source>STR_NET_CAUSE_CONTROL</source>
+        <translation>the %1 contains a control character (U+%2)</translation>
+    </message>
+    <message>
+        <source>STR_NET_CAUSE_QUOTE</source>
+        <translation>the %1 contains a double quote</translation>
+    </message>
+    <message>
+        <source>STR_NET_FIELD_ADAPTER</source>
+        <translation>adapter name</translation>
+    </message>
+    <message>
+        <source>STR_NET_FIELD_ADDRESS</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>STR_NET_FIELD_GATEWAY</source>
+        <translation>default gateway</translation>
+    </message>
+    <message>
+        <source>STR_NET_FIELD_MASK</source>
+        <translation>subnet mask</translation>
+    </message>
+    <message>
+        <source>STR_NET_GATEWAY_INVALID</source>
+        <translation>the default gateway %1 is not valid</translation>
+    </message>
+    <message>
+        <source>STR_NET_MASK_INVALID</source>
+        <translation>the subnet mask %1 is not valid</translation>
+    </message>
+    <message>
+        <source>STR_NET_MASK_MISSING</source>
+        <translation>the subnet mask is missing</translation>
+    </message>
+    <message>
+        <source>STR_NET_NAME_BACKSLASH</source>
+        <translation>the adapter name ends with a backslash</translation>
+    </message>
+    <message>
+        <source>STR_NET_NETSH_NOT_STARTED</source>
+        <translation>netsh could not be started (%1)</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_CRASHED</source>
+        <translation>nmcli stopped unexpectedly (%1)</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_EXIT_CODE</source>
+        <translation>nmcli failed with exit code %1</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_NOT_STARTED</source>
+        <translation>nmcli could not be started; is NetworkManager's command-line tool installed? (%1)</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_TIMED_OUT</source>
+        <translation>nmcli timed out</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_TOO_SLOW</source>
+        <translation>nmcli did not finish in time</translation>
+    </message>
+    <message>
+        <source>STR_NET_NM_NOT_RUNNING</source>
+        <translation>NetworkManager is not running</translation>
+    </message>
+    <message>
+        <source>STR_NET_NO_ADAPTER</source>
+        <translation>no network adapter is selected</translation>
+    </message>
+    <message>
+        <source>STR_NET_NO_PROFILE</source>
+        <translation>no NetworkManager connection is active on %1</translation>
+    </message>
+    <message>
         <source>STR_NET_SET</source>
         <translation>Network settings</translation>
+    </message>
+    <message>
+        <source>STR_NET_STILL_ACTIVATING</source>
+        <translation>the settings were saved; the connection is still being activated</translation>
+    </message>
+    <message>
+        <source>STR_NET_VALUE_BACKSLASH</source>
+        <translation>the address %1 ends with a backslash</translation>
     </message>
     <message>
         <source>STR_REFRESH</source>

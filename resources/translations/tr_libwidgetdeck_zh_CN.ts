@@ -271,8 +271,100 @@
         <translation>IP地址设置</translation>
     </message>
     <message>
+        <source>STR_NET_ADDRESS_INVALID</source>
+        <translation>IP 地址 %1 无效</translation>
+    </message>
+    <message>
+        <source>STR_NET_ADDRESS_MISSING</source>
+        <translation>缺少 IP 地址</translation>
+    </message>
+    <message>
+        <source>STR_NET_CAUSE_CONTROL</source>
+        <translation>%1包含控制字符 (U+%2)</translation>
+    </message>
+    <message>
+        <source>STR_NET_CAUSE_QUOTE</source>
+        <translation>%1包含双引号</translation>
+    </message>
+    <message>
+        <source>STR_NET_FIELD_ADAPTER</source>
+        <translation>网卡名称</translation>
+    </message>
+    <message>
+        <source>STR_NET_FIELD_ADDRESS</source>
+        <translation>IP 地址</translation>
+    </message>
+    <message>
+        <source>STR_NET_FIELD_GATEWAY</source>
+        <translation>默认网关</translation>
+    </message>
+    <message>
+        <source>STR_NET_FIELD_MASK</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>STR_NET_GATEWAY_INVALID</source>
+        <translation>默认网关 %1 无效</translation>
+    </message>
+    <message>
+        <source>STR_NET_MASK_INVALID</source>
+        <translation>子网掩码 %1 无效</translation>
+    </message>
+    <message>
+        <source>STR_NET_MASK_MISSING</source>
+        <translation>缺少子网掩码</translation>
+    </message>
+    <message>
+        <source>STR_NET_NAME_BACKSLASH</source>
+        <translation>网卡名称以反斜杠结尾</translation>
+    </message>
+    <message>
+        <source>STR_NET_NETSH_NOT_STARTED</source>
+        <translation>无法启动 netsh (%1)</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_CRASHED</source>
+        <translation>nmcli 意外终止 (%1)</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_EXIT_CODE</source>
+        <translation>nmcli 失败，退出码 %1</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_NOT_STARTED</source>
+        <translation>无法启动 nmcli；是否已安装 NetworkManager 的命令行工具？(%1)</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_TIMED_OUT</source>
+        <translation>nmcli 超时</translation>
+    </message>
+    <message>
+        <source>STR_NET_NMCLI_TOO_SLOW</source>
+        <translation>nmcli 未能及时完成</translation>
+    </message>
+    <message>
+        <source>STR_NET_NM_NOT_RUNNING</source>
+        <translation>NetworkManager 未运行</translation>
+    </message>
+    <message>
+        <source>STR_NET_NO_ADAPTER</source>
+        <translation>未选择网卡</translation>
+    </message>
+    <message>
+        <source>STR_NET_NO_PROFILE</source>
+        <translation>%1 上没有活动的 NetworkManager 连接</translation>
+    </message>
+    <message>
         <source>STR_NET_SET</source>
         <translation>网络设置</translation>
+    </message>
+    <message>
+        <source>STR_NET_STILL_ACTIVATING</source>
+        <translation>设置已保存；连接仍在激活中</translation>
+    </message>
+    <message>
+        <source>STR_NET_VALUE_BACKSLASH</source>
+        <translation>地址 %1 以反斜杠结尾</translation>
     </message>
     <message>
         <source>STR_REFRESH</source>

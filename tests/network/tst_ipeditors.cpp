@@ -228,6 +228,12 @@ void tst_IpEditors::editIpEditingFinishedOnlyFromLastSegment()
     s.at(3)->setFocus();
     QTest::mouseClick(other, Qt::LeftButton);
     QCOMPARE(finished.count(), 2);
+    // Switching windows or opening a popup is not leaving the field.
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(s.at(3), &out);
+    }
+    QCOMPARE(finished.count(), 2);
 }
 
 void tst_IpEditors::editIpReadOnlyPaintsGrey()
@@ -237,6 +243,11 @@ void tst_IpEditors::editIpReadOnlyPaintsGrey()
     edit->setReadOnly(true);
     QCOMPARE(edit->grab().toImage().pixelColor(1, 12), QColor(200, 200, 200));
     QVERIFY(parts(edit).at(2)->isReadOnly());
+    // A digit typed over a selection in a read-only segment changes nothing.
+    edit->setText(QStringLiteral("1.2.3.4"));
+    parts(edit).at(2)->selectAll();
+    QTest::keyClick(parts(edit).at(2), Qt::Key_7);
+    QCOMPARE(edit->text(), QStringLiteral("1.2.3.4"));
     edit->setReadOnly(false);
     QCOMPARE(edit->grab().toImage().pixelColor(1, 12), QColor(255, 255, 255));
 }

@@ -20,8 +20,13 @@ AdapterConfig config(const QString &adapter, bool dhcp = false)
     return c;
 }
 
-// nmcli's answer to the active-connection query; profile names are not device names.
-const QByteArray Active = "0b1c:tun0\n7f3e-aaaa:enp3s0\n2222:eth0\\:1\n";
+// nmcli's answer to the device's own profile query (a VPN on top is not listed there).
+const QByteArray Active = "7f3e-aaaa\n";
+
+bool isDeviceQuery(const CommandSpec &command)
+{
+    return command.arguments.value(2) == QLatin1String("device");
+}
 
 } // namespace
 
@@ -29,6 +34,7 @@ class tst_NetworkPlatform : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void netshCommandLines();
     void netshOutcome_data();
     void netshOutcome();
@@ -40,7 +46,17 @@ private Q_SLOTS:
     void nmcliFailures();
     void maskPrefix();
     void routeTable();
+
+private:
+    QTranslator m_translator;
 };
+
+// The causes are the catalogue's English texts.
+void tst_NetworkPlatform::initTestCase()
+{
+    QVERIFY(m_translator.load(QStringLiteral(WIDGETDECK_QM_DIR "/tr_libwidgetdeck_en.qm")));
+    QCoreApplication::installTranslator(&m_translator);
+}
 
 void tst_NetworkPlatform::netshCommandLines()
 {
@@ -147,19 +163,37 @@ void tst_NetworkPlatform::nmcliSequence()
 {
     FakeCommands fake;
     fake.reply = [](const CommandSpec &command) {
-        return FakeCommands::ok(command.arguments.contains(QStringLiteral("--active")) ? Active : "");
+        return FakeCommands::ok(isDeviceQuery(command) ? Active : "");
     };
-    QVERIFY(applyWithNmcli(config("enp3s0"), fake.runner()).success);
-    QVERIFY(applyWithNmcli(config("eth0:1", true), fake.runner()).success); // escaped colon in the device
+    // Leading zeros are dropped before anything runs; no gateway stays no gateway.
+    AdapterConfig zeros = config("enp3s0");
+    zeros.address = QStringLiteral("192.168.001.020");
+    QVERIFY(applyWithNmcli(zeros, fake.runner()).success);
+    QVERIFY(applyWithNmcli(config("eth0:1", true), fake.runner()).success);
+    AdapterConfig noGateway = config("enp3s0");
+    noGateway.gateway.clear();
+    QVERIFY(applyWithNmcli(noGateway, fake.runner()).success);
     const QList<CommandSpec> calls = fake.calls();
-    QCOMPARE(calls.size(), 6);
-    const QStringList show = {"-g", "UUID,DEVICE", "connection", "show", "--active"};
+    QCOMPARE(calls.size(), 9);
+    const QStringList show = {"-g", "GENERAL.CON-UUID", "device", "show", "enp3s0"};
     QCOMPARE(calls.at(0).arguments, show);
     QCOMPARE(calls.at(1).arguments, (QStringList{"connection", "modify", "7f3e-aaaa", "ipv4.method", "manual",
                                                  "ipv4.addresses", "192.168.1.20/24", "ipv4.gateway", "192.168.1.1"}));
     QCOMPARE(calls.at(2).arguments, (QStringList{"connection", "up", "7f3e-aaaa"}));
-    QCOMPARE(calls.at(4).arguments, (QStringList{"connection", "modify", "2222", "ipv4.method", "auto",
+    QCOMPARE(calls.at(3).arguments.last(), QStringLiteral("eth0:1"));
+    QCOMPARE(calls.at(4).arguments, (QStringList{"connection", "modify", "7f3e-aaaa", "ipv4.method", "auto",
                                                  "ipv4.addresses", "", "ipv4.gateway", ""}));
+    QCOMPARE(calls.at(7).arguments.mid(6), (QStringList{"192.168.1.20/24", "ipv4.gateway", ""}));
+    // Activation still running at the limit: the profile was changed, so it is no failure.
+    CommandResult slow = FakeCommands::ok("");
+    slow.finished = false;
+    fake.reply = [slow](const CommandSpec &command) {
+        return isDeviceQuery(command) ? FakeCommands::ok(Active)
+                                      : command.arguments.value(1) == QLatin1String("up") ? slow : FakeCommands::ok("");
+    };
+    const ConfigOutcome activating = applyWithNmcli(config("enp3s0"), fake.runner());
+    QVERIFY(activating.success);
+    QVERIFY2(activating.cause.contains(QLatin1String("still being activated")), qPrintable(activating.cause));
     for (const CommandSpec &command : calls) {
         QCOMPARE(command.program, QStringLiteral("nmcli"));
         QVERIFY(command.environment.contains(qMakePair(QStringLiteral("LC_ALL"), QStringLiteral("C"))));
@@ -182,12 +216,27 @@ void tst_NetworkPlatform::nmcliFailures_data()
                                  << fine << "Error: NetworkManager is not running." << 1;
     QTest::newRow("exit 8, no text") << config("enp3s0") << FakeCommands::ok("", 8) << fine
                                      << "NetworkManager is not running" << 1;
-    QTest::newRow("no profile") << config("eth9") << active << fine << "no NetworkManager connection is active on eth9" << 1;
+    QTest::newRow("no profile") << config("eth9") << FakeCommands::ok("\n") << fine << "no NetworkManager connection is active on eth9" << 1;
     QTest::newRow("permission refused") << config("enp3s0", true) << active
         << FakeCommands::ok("", 1, "Error: Insufficient privileges.\n") << "Error: Insufficient privileges." << 2;
     CommandResult timedOut = FakeCommands::ok("partial");
     timedOut.finished = false;
     QTest::newRow("timeout") << config("enp3s0") << active << timedOut << "nmcli did not finish in time" << 2;
+    CommandResult crashed = FakeCommands::ok("");
+    crashed.exitCode = -1;
+    crashed.crashed = true;
+    crashed.errorString = QStringLiteral("The process crashed");
+    QTest::newRow("crashed") << config("enp3s0") << active << crashed << "nmcli stopped unexpectedly (The process crashed)" << 2;
+    AdapterConfig blank = config("enp3s0");
+    blank.address.clear();
+    blank.mask.clear();
+    blank.gateway.clear();
+    QTest::newRow("blank form") << blank << active << fine << "the IP address is missing" << 0;
+    blank.address = QStringLiteral("192.168.1.20");
+    QTest::newRow("no mask") << blank << active << fine << "the subnet mask is missing" << 0;
+    AdapterConfig octet = config("enp3s0");
+    octet.address = QStringLiteral("192.168.1.0256");
+    QTest::newRow("four digits") << octet << active << fine << "the IP address 192.168.1.0256 is not valid" << 0;
     AdapterConfig badMask = config("enp3s0");
     badMask.mask = QStringLiteral("255.0.255.0");
     QTest::newRow("bad mask") << badMask << active << fine << "the subnet mask 255.0.255.0 is not valid" << 0;
@@ -209,7 +258,7 @@ void tst_NetworkPlatform::nmcliFailures()
     QFETCH(int, calls);
     FakeCommands fake;
     fake.reply = [&](const CommandSpec &command) {
-        return command.arguments.contains(QStringLiteral("--active")) ? showReply : modifyReply;
+        return isDeviceQuery(command) ? showReply : modifyReply;
     };
     const ConfigOutcome outcome = applyWithNmcli(input, fake.runner());
     QVERIFY(!outcome.success);

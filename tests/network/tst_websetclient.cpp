@@ -6,6 +6,7 @@
 #include "qwebsetclient.h"
 #include "qwebsetthread.h"
 
+#include <QGridLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -68,7 +69,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void formAndObjectNames();
-    void fillsFromSecondAddressEntry();
+    void fillsFromFirstIPv4Entry();
     void modesSwitchTheEditors();
     void proposedGateway_data();
     void proposedGateway();
@@ -127,11 +128,15 @@ void tst_WebSetClient::formAndObjectNames()
     QVERIFY(child<QGroupBox>("groupBoxDns")->isHidden());
     QVERIFY(!child<QRadioButton>("radioButtonGetDnsAuto")->isEnabled());
     QVERIFY(child<QRadioButton>("radioButtonGetDnsManual")->isChecked());
+    // Nested layouts do not inherit their parents' 20 and 10.
+    for (const char *name : {"horizontalLayout", "horizontalLayout_6", "horizontalLayout_7", "horizontalLayout_2"})
+        QCOMPARE(m_panel->findChild<QLayout *>(QLatin1String(name))->spacing(), 6);
+    QCOMPARE(m_panel->findChild<QGridLayout *>(QStringLiteral("gridLayout"))->verticalSpacing(), 6);
     for (QPushButton *b : child<QOkCancel>("widgetOkCancel")->findChildren<QPushButton *>())
         QCOMPARE(b->isVisibleTo(m_panel), b->text() == QLatin1String("OK"));
 }
 
-void tst_WebSetClient::fillsFromSecondAddressEntry()
+void tst_WebSetClient::fillsFromFirstIPv4Entry()
 {
     auto *combo = child<QComboBox>("comboBoxSelectNet");
     auto *address = child<QEditIP>("lineEditIpAddr");
@@ -140,19 +145,30 @@ void tst_WebSetClient::fillsFromSecondAddressEntry()
                            child<QEditIP>("lineEditDefaultGateway")->text()};
     };
     QCOMPARE(combo->count(), 4); // both adapters named Twin are listed
-    QCOMPARE(shown(), (QStringList{"192.168.5.7", "255.255.0.0", "192.168.5.254"}));
-    combo->setCurrentIndex(1); // one address entry: the editors keep what they showed
-    QCOMPARE(address->text(), QStringLiteral("192.168.5.7"));
-    combo->setCurrentIndex(2); // either Twin shows the later one; its gateway is derived
-    QCOMPARE(shown(), (QStringList{"172.16.0.2", "255.255.0.0", "172.16.0.1"}));
+    QCOMPARE(shown(), (QStringList{"192.168.5.7", "255.255.0.0", "192.168.5.254"})); // IPv6 entry first
+    // Filling the editors leaves the keyboard in the adapter list.
+    m_panel->show();
+    QApplication::setActiveWindow(m_panel);
+    QVERIFY(QTest::qWaitForWindowActive(m_panel));
+    combo->setFocus();
+    combo->setCurrentIndex(1); // IPv4 entry first, as Linux lists it
+    QCOMPARE(shown().first(), QStringLiteral("10.1.1.1"));
+    QCOMPARE(QApplication::focusWidget(), combo);
+    combo->setCurrentIndex(2); // either Twin shows the later one
+    QCOMPARE(shown().first(), QStringLiteral("1.1.1.1"));
 
-    // A stopped adapter disappears on Refresh; one that stops before it is chosen is ignored.
+    // A stopped adapter disappears on Refresh; one that stops before it is chosen, or has no
+    // IPv4 entry, clears the editors: another adapter's values are never applied to it.
     m_adapters.removeAt(1);
     refresh();
     QCOMPARE(combo->findText(QStringLiteral("Single")), -1);
-    m_adapters = m_adapters.mid(0, 1);
+    m_adapters = {m_adapters.first(), {"V6", {entry("fe80::2", "ffff:ffff:ffff:ffff::")}}};
     combo->setCurrentIndex(combo->findText(QStringLiteral("Twin")));
-    QCOMPARE(address->text(), QStringLiteral("192.168.5.7"));
+    QCOMPARE(shown(), (QStringList{"...", "...", "..."}));
+    combo->setCurrentIndex(0);
+    refresh();
+    combo->setCurrentIndex(combo->findText(QStringLiteral("V6")));
+    QCOMPARE(shown(), (QStringList{"...", "...", "..."}));
 }
 
 void tst_WebSetClient::modesSwitchTheEditors()
@@ -167,7 +183,7 @@ void tst_WebSetClient::modesSwitchTheEditors()
     QCOMPARE(child<QEditIP>("lineEditIpAddr")->text(), QStringLiteral("..."));
     QTest::mouseClick(child<QRadioButton>("radioButtonGetIpManual"), Qt::LeftButton);
     QVERIFY(child<QEditIP>("lineEditIpAddr")->isEnabled());
-    QCOMPARE(child<QEditIP>("lineEditIpAddr")->text(), QStringLiteral("172.16.0.2"));
+    QCOMPARE(child<QEditIP>("lineEditIpAddr")->text(), QStringLiteral("1.1.1.1"));
 }
 
 void tst_WebSetClient::proposedGateway_data()

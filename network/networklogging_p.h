@@ -1,0 +1,8 @@
+#ifndef NETWORKLOGGING_P_H
+#define NETWORKLOGGING_P_H
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcNetwork)
+
+#endif // NETWORKLOGGING_P_H
