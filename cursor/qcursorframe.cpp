@@ -34,7 +34,7 @@ bool isFraction(double value)
 // Areas near INT_MAX: sums of sizes and margins are done in 64 bits and saturated.
 int saturated(qint64 value)
 {
-    return int(qBound<qint64>(INT_MIN, value, INT_MAX));
+    return int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
 }
 
 int coordinate(int orientation, const QPoint &p)
