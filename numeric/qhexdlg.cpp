@@ -3,8 +3,8 @@
 
 #include "widgetdeckregexp_p.h"
 
-#include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -94,6 +94,23 @@ void QHexDlg::OnCancel()
     QBaseDlg::close();
 }
 
+void QHexDlg::done(int r)
+{
+    // QDialog::done() emits finished() after accepted() on an object a slot may have
+    // deleted; end the run quietly and emit the same signals under a guard.
+    {
+        const QSignalBlocker blocker(this);
+        QBaseDlg::done(r);
+    }
+    QPointer<QHexDlg> guard(this);
+    if (r == Accepted)
+        emit accepted();
+    else if (r == Rejected)
+        emit rejected();
+    if (guard)
+        emit finished(r);
+}
+
 void QHexDlg::init()
 {
     d->ui->widgetInit->setReadOnly();
@@ -105,8 +122,8 @@ void QHexDlg::keyPressEvent(QKeyEvent *event)
         return;
     // A push button the user moved the focus to answers with its own action, whatever its
     // autoDefault says; anywhere else Return confirms.
-    auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
-    if (button && isAncestorOf(button)) {
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button && isAncestorOf(button) && button->isVisible()) {
         if (button->isEnabled())
             button->click();
         return;

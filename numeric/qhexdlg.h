@@ -37,6 +37,10 @@ public Q_SLOTS:
     /// Cancels: result false, the dialog closes.
     void OnCancel();
 
+    /// Ends the run like QDialog::done(); a host may delete the dialog from accepted(),
+    /// rejected() or finished().
+    void done(int r) override;
+
 protected:
     /// Makes the initial panel read-only.
     void init();
