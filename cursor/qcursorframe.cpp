@@ -1,281 +1,407 @@
 #include "qcursorframe.h"
 
+#include <QBrush>
 #include <QKeyEvent>
+#include <QLine>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
 
+#include <climits>
 #include <cmath>
 
 namespace {
 // A position stored as a fraction may come back a hair below the integer it was made from
 // ((1.0 / 49) * 49 < 1); without this slack a cursor would creep one pixel per relayout.
 constexpr double TruncSlack = 1e-9;
+constexpr int Margin = 7;
+// Pair indices: the horizontal pair moves along y, the vertical pair along x.
+constexpr int H = 0;
+constexpr int V = 1;
 
 int fractionToOffset(double normalized, int range)
 {
-    return int(std::trunc(normalized * range + TruncSlack));
+    const double offset = std::trunc(normalized * range + TruncSlack);
+    return offset >= double(INT_MAX) ? INT_MAX : int(offset);
 }
 
 bool isFraction(double value)
 {
     return value >= 0.0 && value <= 1.0; // false for NaN as well
 }
+
+// Areas near INT_MAX: sums of sizes and margins are done in 64 bits and saturated.
+int saturated(qint64 value)
+{
+    return int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
+}
+
+int coordinate(int orientation, const QPoint &p)
+{
+    return orientation == H ? p.y() : p.x();
+}
+
+int keyStep(int orientation, int key)
+{
+    if (orientation == H)
+        return key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    return key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+}
+
+struct CursorPair {
+    double norm[2] = {0.0, 1.0};
+    int pix[2] = {Margin, Margin};
+    int limit = 0;
+    int range = 0;
+    QLine line[2];
+    QRect band[2];
+    QPainterPath handle[2];
+    bool selected[2] = {false, false};
+    bool shown = false;
+    QBrush selectedBrush;
+};
 } // namespace
+
+class QCursorFramePrivate
+{
+public:
+    explicit QCursorFramePrivate(QFlags<QCursorFrame::CursorOrientation> o)
+        : orientation(o)
+    {
+        pair[H].selectedBrush = QBrush(QColor(Qt::darkCyan));
+        pair[V].selectedBrush = QBrush(QColor(Qt::red));
+    }
+
+    bool managed(int o) const
+    {
+        return orientation & (o == H ? QCursorFrame::HorizontalCursor : QCursorFrame::VerticalCursor);
+    }
+    bool shown(int o) const { return pair[o].shown && managed(o); }
+    int extent(int o) const { return qMax(0, o == H ? area.height() : area.width()); }
+    int clamp(int o, int value) const
+    {
+        // Before the first setMeasureArea the limit is 0; never let a cursor fall below the margin.
+        return value < Margin ? Margin : qMin(value, qMax(pair[o].limit, Margin));
+    }
+    bool on(int o, int k, const QPoint &p) const
+    {
+        return pair[o].band[k].contains(p) || pair[o].handle[k].contains(QPointF(p));
+    }
+    // The selected cursor as (orientation, index); false when none is selected.
+    bool selection(int *o, int *k) const
+    {
+        for (int po : {V, H}) {
+            for (int pk = 0; pk < 2; ++pk) {
+                if (pair[po].selected[pk]) {
+                    *o = po;
+                    *k = pk;
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+    bool anySelected() const
+    {
+        int o, k;
+        return selection(&o, &k);
+    }
+    void relayoutPixels(int o)
+    {
+        const int extentPx = extent(o);
+        pair[o].limit = saturated(qint64(extentPx) + Margin);
+        pair[o].range = extentPx;
+        for (int k = 0; k < 2; ++k)
+            pair[o].pix[k] = clamp(o, saturated(qint64(Margin) + fractionToOffset(pair[o].norm[k], extentPx)));
+    }
+    void relayoutShapes(int o)
+    {
+        const int m = Margin;
+        const int across = qMax(0, o == H ? area.width() : area.height());
+        const int far = saturated(qint64(across) + m);
+        for (int k = 0; k < 2; ++k) {
+            const int at = pair[o].pix[k];
+            QPainterPath handles;
+            if (o == H) {
+                handles.addEllipse(QRectF(0, at - m / 2, m, m));
+                handles.addEllipse(QRectF(double(across) + m + 2, at - m / 2, m, m));
+                pair[o].line[k] = QLine(m, at, far, at);
+                pair[o].band[k] = QRect(m, at - 1, across, 3);
+            } else {
+                handles.addEllipse(QRectF(at - m / 2, 0, m, m));
+                handles.addEllipse(QRectF(at - m / 2, double(across) + m + 2, m, m));
+                pair[o].line[k] = QLine(at, m, at, far);
+                pair[o].band[k] = QRect(at - 1, m, 3, across);
+            }
+            pair[o].handle[k] = handles;
+        }
+    }
+    QRect bounds(int o, int k, const QSize &size) const
+    {
+        const int at = pair[o].pix[k];
+        if (o == H)
+            return QRect(0, at - Margin, size.width(), 2 * Margin + 1);
+        return QRect(at - Margin, 0, 2 * Margin + 1, size.height());
+    }
+    void paint(int o, QPainter *painter) const
+    {
+        if (!shown(o))
+            return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        for (int k = 0; k < 2; ++k) {
+            const QBrush &brush = pair[o].selected[k] ? pair[o].selectedBrush : handleBrush;
+            painter->setPen(QPen(brush.color()));
+            painter->setBrush(brush);
+            painter->drawPath(pair[o].handle[k]);
+        }
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QPen(lineColor));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawLine(pair[o].line[0]);
+        painter->drawLine(pair[o].line[1]);
+        painter->restore();
+    }
+
+    QFlags<QCursorFrame::CursorOrientation> orientation;
+    QRect area;
+    CursorPair pair[2];
+    bool dragging = false;
+    QCursor normalCursor = QCursor(Qt::ArrowCursor);
+    QColor lineColor = QColor(Qt::black);
+    QBrush handleBrush = QBrush(QColor(Qt::black));
+};
 
 QCursorFrame::QCursorFrame(QWidget *parent, QFlags<CursorOrientation> orientation)
     : QWidget(parent, Qt::FramelessWindowHint)
-    , m_orientation(orientation)
+    , d(new QCursorFramePrivate(orientation))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_MouseTracking);
     setObjectName(QStringLiteral("QCursorFrame"));
-
-    setHPosition1(0, false);
-    setHPosition2(0, false);
-    setVPosition1(0, false);
-    setVPosition2(0, false);
-
-    deselectAll();
 }
 
 QCursorFrame::~QCursorFrame() = default;
 
 void QCursorFrame::setMeasureArea(const QPoint &topLeft, const QSize &size)
 {
-    m_measureArea = QRect(topLeft, size);
-    const int w = qMax(0, size.width());
-    const int h = qMax(0, size.height());
-    setGeometry(topLeft.x() - m_margin - 1, topLeft.y() - m_margin - 1, w + 2 * m_margin + 2,
-                h + 2 * m_margin + 2);
-    if (m_orientation & HorizontalCursor) {
-        updateHPosition();
-        updateHCursorPosition();
-    }
-    if (m_orientation & VerticalCursor) {
-        updateVPosition();
-        updateVCursorPosition();
+    d->area = QRect(topLeft, size);
+    const qint64 w = qMax(0, size.width());
+    const qint64 h = qMax(0, size.height());
+    setGeometry(saturated(qint64(topLeft.x()) - Margin - 1), saturated(qint64(topLeft.y()) - Margin - 1),
+                saturated(w + 2 * Margin + 2), saturated(h + 2 * Margin + 2));
+    for (int o : {H, V}) {
+        if (d->managed(o)) {
+            d->relayoutPixels(o);
+            d->relayoutShapes(o);
+        }
     }
     update();
 }
 
 QRect QCursorFrame::getMeasureArea() const
 {
-    return m_measureArea;
+    return d->area;
+}
+
+bool QCursorFrame::setNormalized(int o, int k, double pos)
+{
+    if (!isFraction(pos))
+        return false;
+    CursorPair &pair = d->pair[o];
+    pair.norm[k] = pos;
+    pair.pix[k] = d->clamp(o, saturated(qint64(Margin) + fractionToOffset(pos, pair.range)));
+    if (d->managed(o))
+        d->relayoutShapes(o);
+    emitPosChanged(o, k, pos);
+    return true;
 }
 
 bool QCursorFrame::setNormalizedHPos1(double pos)
 {
-    if (!isFraction(pos))
-        return false;
-    m_normH[0] = pos;
-    setHPosition1(m_margin + fractionToOffset(pos, m_hRange), false);
-    if (m_orientation & HorizontalCursor)
-        updateHCursorPosition();
-    emit sigHCursor1PosChanged(pos);
-    return true;
+    return setNormalized(H, 0, pos);
 }
 
 bool QCursorFrame::setNormalizedHPos2(double pos)
 {
-    if (!isFraction(pos))
-        return false;
-    m_normH[1] = pos;
-    setHPosition2(m_margin + fractionToOffset(pos, m_hRange), false);
-    if (m_orientation & HorizontalCursor)
-        updateHCursorPosition();
-    emit sigHCursor2PosChanged(pos);
-    return true;
+    return setNormalized(H, 1, pos);
 }
 
 bool QCursorFrame::setNormalizedVPos1(double pos)
 {
-    if (!isFraction(pos))
-        return false;
-    m_normV[0] = pos;
-    setVPosition1(m_margin + fractionToOffset(pos, m_vRange), false);
-    if (m_orientation & VerticalCursor)
-        updateVCursorPosition();
-    emit sigVCursor1PosChanged(pos);
-    return true;
+    return setNormalized(V, 0, pos);
 }
 
 bool QCursorFrame::setNormalizedVPos2(double pos)
 {
-    if (!isFraction(pos))
-        return false;
-    m_normV[1] = pos;
-    setVPosition2(m_margin + fractionToOffset(pos, m_vRange), false);
-    if (m_orientation & VerticalCursor)
-        updateVCursorPosition();
-    emit sigVCursor2PosChanged(pos);
-    return true;
+    return setNormalized(V, 1, pos);
 }
 
 double QCursorFrame::getNormalizedHPos1() const
 {
-    return m_normH[0];
+    return d->pair[H].norm[0];
 }
 
 double QCursorFrame::getNormalizedHPos2() const
 {
-    return m_normH[1];
+    return d->pair[H].norm[1];
 }
 
 double QCursorFrame::getNormalizedVPos1() const
 {
-    return m_normV[0];
+    return d->pair[V].norm[0];
 }
 
 double QCursorFrame::getNormalizedVPos2() const
 {
-    return m_normV[1];
+    return d->pair[V].norm[1];
 }
 
 int QCursorFrame::getVPos1() const
 {
-    return m_pixV[0];
+    return d->pair[V].pix[0];
 }
 
 int QCursorFrame::getVPos2() const
 {
-    return m_pixV[1];
+    return d->pair[V].pix[1];
+}
+
+void QCursorFrame::showPair(int o, bool show)
+{
+    for (int po : {H, V})
+        d->pair[po].selected[0] = d->pair[po].selected[1] = false;
+    d->dragging = false;
+    clearFocus();
+    d->pair[o].shown = show;
+    update();
 }
 
 void QCursorFrame::showHorizontalCursor(bool show)
 {
-    deselectAll();
-    m_hShown = show;
-    update();
+    showPair(H, show);
 }
 
 void QCursorFrame::showVerticalCursor(bool show)
 {
-    deselectAll();
-    m_vShown = show;
-    update();
+    showPair(V, show);
 }
 
 bool QCursorFrame::isHorizontalCursorShown() const
 {
-    return m_hShown && (m_orientation & HorizontalCursor);
+    return d->shown(H);
 }
 
 bool QCursorFrame::isVerticalCursorShown() const
 {
-    return m_vShown && (m_orientation & VerticalCursor);
+    return d->shown(V);
 }
 
 void QCursorFrame::setLineColor(const QColor &color)
 {
-    m_lineColor = color;
+    d->lineColor = color;
 }
 
 void QCursorFrame::setNormalCursor(const QCursor &cursor)
 {
-    m_normalCursor = cursor;
+    d->normalCursor = cursor;
+}
+
+bool QCursorFrame::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        int o, k;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (d->selection(&o, &k) && key->modifiers() == Qt::NoModifier && keyStep(o, key->key()) != 0) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void QCursorFrame::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        deselectAll();
-        QWidget::mousePressEvent(event);
-        return;
-    }
+    for (int po : {H, V})
+        d->pair[po].selected[0] = d->pair[po].selected[1] = false;
+    d->dragging = false;
 
-    m_dragging = true;
-    const QPoint p = event->pos();
-    if (onVCursor(0, p))
-        selectVCursor1();
-    else if (onVCursor(1, p))
-        selectVCursor2();
-    else if (onHCursor(0, p))
-        selectHCursor1();
-    else if (onHCursor(1, p))
-        selectHCursor2();
-    else {
-        deselectAll();
-        QWidget::mousePressEvent(event);
-        return;
+    if (event->button() == Qt::LeftButton) {
+        // Vertical cursors win where the pairs cross; a hidden pair is not there to be hit.
+        const QPoint p = event->pos();
+        for (int o : {V, H}) {
+            if (!d->shown(o))
+                continue;
+            for (int k = 0; k < 2; ++k) {
+                if (d->on(o, k, p)) {
+                    d->pair[o].selected[k] = true;
+                    d->dragging = true;
+                    setFocus(Qt::OtherFocusReason);
+                    update();
+                    event->accept();
+                    return;
+                }
+            }
+        }
+        // A hidden pair's line keeps the press from the host but selects and drags nothing.
+        for (int o : {V, H}) {
+            if (d->on(o, 0, p) || d->on(o, 1, p)) {
+                clearFocus();
+                event->accept();
+                return;
+            }
+        }
     }
-    update();
-    event->accept();
+    clearFocus();
+    QWidget::mousePressEvent(event);
 }
 
 void QCursorFrame::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = event->pos();
-    const bool hShown = isHorizontalCursorShown();
-    const bool vShown = isVerticalCursorShown();
-    const bool onHBand = m_hBand[0].contains(p) || m_hBand[1].contains(p);
-    const bool onHHandle = m_hHandle[0].contains(p) || m_hHandle[1].contains(p);
-    const bool onVBand = m_vBand[0].contains(p) || m_vBand[1].contains(p);
-    const bool onVHandle = m_vHandle[0].contains(p) || m_vHandle[1].contains(p);
+    bool onBand[2] = {false, false};
+    bool onHandle[2] = {false, false};
+    for (int o : {H, V}) {
+        onBand[o] = d->pair[o].band[0].contains(p) || d->pair[o].band[1].contains(p);
+        onHandle[o] = d->pair[o].handle[0].contains(p) || d->pair[o].handle[1].contains(p);
+    }
 
-    if (onHBand && hShown) {
+    if (onBand[H] && d->shown(H)) {
         setCursor(Qt::SizeVerCursor);
-    } else if (onHHandle && hShown) {
+    } else if (onHandle[H] && d->shown(H)) {
         setCursor(Qt::PointingHandCursor);
-    } else if (onVBand && vShown) {
+    } else if (onBand[V] && d->shown(V)) {
         setCursor(Qt::SizeHorCursor);
-    } else if (onVHandle && vShown) {
+    } else if (onHandle[V] && d->shown(V)) {
         setCursor(Qt::PointingHandCursor);
-    } else if (!(onHBand || onHHandle || onVBand || onVHandle) && !m_dragging) {
-        setCursor(m_normalCursor);
+    } else if (!(onBand[H] || onHandle[H] || onBand[V] || onHandle[V]) && !d->dragging) {
+        setCursor(d->normalCursor);
         QWidget::mouseMoveEvent(event);
         return;
     }
 
-    if (!m_dragging) {
+    int o, k;
+    if (!d->dragging || !d->selection(&o, &k)) {
         QWidget::mouseMoveEvent(event);
         return;
     }
-
-    // Only the strip around the moved cursor needs repainting; a full repaint of a
-    // screen-sized translucent overlay would not keep up with a fast mouse.
-    bool horizontal;
-    int k;
-    if (m_selV[0] || m_selV[1]) {
-        horizontal = false;
-        k = m_selV[0] ? 0 : 1;
-    } else if (m_selH[0] || m_selH[1]) {
-        horizontal = true;
-        k = m_selH[0] ? 0 : 1;
-    } else {
-        QWidget::mouseMoveEvent(event);
-        return;
-    }
-
-    const QRect before = cursorBounds(horizontal, k);
-    if (horizontal) {
-        if (k == 0)
-            setHPosition1(p.y(), true);
-        else
-            setHPosition2(p.y(), true);
-        updateHCursorPosition();
-    } else {
-        if (k == 0)
-            setVPosition1(p.x(), true);
-        else
-            setVPosition2(p.x(), true);
-        updateVCursorPosition();
-    }
-    update(QRegion(before) + cursorBounds(horizontal, k));
     event->accept();
+    moveCursor(o, k, coordinate(o, p));
 }
 
 void QCursorFrame::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint p = event->pos();
+    int o, k;
+    const bool selected = d->selection(&o, &k);
     if (event->button() == Qt::LeftButton) {
-        m_dragging = false;
-        if ((!onVCursor(0, p) && m_selV[0]) || (!onVCursor(1, p) && m_selV[1])
-            || (!onHCursor(0, p) && m_selH[0]) || (!onHCursor(1, p) && m_selH[1]))
-            setCursor(m_normalCursor);
+        d->dragging = false;
+        if (selected && !d->on(o, k, p))
+            setCursor(d->normalCursor);
     }
-
-    if (!(m_selH[0] || m_selH[1] || m_selV[0] || m_selV[1])) {
-        setCursor(m_normalCursor);
+    if (!selected) {
+        setCursor(d->normalCursor);
         QWidget::mouseReleaseEvent(event);
         return;
     }
@@ -284,249 +410,64 @@ void QCursorFrame::mouseReleaseEvent(QMouseEvent *event)
 
 void QCursorFrame::keyPressEvent(QKeyEvent *event)
 {
-    if (m_selV[0] || m_selV[1]) {
-        const int k = m_selV[0] ? 0 : 1;
-        int step = 0;
-        if (event->key() == Qt::Key_Left)
-            step = -1;
-        else if (event->key() == Qt::Key_Right)
-            step = 1;
-        if (step != 0) {
-            if (k == 0)
-                setVPosition1(m_pixV[0] + step, true);
-            else
-                setVPosition2(m_pixV[1] + step, true);
-        }
-        updateVCursorPosition();
-    } else if (m_selH[0] || m_selH[1]) {
-        const int k = m_selH[0] ? 0 : 1;
-        int step = 0;
-        if (event->key() == Qt::Key_Up)
-            step = -1;
-        else if (event->key() == Qt::Key_Down)
-            step = 1;
-        if (step != 0) {
-            if (k == 0)
-                setHPosition1(m_pixH[0] + step, true);
-            else
-                setHPosition2(m_pixH[1] + step, true);
-        }
-        updateHCursorPosition();
-    } else {
+    int o, k;
+    if (!d->selection(&o, &k)) {
         QWidget::keyPressEvent(event);
         return;
     }
-    update();
     event->accept();
+    const int step = keyStep(o, event->key());
+    if (step != 0)
+        moveCursor(o, k, saturated(qint64(d->pair[o].pix[k]) + step));
+    else
+        update();
 }
 
 void QCursorFrame::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
-        if (m_orientation & VerticalCursor)
-            paintVCursor(&painter);
-        if (m_orientation & HorizontalCursor)
-            paintHCursor(&painter);
+        if (d->managed(V))
+            d->paint(V, &painter);
+        if (d->managed(H))
+            d->paint(H, &painter);
     }
     QWidget::paintEvent(event);
 }
 
-void QCursorFrame::selectHCursor1()
+void QCursorFrame::moveCursor(int o, int k, int pixel)
 {
-    if (!isHorizontalCursorShown())
+    // Only the strip around the moved cursor needs repainting; a full repaint of a
+    // screen-sized translucent overlay would not keep up with a fast mouse.
+    const QRect before = d->bounds(o, k, size());
+    CursorPair &pair = d->pair[o];
+    pair.pix[k] = d->clamp(o, pixel);
+    d->relayoutShapes(o);
+    update(QRegion(before) + d->bounds(o, k, size()));
+    if (pair.range <= 0)
         return;
-    m_selH[0] = true;
-    m_selH[1] = m_selV[0] = m_selV[1] = false;
-    setFocus(Qt::OtherFocusReason);
+    pair.norm[k] = double(pair.pix[k] - Margin) / pair.range;
+    const double pos = pair.norm[k];
+
+    // Hosts may delete the frame from either signal: nothing of it is touched in between.
+    QPointer<QCursorFrame> guard(this);
+    emitMoved(o, k, pos);
+    if (guard)
+        emitPosChanged(o, k, pos);
 }
 
-void QCursorFrame::selectHCursor2()
+void QCursorFrame::emitMoved(int o, int k, double pos)
 {
-    if (!isHorizontalCursorShown())
-        return;
-    m_selH[1] = true;
-    m_selH[0] = m_selV[0] = m_selV[1] = false;
-    setFocus(Qt::OtherFocusReason);
+    if (o == H)
+        k == 0 ? emit sigHCursor1Moved(pos) : emit sigHCursor2Moved(pos);
+    else
+        k == 0 ? emit sigVCursor1Moved(pos) : emit sigVCursor2Moved(pos);
 }
 
-void QCursorFrame::selectVCursor1()
+void QCursorFrame::emitPosChanged(int o, int k, double pos)
 {
-    if (!isVerticalCursorShown())
-        return;
-    m_selV[0] = true;
-    m_selV[1] = m_selH[0] = m_selH[1] = false;
-    setFocus(Qt::OtherFocusReason);
-}
-
-void QCursorFrame::selectVCursor2()
-{
-    if (!isVerticalCursorShown())
-        return;
-    m_selV[1] = true;
-    m_selV[0] = m_selH[0] = m_selH[1] = false;
-    setFocus(Qt::OtherFocusReason);
-}
-
-void QCursorFrame::deselectAll()
-{
-    m_selH[0] = m_selH[1] = m_selV[0] = m_selV[1] = false;
-    m_dragging = false;
-    clearFocus();
-}
-
-void QCursorFrame::setHPosition1(int y, bool notify)
-{
-    m_pixH[0] = clampRow(y);
-    if (notify && m_hRange > 0) {
-        m_normH[0] = double(m_pixH[0] - m_margin) / m_hRange;
-        emit sigHCursor1Moved(m_normH[0]);
-        emit sigHCursor1PosChanged(m_normH[0]);
-    }
-}
-
-void QCursorFrame::setHPosition2(int y, bool notify)
-{
-    m_pixH[1] = clampRow(y);
-    if (notify && m_hRange > 0) {
-        m_normH[1] = double(m_pixH[1] - m_margin) / m_hRange;
-        emit sigHCursor2Moved(m_normH[1]);
-        emit sigHCursor2PosChanged(m_normH[1]);
-    }
-}
-
-void QCursorFrame::setVPosition1(int x, bool notify)
-{
-    m_pixV[0] = clampColumn(x);
-    if (notify && m_vRange > 0) {
-        m_normV[0] = double(m_pixV[0] - m_margin) / m_vRange;
-        emit sigVCursor1Moved(m_normV[0]);
-        emit sigVCursor1PosChanged(m_normV[0]);
-    }
-}
-
-void QCursorFrame::setVPosition2(int x, bool notify)
-{
-    m_pixV[1] = clampColumn(x);
-    if (notify && m_vRange > 0) {
-        m_normV[1] = double(m_pixV[1] - m_margin) / m_vRange;
-        emit sigVCursor2Moved(m_normV[1]);
-        emit sigVCursor2PosChanged(m_normV[1]);
-    }
-}
-
-void QCursorFrame::updateHPosition()
-{
-    const int h = qMax(0, m_measureArea.height());
-    m_hLimit = h + m_margin;
-    m_hRange = h;
-    for (int k = 0; k < 2; ++k)
-        m_pixH[k] = clampRow(m_margin + fractionToOffset(m_normH[k], h));
-}
-
-void QCursorFrame::updateVPosition()
-{
-    const int w = qMax(0, m_measureArea.width());
-    m_vLimit = w + m_margin;
-    m_vRange = w;
-    for (int k = 0; k < 2; ++k)
-        m_pixV[k] = clampColumn(m_margin + fractionToOffset(m_normV[k], w));
-}
-
-void QCursorFrame::updateHCursorPosition()
-{
-    const int m = m_margin;
-    const int w = qMax(0, m_measureArea.width());
-    for (int k = 0; k < 2; ++k) {
-        const int y = m_pixH[k];
-        QPainterPath handles;
-        handles.addEllipse(QRectF(0, y - m / 2, m, m));
-        handles.addEllipse(QRectF(w + m + 2, y - m / 2, m, m));
-        m_hHandle[k] = handles;
-        m_hLine[k] = QLine(m, y, m + w, y);
-        m_hBand[k] = QRect(m, y - 1, w, 3);
-    }
-}
-
-void QCursorFrame::updateVCursorPosition()
-{
-    const int m = m_margin;
-    const int h = qMax(0, m_measureArea.height());
-    for (int k = 0; k < 2; ++k) {
-        const int x = m_pixV[k];
-        QPainterPath handles;
-        handles.addEllipse(QRectF(x - m / 2, 0, m, m));
-        handles.addEllipse(QRectF(x - m / 2, h + m + 2, m, m));
-        m_vHandle[k] = handles;
-        m_vLine[k] = QLine(x, m, x, m + h);
-        m_vBand[k] = QRect(x - 1, m, 3, h);
-    }
-}
-
-void QCursorFrame::paintHCursor(QPainter *painter)
-{
-    if (!isHorizontalCursorShown())
-        return;
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    for (int k = 0; k < 2; ++k) {
-        const QBrush &brush = m_selH[k] ? m_hSelectedBrush : m_handleBrush;
-        painter->setPen(QPen(brush.color()));
-        painter->setBrush(brush);
-        painter->drawPath(m_hHandle[k]);
-    }
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(QPen(m_lineColor));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawLine(m_hLine[0]);
-    painter->drawLine(m_hLine[1]);
-    painter->restore();
-}
-
-void QCursorFrame::paintVCursor(QPainter *painter)
-{
-    if (!isVerticalCursorShown())
-        return;
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    for (int k = 0; k < 2; ++k) {
-        const QBrush &brush = m_selV[k] ? m_vSelectedBrush : m_handleBrush;
-        painter->setPen(QPen(brush.color()));
-        painter->setBrush(brush);
-        painter->drawPath(m_vHandle[k]);
-    }
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(QPen(m_lineColor));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawLine(m_vLine[0]);
-    painter->drawLine(m_vLine[1]);
-    painter->restore();
-}
-
-int QCursorFrame::clampRow(int y) const
-{
-    // Before the first setMeasureArea the limit is 0; never let a row fall below the margin.
-    return y < m_margin ? m_margin : qMin(y, qMax(m_hLimit, m_margin));
-}
-
-int QCursorFrame::clampColumn(int x) const
-{
-    return x < m_margin ? m_margin : qMin(x, qMax(m_vLimit, m_margin));
-}
-
-bool QCursorFrame::onHCursor(int k, const QPoint &p) const
-{
-    return m_hBand[k].contains(p) || m_hHandle[k].contains(QPointF(p));
-}
-
-bool QCursorFrame::onVCursor(int k, const QPoint &p) const
-{
-    return m_vBand[k].contains(p) || m_vHandle[k].contains(QPointF(p));
-}
-
-QRect QCursorFrame::cursorBounds(bool horizontal, int k) const
-{
-    if (horizontal)
-        return QRect(0, m_pixH[k] - m_margin, width(), 2 * m_margin + 1);
-    return QRect(m_pixV[k] - m_margin, 0, 2 * m_margin + 1, height());
+    if (o == H)
+        k == 0 ? emit sigHCursor1PosChanged(pos) : emit sigHCursor2PosChanged(pos);
+    else
+        k == 0 ? emit sigVCursor1PosChanged(pos) : emit sigVCursor2PosChanged(pos);
 }

@@ -3,15 +3,14 @@
 
 #include "widgetdeck_export.h"
 
-#include <QBrush>
 #include <QColor>
 #include <QCursor>
-#include <QLine>
-#include <QPainterPath>
 #include <QRect>
 #include <QWidget>
 
-class QPainter;
+#include <memory>
+
+class QCursorFramePrivate;
 
 /// Transparent overlay that lays two horizontal and/or two vertical measurement cursors over
 /// a plot area and reports their positions as fractions (0.0 to 1.0) of that area.
@@ -29,6 +28,7 @@ public:
 
     /// Builds a frame for the cursor pairs in @p orientation; both pairs start hidden.
     explicit QCursorFrame(QWidget *parent = nullptr, QFlags<CursorOrientation> orientation = VerticalCursor);
+    /// Destroys the frame.
     ~QCursorFrame() override;
 
     /// Places the frame 8 pixels around the area (parent coordinates) and re-lays the cursors
@@ -95,6 +95,8 @@ Q_SIGNALS:
     void sigVCursor2PosChanged(double pos);
 
 protected:
+    /// Claims the arrow keys while a cursor is selected, before host shortcuts see them.
+    bool event(QEvent *event) override;
     /// Drag, key and paint handlers of the cursors. @{
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -104,56 +106,14 @@ protected:
     /// @}
 
 private:
-    void selectHCursor1();
-    void selectHCursor2();
-    void selectVCursor1();
-    void selectVCursor2();
-    void deselectAll();
-    void setHPosition1(int y, bool notify);
-    void setHPosition2(int y, bool notify);
-    void setVPosition1(int x, bool notify);
-    void setVPosition2(int x, bool notify);
-    void updateHPosition();
-    void updateVPosition();
-    void updateHCursorPosition();
-    void updateVCursorPosition();
-    void paintHCursor(QPainter *painter);
-    void paintVCursor(QPainter *painter);
+    friend class QCursorFramePrivate;
+    bool setNormalized(int orientation, int cursor, double pos);
+    void moveCursor(int orientation, int cursor, int pixel);
+    void emitMoved(int orientation, int cursor, double pos);
+    void emitPosChanged(int orientation, int cursor, double pos);
+    void showPair(int orientation, bool show);
 
-    // Helpers shared by the four cursors.
-    int clampRow(int y) const;
-    int clampColumn(int x) const;
-    bool onHCursor(int k, const QPoint &p) const;
-    bool onVCursor(int k, const QPoint &p) const;
-    QRect cursorBounds(bool horizontal, int k) const;
-
-    QFlags<CursorOrientation> m_orientation;
-    QRect m_measureArea;
-    const int m_margin = 7;
-    double m_normH[2] = {0.0, 1.0};
-    double m_normV[2] = {0.0, 1.0};
-    int m_pixH[2] = {7, 7};
-    int m_pixV[2] = {7, 7};
-    int m_hLimit = 0;
-    int m_vLimit = 0;
-    int m_hRange = 0;
-    int m_vRange = 0;
-    QLine m_hLine[2];
-    QLine m_vLine[2];
-    QRect m_hBand[2];
-    QRect m_vBand[2];
-    QPainterPath m_hHandle[2];
-    QPainterPath m_vHandle[2];
-    bool m_selH[2] = {false, false};
-    bool m_selV[2] = {false, false};
-    bool m_dragging = false;
-    bool m_hShown = false;
-    bool m_vShown = false;
-    QCursor m_normalCursor = QCursor(Qt::ArrowCursor);
-    QColor m_lineColor = QColor(Qt::black);
-    QBrush m_handleBrush = QBrush(QColor(Qt::black));
-    QBrush m_hSelectedBrush = QBrush(QColor(Qt::darkCyan));
-    QBrush m_vSelectedBrush = QBrush(QColor(Qt::red));
+    std::unique_ptr<QCursorFramePrivate> const d;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(QCursorFrame::CursorOrientations)

@@ -1,9 +1,11 @@
 #include "qhexdlg.h"
 #include "ui_qhexdlg.h"
 
+#include "widgetdeckregexp_p.h"
+
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
-#include <QRegExp>
 #include <QSignalBlocker>
 #include <QTextCursor>
 
@@ -18,85 +20,116 @@ QString escapedLines(const QString &text)
 }
 } // namespace
 
+class QHexDlgPrivate
+{
+public:
+    Ui::Dialog form;
+    Ui::Dialog *const ui = &form;
+    bool result = false;
+};
+
 QHexDlg::QHexDlg(QWidget *parent, int bits)
     : QBaseDlg(parent)
-    , ui(new Ui::Dialog)
+    , d(new QHexDlgPrivate)
 {
+    Ui::Dialog *const ui = d->ui;
     ui->setupUi(this);
     setTitle(tr("STR_MULTI_SCALE"));
-    ui->widgetInit->setupBits(bits);
-    ui->widgetModify->setupBits(bits);
+    d->ui->widgetInit->setupBits(bits);
+    d->ui->widgetModify->setupBits(bits);
     init();
 
     // Return and Enter must reach keyPressEvent, not click whichever button has focus.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
 
-    connect(ui->okCancel, &QOkCancel::SigOk, this, &QHexDlg::OnOK);
-    connect(ui->okCancel, &QOkCancel::SigCancel, this, &QHexDlg::OnCancel);
+    connect(d->ui->okCancel, &QOkCancel::SigOk, this, &QHexDlg::OnOK);
+    connect(d->ui->okCancel, &QOkCancel::SigCancel, this, &QHexDlg::OnCancel);
     setFocusPolicy(Qt::NoFocus);
-    connect(ui->widgetModify, &QHexSubWidget::sigValueChanged, this, &QHexDlg::slotHighlightExplain);
+    connect(d->ui->widgetModify, &QHexSubWidget::sigValueChanged, this, &QHexDlg::slotHighlightExplain);
 }
 
-QHexDlg::~QHexDlg()
-{
-    delete ui;
-}
+QHexDlg::~QHexDlg() = default;
 
 void QHexDlg::setInitialData(const int &value)
 {
-    ui->widgetInit->setValue(value);
+    d->ui->widgetInit->setValue(value);
     {
         // The panel would report the new text and highlight once more; once is enough.
-        const QSignalBlocker blocker(ui->widgetModify);
-        ui->widgetModify->setValue(value);
+        const QSignalBlocker blocker(d->ui->widgetModify);
+        d->ui->widgetModify->setValue(value);
     }
     slotHighlightExplain(value);
 }
 
 void QHexDlg::setRange(const int &min, const int &max)
 {
-    ui->widgetModify->setRange(min, max);
+    d->ui->widgetModify->setRange(min, max);
 }
 
 void QHexDlg::setExplain(const QString &text)
 {
-    ui->textEdit->setPlainText(text);
+    d->ui->textEdit->setPlainText(text);
 }
 
 int QHexDlg::getModifyData() const
 {
-    return ui->widgetModify->value();
+    return d->ui->widgetModify->value();
 }
 
 bool QHexDlg::getResult() const
 {
-    return m_result;
+    return d->result;
 }
 
 void QHexDlg::OnOK()
 {
-    m_result = true;
+    d->result = true;
     accept();
 }
 
 void QHexDlg::OnCancel()
 {
-    m_result = false;
+    d->result = false;
     QBaseDlg::close();
+}
+
+void QHexDlg::done(int r)
+{
+    // QDialog::done() emits finished() after accepted() on an object a slot may have
+    // deleted; end the run quietly and emit the same signals under a guard.
+    {
+        const QSignalBlocker blocker(this);
+        QBaseDlg::done(r);
+    }
+    QPointer<QHexDlg> guard(this);
+    if (r == Accepted)
+        emit accepted();
+    else if (r == Rejected)
+        emit rejected();
+    if (guard)
+        emit finished(r);
 }
 
 void QHexDlg::init()
 {
-    ui->widgetInit->setReadOnly();
+    d->ui->widgetInit->setReadOnly();
 }
 
 void QHexDlg::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        m_result = true;
-        accept();
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return;
+    // A push button the user moved the focus to answers with its own action, whatever its
+    // autoDefault says; anywhere else Return confirms.
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button && isAncestorOf(button) && button->isVisible()) {
+        if (button->isEnabled())
+            button->click();
+        return;
     }
+    d->result = true;
+    accept();
 }
 
 void QHexDlg::paintEvent(QPaintEvent *event)
@@ -106,13 +139,13 @@ void QHexDlg::paintEvent(QPaintEvent *event)
 
 void QHexDlg::slotHighlightExplain(int index)
 {
-    const QString text = ui->textEdit->toPlainText();
+    const QString text = d->ui->textEdit->toPlainText();
     const QStringList lines = text.split(QLatin1Char('\n'));
 
     QString matched;
     if (index >= 0 && index < lines.size()) {
-        const QRegExp pattern(ExplainLinePattern, Qt::CaseSensitive, QRegExp::RegExp);
-        if (pattern.indexIn(lines.at(index)) == 0)
+        // The pattern is anchored at the start; whatever follows the separator is free text.
+        if (WidgetDeckRegExp::exactMatch(ExplainLinePattern + QStringLiteral(".*"), lines.at(index)))
             matched = lines.at(index);
     }
 
@@ -134,13 +167,13 @@ void QHexDlg::slotHighlightExplain(int index)
     }
     html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
     // pre-wrap keeps runs of blanks and tabs as typed, as the plain text showed them.
-    ui->textEdit->setHtml(QLatin1String("<div style=\"white-space:pre-wrap\">") + html + QLatin1String("</div>"));
+    d->ui->textEdit->setHtml(QLatin1String("<div style=\"white-space:pre-wrap\">") + html + QLatin1String("</div>"));
 
     const QString needle = matched.isEmpty() ? lines.value(0) : matched;
-    const int position = ui->textEdit->toPlainText().indexOf(needle);
+    const int position = d->ui->textEdit->toPlainText().indexOf(needle);
     if (position >= 0) {
-        QTextCursor cursor = ui->textEdit->textCursor();
+        QTextCursor cursor = d->ui->textEdit->textCursor();
         cursor.setPosition(position);
-        ui->textEdit->setTextCursor(cursor);
+        d->ui->textEdit->setTextCursor(cursor);
     }
 }

@@ -5,9 +5,9 @@
 
 #include <qbasedlg.h>
 
-namespace Ui {
-class Dialog;
-}
+#include <memory>
+
+class QHexDlgPrivate;
 
 /// Dialog that edits one integer bit by bit while showing it in binary, decimal and
 /// hexadecimal, beside an explanation whose line for the current value is shown in red.
@@ -37,10 +37,15 @@ public Q_SLOTS:
     /// Cancels: result false, the dialog closes.
     void OnCancel();
 
+    /// Ends the run like QDialog::done(); a host may delete the dialog from accepted(),
+    /// rejected() or finished().
+    void done(int r) override;
+
 protected:
     /// Makes the initial panel read-only.
     void init();
-    /// Return and Enter confirm; every other key, Escape included, is swallowed.
+    /// Return and Enter confirm, except on a focused push button, which they click (Cancel
+    /// cancels, a bit button flips its bit); every other key, Escape included, is swallowed.
     void keyPressEvent(QKeyEvent *event) override;
     /// Paints the frame and a 36-pixel title band through QBaseDlg.
     void paintEvent(QPaintEvent *event) override;
@@ -49,8 +54,7 @@ private Q_SLOTS:
     void slotHighlightExplain(int index);
 
 private:
-    Ui::Dialog *ui;
-    bool m_result = false;
+    std::unique_ptr<QHexDlgPrivate> const d;
 };
 
 #endif // QHEXDLG_H

@@ -2,19 +2,50 @@
 
 #include "qhexvalidator.h"
 
+#include <QKeyEvent>
+
+#include <cctype>
+#include <QPointer>
+
+class QHexLineEditPrivate
+{
+public:
+    // Weak: a host may delete the validator it reaches through QLineEdit::validator().
+    QPointer<QHexValidator> validator;
+};
+
 QHexLineEdit::QHexLineEdit(QWidget *parent, int min, int max)
     : QLineEdit(parent)
-    , m_validator(new QHexValidator(this))
+    , d(new QHexLineEditPrivate)
 {
     setObjectName(QStringLiteral("RANGEEDIT"));
-    m_validator->setRange(min, max);
-    setValidator(m_validator);
+    setRange(min, max);
 }
 
 QHexLineEdit::~QHexLineEdit() = default;
 
 void QHexLineEdit::setRange(int min, int max)
 {
-    m_validator->setRange(min, max);
-    setValidator(m_validator);
+    if (!d->validator) {
+        d->validator = new QHexValidator(this);
+        d->validator->setObjectName(QStringLiteral("rangeValidator"));
+    }
+    d->validator->setRange(min, max);
+    setValidator(d->validator);
+}
+
+void QHexLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    // QLineEdit stops reverting refused edits once the program has set a text the validator
+    // refuses ("0x1F", "C:/data"); refuse such keystrokes here instead.
+    const QString typed = event->text();
+    if (!isReadOnly() && !typed.isEmpty() && typed.at(0).isPrint()) {
+        for (const QChar c : typed) {
+            if (!std::isxdigit(c.unicode() < 0x80 ? c.unicode() : 'g')) {
+                event->accept();
+                return;
+            }
+        }
+    }
+    QLineEdit::keyPressEvent(event);
 }

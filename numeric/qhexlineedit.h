@@ -5,9 +5,13 @@
 
 #include <QLineEdit>
 
-class QHexValidator;
+#include <memory>
+
+class QHexLineEditPrivate;
 
 /// Line edit that accepts only hexadecimal text (any case, no prefix) within a range. Object name "RANGEEDIT".
+/// A host may replace or delete the validator (setValidator()); setRange() then installs a
+/// fresh range validator of the edit's own.
 class WIDGETDECK_EXPORT QHexLineEdit : public QLineEdit
 {
     Q_OBJECT
@@ -20,8 +24,12 @@ public:
     /// Changes the accepted range; the text already in the editor is not checked again.
     void setRange(int min, int max);
 
+protected:
+    /// Drops a typed character the validator refuses, whatever text the program set before.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
-    QHexValidator *m_validator;
+    std::unique_ptr<QHexLineEditPrivate> const d;
 };
 
 #endif // QHEXLINEEDIT_H

@@ -1,14 +1,25 @@
 #include "qhexspinbox.h"
 
+#include "numericlogging_p.h"
+#include "widgetdeckregexp_p.h"
+
 #include <QLineEdit>
-#include <QRegExp>
-#include <QRegExpValidator>
+
+namespace {
+const QString HexDigits = QStringLiteral("[0-9A-Fa-f]{1,8}");
+}
 
 QHexSpinBox::QHexSpinBox()
-    : QSpinBox(nullptr)
-    , m_validator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9A-Fa-f]{1,8}")), this))
+    : QHexSpinBox(nullptr)
+{
+}
+
+QHexSpinBox::QHexSpinBox(QWidget *parent)
+    : QSpinBox(parent)
 {
     setRange(0, 255);
+    // A wheel event must not give the focus to a box that ignores the wheel.
+    setFocusPolicy(Qt::StrongFocus);
     // The spin box writes its editor only once shown; hosts may read text() before that.
     lineEdit()->setText(textFromValue(value()));
 }
@@ -18,14 +29,15 @@ QHexSpinBox::~QHexSpinBox() = default;
 QValidator::State QHexSpinBox::validate(QString &text, int &pos) const
 {
     Q_UNUSED(pos)
-    bool ok = false;
-    const int value = text.toInt(&ok, 16);
-    if (!ok)
+    if (!WidgetDeckRegExp::exactMatch(HexDigits, text))
         return QValidator::Invalid;
+    const quint32 raw = text.toUInt(nullptr, 16);
+    // With a negative minimum the text is a signed pattern; otherwise longer text only grows.
+    const qint64 value = minimum() < 0 ? qint64(qint32(raw)) : qint64(raw);
     if (value < minimum())
         return QValidator::Intermediate;
     if (value > maximum())
-        return QValidator::Invalid;
+        return minimum() < 0 && text.size() < 8 ? QValidator::Intermediate : QValidator::Invalid;
     return QValidator::Acceptable;
 }
 
@@ -37,12 +49,12 @@ void QHexSpinBox::fixup(QString &text) const
 
 QString QHexSpinBox::textFromValue(int value) const
 {
-    return QString::number(value, 16).toUpper();
+    return WidgetDeckHex::text(value);
 }
 
 int QHexSpinBox::valueFromText(const QString &text) const
 {
-    return text.toInt(nullptr, 16);
+    return int(text.toUInt(nullptr, 16));
 }
 
 void QHexSpinBox::wheelEvent(QWheelEvent *)

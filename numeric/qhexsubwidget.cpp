@@ -2,6 +2,7 @@
 
 #include "qhexlineedit.h"
 #include "qintlineedit.h"
+#include "numericlogging_p.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -27,7 +28,7 @@ bool bitSet(int value, int bit)
 
 QString hexText(int value)
 {
-    return QString::number(value, 16).toUpper();
+    return WidgetDeckHex::text(value);
 }
 
 QSpacerItem *expandingSpacer()
@@ -186,7 +187,7 @@ void QHexSubWidget::onChangeCurValue()
 
 void QHexSubWidget::onChangeCurValueHex()
 {
-    walkTowards(m_hexEdit->text().toInt(nullptr, 16));
+    walkTowards(int(m_hexEdit->text().toUInt(nullptr, 16)));
 }
 
 void QHexSubWidget::onBtnGroup(int index)

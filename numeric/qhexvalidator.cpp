@@ -1,9 +1,18 @@
 #include "qhexvalidator.h"
 
-#include <QDebug>
+#include "numericlogging_p.h"
+
+class QHexValidatorPrivate
+{
+public:
+    // The last text rated better than Invalid: what the next edit is compared with.
+    QString last;
+    bool seen = false;
+};
 
 QHexValidator::QHexValidator(QObject *parent)
     : QIntValidator(parent)
+    , d(new QHexValidatorPrivate)
 {
 }
 
@@ -11,33 +20,37 @@ QHexValidator::~QHexValidator() = default;
 
 QValidator::State QHexValidator::validate(QString &input, int &pos) const
 {
-    qDebug() << input << ":" << pos;
-    if (input.isEmpty() || pos <= 0)
-        return Intermediate;
-
-    const int before = qMin(pos, input.size()) - 1;
-    const QChar typed = input.at(before);
-    const char c = typed.unicode() < 0x80 ? char(typed.unicode()) : '?';
-    qDebug() << c;
-    if (!isStrValid(c))
+    qCDebug(lcWidgetDeckNumeric) << input << ":" << pos;
+    const auto plain = [this](const QString &text) {
+        for (const QChar ch : text) {
+            if (ch.unicode() >= 0x80 || !isStrValid(char(ch.unicode())))
+                return false;
+        }
+        return true;
+    };
+    // Judge what the edit inserted, so that a refused keystroke stays refused whatever the
+    // program put in the editor before; pasted text must be plain digits like typed text.
+    const QString inserted = WidgetDeckHex::insertedPart(d->seen ? &d->last : nullptr, input);
+    if (!plain(inserted))
         return Invalid;
 
-    // toInt() would also take surrounding blanks, a sign or a "0x" prefix; pasted text must
-    // be plain digits like typed text.
-    for (const QChar ch : qAsConst(input)) {
-        if (ch.unicode() >= 0x80 || !isStrValid(char(ch.unicode())))
-            return Invalid;
-    }
-
+    State state = Acceptable;
     bool ok = false;
-    const int value = input.toInt(&ok, 16);
-    if (!ok)
-        return Invalid;
-    if (value < bottom())
-        return Intermediate;
-    if (value > top())
-        return Invalid;
-    return Acceptable;
+    const quint32 raw = input.toUInt(&ok, 16);
+    if (input.isEmpty() || !plain(input)) {
+        state = Intermediate;
+    } else if (!ok) {
+        return Invalid; // more than 32 bits
+    } else {
+        const qint64 value = bottom() < 0 ? qint64(qint32(raw)) : qint64(raw);
+        if (value > top() && !(bottom() < 0 && input.size() < 8))
+            return Invalid;
+        if (value < bottom() || value > top())
+            state = Intermediate;
+    }
+    d->last = input;
+    d->seen = true;
+    return state;
 }
 
 bool QHexValidator::isStrValid(char c) const

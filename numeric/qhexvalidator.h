@@ -5,8 +5,13 @@
 
 #include <QIntValidator>
 
+#include <memory>
+
+class QHexValidatorPrivate;
+
 /// Validator for hexadecimal text (digits 0-9, A-F, a-f, no prefix or sign) within the
-/// inherited bottom and top of QIntValidator.
+/// inherited bottom and top of QIntValidator. With a negative bottom the text is read as a
+/// 32-bit two's-complement pattern ("FFFFFFFF" is -1).
 class WIDGETDECK_EXPORT QHexValidator : public QIntValidator
 {
     Q_OBJECT
@@ -16,12 +21,15 @@ public:
     /// Destroys the validator.
     ~QHexValidator() override;
 
-    /// Intermediate when empty, with the cursor at 0 or below the bottom; Invalid for any
-    /// non-hexadecimal character or a value above the top; Acceptable otherwise.
+    /// Invalid when the edit since the last text seen inserts a non-hexadecimal character, or
+    /// for a value above the top; Intermediate when empty, below the bottom or when characters
+    /// set earlier by the program are not hexadecimal; Acceptable otherwise.
     QValidator::State validate(QString &input, int &pos) const override;
 
 private:
     bool isStrValid(char c) const;
+
+    std::unique_ptr<QHexValidatorPrivate> const d;
 };
 
 #endif // QHEXVALIDATOR_H

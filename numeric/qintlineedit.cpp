@@ -2,19 +2,31 @@
 
 #include <QIntValidator>
 
+#include <QPointer>
+
+class QIntLineEditPrivate
+{
+public:
+    // Weak: a host may delete the validator it reaches through QLineEdit::validator().
+    QPointer<QIntValidator> validator;
+};
+
 QIntLineEdit::QIntLineEdit(QWidget *parent, int min, int max)
     : QLineEdit(parent)
-    , m_validator(new QIntValidator(this))
+    , d(new QIntLineEditPrivate)
 {
     setObjectName(QStringLiteral("RANGEEDIT"));
-    m_validator->setRange(min, max);
-    setValidator(m_validator);
+    setRange(min, max);
 }
 
 QIntLineEdit::~QIntLineEdit() = default;
 
 void QIntLineEdit::setRange(int min, int max)
 {
-    m_validator->setRange(min, max);
-    setValidator(m_validator);
+    if (!d->validator) {
+        d->validator = new QIntValidator(this);
+        d->validator->setObjectName(QStringLiteral("rangeValidator"));
+    }
+    d->validator->setRange(min, max);
+    setValidator(d->validator);
 }

@@ -5,9 +5,13 @@
 
 #include <QLineEdit>
 
-class QIntValidator;
+#include <memory>
+
+class QIntLineEditPrivate;
 
 /// Line edit that accepts only decimal whole numbers within a range. Object name "RANGEEDIT".
+/// A host may replace or delete the validator (setValidator()); setRange() then installs a
+/// fresh range validator of the edit's own.
 class WIDGETDECK_EXPORT QIntLineEdit : public QLineEdit
 {
     Q_OBJECT
@@ -21,7 +25,7 @@ public:
     void setRange(int min, int max);
 
 private:
-    QIntValidator *m_validator;
+    std::unique_ptr<QIntLineEditPrivate> const d;
 };
 
 #endif // QINTLINEEDIT_H

@@ -23,10 +23,29 @@ int truncateToInt(double value)
 }
 } // namespace
 
-QMultiHexSpinBox::QMultiHexSpinBox(int n)
-    : QWidget(nullptr)
-    , m_count(n)
+class QMultiHexSpinBoxPrivate
 {
+public:
+    int count = 0;
+    QList<QHexSpinBox *> spinBoxes;
+    QList<int> values;
+};
+
+QMultiHexSpinBox::QMultiHexSpinBox(int n)
+    : QMultiHexSpinBox(n, nullptr)
+{
+}
+
+QMultiHexSpinBox::QMultiHexSpinBox(QWidget *parent)
+    : QMultiHexSpinBox(2, parent)
+{
+}
+
+QMultiHexSpinBox::QMultiHexSpinBox(int n, QWidget *parent)
+    : QWidget(parent)
+    , d(new QMultiHexSpinBoxPrivate)
+{
+    d->count = n;
     auto *layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < n; ++i) {
@@ -38,7 +57,7 @@ QMultiHexSpinBox::QMultiHexSpinBox(int n)
             separator->setObjectName(QStringLiteral("hexSeparator"));
             layout->addWidget(separator);
         }
-        m_spinBoxes.append(spinBox);
+        d->spinBoxes.append(spinBox);
     }
     setLayout(layout);
 }
@@ -47,45 +66,45 @@ QMultiHexSpinBox::~QMultiHexSpinBox() = default;
 
 int QMultiHexSpinBox::spinboxNumber() const
 {
-    return m_count;
+    return d->count;
 }
 
 QList<QHexSpinBox *> QMultiHexSpinBox::getHexSpinboxList() const
 {
-    return m_spinBoxes;
+    return d->spinBoxes;
 }
 
 QList<int> QMultiHexSpinBox::getHexSpinboxValueList()
 {
-    m_values.clear();
-    for (QHexSpinBox *spinBox : qAsConst(m_spinBoxes))
-        m_values.append(spinBox->value());
-    return m_values;
+    d->values.clear();
+    for (QHexSpinBox *spinBox : qAsConst(d->spinBoxes))
+        d->values.append(spinBox->value());
+    return d->values;
 }
 
 bool QMultiHexSpinBox::setHexSpinboxValueList(const QStringList &values)
 {
-    if (values.isEmpty() || m_spinBoxes.isEmpty())
+    if (values.isEmpty() || d->spinBoxes.isEmpty())
         return false;
-    for (int i = 0; i < m_spinBoxes.size() && i < values.size(); ++i) {
-        if (!m_spinBoxes.at(i))
+    for (int i = 0; i < d->spinBoxes.size() && i < values.size(); ++i) {
+        if (!d->spinBoxes.at(i))
             continue;
         const int v = truncateToInt(values.at(i).toDouble());
-        m_spinBoxes.at(i)->setValue(v);
-        m_values.append(v);
+        d->spinBoxes.at(i)->setValue(v);
+        d->values.append(v);
     }
     return true;
 }
 
 bool QMultiHexSpinBox::setHexSpinboxValueList(QList<int> values, const float &scale)
 {
-    if (values.isEmpty() || m_spinBoxes.isEmpty())
+    if (values.isEmpty() || d->spinBoxes.isEmpty())
         return false;
-    for (int i = 0; i < m_spinBoxes.size() && i < values.size(); ++i) {
-        if (!m_spinBoxes.at(i))
+    for (int i = 0; i < d->spinBoxes.size() && i < values.size(); ++i) {
+        if (!d->spinBoxes.at(i))
             continue;
-        m_spinBoxes.at(i)->setValue(values.at(i));
-        m_values.append(truncateToInt(double(float(values.at(i)) / scale)));
+        d->spinBoxes.at(i)->setValue(values.at(i));
+        d->values.append(truncateToInt(double(float(values.at(i)) / scale)));
     }
     return true;
 }

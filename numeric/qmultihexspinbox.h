@@ -7,14 +7,24 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
 class QHexSpinBox;
+class QMultiHexSpinBoxPrivate;
 
 /// A row of four-digit hexadecimal fields joined by "-" labels, set and read as a list.
 class WIDGETDECK_EXPORT QMultiHexSpinBox : public QWidget
 {
+    Q_OBJECT
+    /// The number of fields, fixed at construction.
+    Q_PROPERTY(int spinboxNumber READ spinboxNumber CONSTANT)
 public:
     /// Builds a parentless row of @p n fields (none when @p n is 0 or less).
     explicit QMultiHexSpinBox(int n);
+    /// Builds a row of @p n fields under @p parent.
+    QMultiHexSpinBox(int n, QWidget *parent);
+    /// Builds a row of two fields under @p parent (the form of generated UI code).
+    explicit QMultiHexSpinBox(QWidget *parent);
     /// Destroys the widget together with the children it created.
     ~QMultiHexSpinBox() override;
 
@@ -32,9 +42,7 @@ public:
     bool setHexSpinboxValueList(QList<int> values, const float &scale);
 
 private:
-    int m_count;
-    QList<QHexSpinBox *> m_spinBoxes;
-    QList<int> m_values;
+    std::unique_ptr<QMultiHexSpinBoxPrivate> const d;
 };
 
 #endif // QMULTIHEXSPINBOX_H

@@ -2,7 +2,8 @@
 
 #include <QLineEdit>
 
-QPVHexSpinBox::QPVHexSpinBox()
+QPVHexSpinBox::QPVHexSpinBox(QWidget *parent)
+    : QHexSpinBox(parent)
 {
     lineEdit()->setText(textFromValue(value()));
 }
@@ -11,9 +12,6 @@ QPVHexSpinBox::~QPVHexSpinBox() = default;
 
 QString QPVHexSpinBox::textFromValue(int value) const
 {
-    // QString::arg() would print a negative number in a non-decimal base as 64-bit two's
-    // complement, which does not read back; pad the magnitude and keep the sign in front.
-    const qint64 v = value;
-    const QString digits = QStringLiteral("%1").arg(qAbs(v), 4, 16, QLatin1Char('0')).toUpper();
-    return v < 0 ? QLatin1Char('-') + digits : digits;
+    // The 32-bit pattern, so a negative value reads back through the base class.
+    return QHexSpinBox::textFromValue(value).rightJustified(4, QLatin1Char('0'));
 }

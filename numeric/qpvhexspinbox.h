@@ -7,12 +7,13 @@
 /// Internal: the fields of QMultiHexSpinBox.
 class QPVHexSpinBox : public QHexSpinBox
 {
+    Q_OBJECT
 public:
-    QPVHexSpinBox();
+    explicit QPVHexSpinBox(QWidget *parent = nullptr);
     ~QPVHexSpinBox() override;
 
 protected:
-    /// Upper-case hexadecimal padded with zeros to four digits.
+    /// Upper-case hexadecimal pattern padded with zeros to four digits.
     QString textFromValue(int value) const override;
 };
 

@@ -5,10 +5,13 @@
 
 #include <QLineEdit>
 
-class QFolderValidator;
+#include <memory>
+
+class QFolderEditPrivate;
 
 /// Line edit for a file or folder name: refuses the characters a file name cannot contain
-/// and lists them in its tool tip.
+/// and lists them in its tool tip. A host may replace or delete the validator
+/// (setValidator()); the edit never uses a validator it no longer holds.
 class WIDGETDECK_EXPORT QFolderEdit : public QLineEdit
 {
     Q_OBJECT
@@ -18,8 +21,12 @@ public:
     /// Destroys the widget together with the children it created.
     ~QFolderEdit() override;
 
+protected:
+    /// Drops a typed character the validator refuses, whatever text the program set before.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
-    QFolderValidator *m_validator;
+    std::unique_ptr<QFolderEditPrivate> const d;
 };
 
 #endif // QFOLDEREDIT_H

@@ -5,7 +5,11 @@
 
 #include <QValidator>
 
-/// Refuses text holding any of the nine characters a file name cannot contain:
+#include <memory>
+
+class QFolderValidatorPrivate;
+
+/// Refuses edits that insert any of the nine characters a file name cannot contain:
 /// \ / : * ? " < > |
 class WIDGETDECK_EXPORT QFolderValidator : public QValidator
 {
@@ -16,12 +20,15 @@ public:
     /// Destroys the validator.
     ~QFolderValidator() override;
 
-    /// Invalid when @p input holds a forbidden character anywhere; Intermediate when it is
-    /// empty or the cursor is at its start; Acceptable otherwise. Changes neither argument.
+    /// Invalid when the edit since the last text seen (typed or pasted) inserts a forbidden
+    /// character; Intermediate when the text is empty or still holds one the program set;
+    /// Acceptable otherwise. Changes neither argument.
     State validate(QString &input, int &pos) const override;
 
 private:
     bool isStrValid(QChar c) const;
+
+    std::unique_ptr<QFolderValidatorPrivate> const d;
 };
 
 #endif // QFOLDERVALIDATOR_H

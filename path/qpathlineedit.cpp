@@ -1,6 +1,6 @@
 #include "qpathlineedit.h"
 
-#include <QRegExp>
+#include "widgetdeckregexp_p.h"
 
 namespace {
 // Device names that cannot be used as a file name. The vertical bar inside the bracket
@@ -31,9 +31,8 @@ QPathLineEdit::~QPathLineEdit() = default;
 bool QPathLineEdit::isValid()
 {
     const QString name = text().trimmed();
-    QRegExp reserved(ReservedNamePattern, Qt::CaseSensitive, QRegExp::RegExp);
     // Text set by the program bypasses the validator, so forbidden characters are checked too.
-    if (!name.isEmpty() && !hasForbiddenChar(name) && !reserved.exactMatch(name))
+    if (!name.isEmpty() && !hasForbiddenChar(name) && !WidgetDeckRegExp::exactMatch(ReservedNamePattern, name))
         return true;
     setFocus(Qt::OtherFocusReason);
     return false;

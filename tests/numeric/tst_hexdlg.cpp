@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "qhexdlg.h"
@@ -234,7 +235,12 @@ private Q_SLOTS:
             QTest::keyClick(&dlg, Qt::Key_Escape);
             QVERIFY(dlg.isVisible());
             QTest::mouseClick(bit(modifyPanel(dlg), 0), Qt::LeftButton);
-            QTest::keyClick(bit(modifyPanel(dlg), 1), Qt::Key_Return);
+            // Return on the focused bit button flips its bit; in an editor it confirms.
+            QTest::keyClick(bit(modifyPanel(dlg), 0), Qt::Key_Return);
+            QTest::keyClick(bit(modifyPanel(dlg), 0), Qt::Key_Space);
+            QLineEdit *editor = modifyPanel(dlg)->findChild<QLineEdit *>();
+            editor->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(editor, Qt::Key_Return);
         });
         QCOMPARE(dlg.exec(), 1);
         QVERIFY(dlg.getResult());
@@ -243,8 +249,11 @@ private Q_SLOTS:
         QHexDlg cancelled;
         QTimer::singleShot(0, &cancelled, [&cancelled] {
             for (QPushButton *b : cancelled.findChildren<QPushButton *>(QStringLiteral("OKCANCEL")))
-                if (b->text() == QLatin1String("STR_CANCEL"))
-                    QTest::mouseClick(b, Qt::LeftButton);
+                if (b->text() == QLatin1String("STR_CANCEL")) {
+                    // Tabbed onto Cancel, Return cancels.
+                    b->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(b, Qt::Key_Return);
+                }
         });
         QCOMPARE(cancelled.exec(), 0);
         QVERIFY(!cancelled.getResult());

@@ -4,6 +4,8 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include <climits>
+
 #include "qhexspinbox.h"
 #include "qmultihexspinbox.h"
 
@@ -57,6 +59,13 @@ private Q_SLOTS:
         QTest::newRow("empty") << 0 << "" << int(QValidator::Invalid);
         QTest::newRow("below min") << 16 << "F" << int(QValidator::Intermediate);
         QTest::newRow("at min") << 16 << "10" << int(QValidator::Acceptable);
+        QTest::newRow("pattern of -5") << -16 << "FFFFFFFB" << int(QValidator::Acceptable);
+        QTest::newRow("pattern below min") << -16 << "FFFFFFEF" << int(QValidator::Intermediate);
+        QTest::newRow("prefix of a pattern") << -16 << "FFF" << int(QValidator::Intermediate);
+        QTest::newRow("pattern, min 0") << 0 << "FFFFFFFF" << int(QValidator::Invalid);
+        QTest::newRow("prefix 0x") << 0 << "0x1" << int(QValidator::Invalid);
+        QTest::newRow("blank") << 0 << " 1" << int(QValidator::Invalid);
+        QTest::newRow("sign") << 0 << "+1" << int(QValidator::Invalid);
     }
 
     void validate()
@@ -112,9 +121,17 @@ private Q_SLOTS:
         QCOMPARE(shown(field), QStringLiteral("000A"));
         field->setRange(-0x1234, 0xFFFF);
         field->setValue(-0x1234);
-        QCOMPARE(shown(field), QStringLiteral("-1234"));
+        QCOMPARE(shown(field), QStringLiteral("FFFFEDCC"));
         field->stepUp();
         QCOMPARE(field->value(), -0x1233); // the text reads back
+
+        // 32-bit patterns read back, also at the ends of the int range.
+        box.setRange(INT_MIN, INT_MAX);
+        for (int v : {-1, INT_MIN, INT_MAX, -5}) {
+            box.setValue(v);
+            QCOMPARE(box.valueFromText(shown(&box)), v);
+        }
+        QCOMPARE(shown(&box), QStringLiteral("FFFFFFFB"));
     }
 
     void typingAndWheel()
@@ -131,6 +148,17 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), QStringLiteral("1")); // the last digit stays
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(box.value(), 1);
+
+        // Return on an unedited negative value keeps it.
+        box.setRange(-10, 10);
+        box.setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+        box.setValue(-5);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(box.value(), -5);
+        box.setRange(0, 255);
+
+        // A wheel event never gives the focus.
+        QCOMPARE(box.focusPolicy(), Qt::StrongFocus);
 
         // The wheel never changes a value.
         box.setValue(7);

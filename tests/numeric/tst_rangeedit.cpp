@@ -23,7 +23,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("state");
         const int I = QValidator::Invalid, M = QValidator::Intermediate, A = QValidator::Acceptable;
         QTest::newRow("empty") << 0 << 255 << "" << 0 << M;
-        QTest::newRow("cursor at 0") << 0 << 255 << "1F" << 0 << M;
+        QTest::newRow("cursor at 0") << 0 << 255 << "1F" << 0 << A;
         QTest::newRow("below bottom") << 16 << 255 << "1" << 1 << M;
         QTest::newRow("in range") << 16 << 255 << "1F" << 2 << A;
         QTest::newRow("above top") << 16 << 255 << "1FF" << 3 << I;
@@ -60,23 +60,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
+        QTest::addColumn<QString>("preset");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("acceptable");
-        QTest::newRow("default range") << 0 << 65536 << "100001" << "10000" << true;
-        QTest::newRow("16 to 255") << 16 << 255 << "1F0" << "1F" << true;
-        QTest::newRow("intermediate") << 16 << 255 << "1" << "1" << false;
-        QTest::newRow("refused chars") << 0 << 255 << "g -x1" << "1" << true;
+        QTest::newRow("default range") << 0 << 65536 << "" << "100001" << "10000" << true;
+        QTest::newRow("16 to 255") << 16 << 255 << "" << "1F0" << "1F" << true;
+        QTest::newRow("intermediate") << 16 << 255 << "" << "1" << "1" << false;
+        QTest::newRow("refused chars") << 0 << 255 << "" << "g -x1" << "1" << true;
+        QTest::newRow("program set a prefix") << 0 << 65536 << "0x1F" << "gx" << "0x1F" << false;
+        QTest::newRow("negative pattern") << -16 << 16 << "" << "FFFFFFFB" << "FFFFFFFB" << true;
     }
 
     void typing()
     {
         QFETCH(int, min);
         QFETCH(int, max);
+        QFETCH(QString, preset);
         QFETCH(QString, keys);
         QFETCH(QString, text);
         QFETCH(bool, acceptable);
         QHexLineEdit edit(nullptr, min, max);
+        edit.setText(preset);
         QCOMPARE(edit.objectName(), QStringLiteral("RANGEEDIT"));
         QTest::keyClicks(&edit, keys);
         QCOMPARE(edit.text(), text);

@@ -1,0 +1,3 @@
+#include "cursorlogging_p.h"
+
+Q_LOGGING_CATEGORY(lcWidgetDeckCursor, "widgetdeck.cursor")

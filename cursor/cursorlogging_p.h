@@ -1,0 +1,8 @@
+#ifndef CURSORLOGGING_P_H
+#define CURSORLOGGING_P_H
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcWidgetDeckCursor)
+
+#endif

@@ -1,0 +1,3 @@
+#include "numericlogging_p.h"
+
+Q_LOGGING_CATEGORY(lcWidgetDeckNumeric, "widgetdeck.numeric")

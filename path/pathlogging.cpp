@@ -1,0 +1,3 @@
+#include "pathlogging_p.h"
+
+Q_LOGGING_CATEGORY(lcWidgetDeckPath, "widgetdeck.path")

@@ -1,0 +1,8 @@
+#ifndef PATHLOGGING_P_H
+#define PATHLOGGING_P_H
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcWidgetDeckPath)
+
+#endif
