@@ -10,6 +10,11 @@ QIndustryItem::QIndustryItem(QWidget *parent)
     , m_label(new QLabel(this))
     , m_closeButton(new QPushButton(this))
 {
+    m_label->setObjectName(QStringLiteral("labelIndustry"));
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setAccessibleName(tr("STR_CLOSE"));
+    // Never the host dialog's default: Return in a host's editor must not remove the entry.
+    m_closeButton->setAutoDefault(false);
     m_closeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/img/toolWidget/close"))));
     m_closeButton->setStyleSheet(QStringLiteral("background:transparent;border-width:0;border-style:outset"));
     connect(m_closeButton, &QPushButton::clicked, this, qOverload<>(&QIndustryItem::removeIndustry));
