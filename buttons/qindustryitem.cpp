@@ -54,9 +54,11 @@ void QIndustryItem::mousePressEvent(QMouseEvent *e)
 
 void QIndustryItem::mouseReleaseEvent(QMouseEvent *e)
 {
-    if (m_pressed && rect().contains(e->pos()))
-        Q_EMIT showIndustry(m_label->text());
+    // The host may delete the entry from showIndustry(), so the emit comes last.
+    const bool wasPressed = m_pressed;
     m_pressed = false;
+    if (wasPressed && rect().contains(e->pos()))
+        Q_EMIT showIndustry(m_label->text());
 }
 
 void QIndustryItem::removeIndustry()
