@@ -3,17 +3,21 @@
 
 #include "widgetdeck_export.h"
 
-#include <QList>
-#include <QPair>
 #include <QWidget>
 
-class QImgRadioButton;
+#include <memory>
+
+class QChooseWidgetPrivate;
 
 /// Row of three image tiles (VFD, servo, remote I/O) with one exclusive selection.
-/// A click selects a tile, a double click also emits SigOk().
+/// A click selects a tile, a double click also emits SigOk(). From the keyboard, Space on a
+/// tile's radio button selects that tile and the arrow keys move the selection, as in a
+/// radio group; exactly one tile stays selected.
 class WIDGETDECK_EXPORT QChooseWidget : public QWidget
 {
     Q_OBJECT
+    /// Index of the selected tile.
+    Q_PROPERTY(int selectID READ getSelectID WRITE setSelectID)
 public:
     /// Builds the three tiles, centred, with tile 0 selected.
     explicit QChooseWidget(QWidget *parent = nullptr);
@@ -29,15 +33,12 @@ Q_SIGNALS:
     /// A tile was double-clicked; the choice is confirmed.
     void SigOk();
 
-private Q_SLOTS:
-    void onImgClicked();
+protected:
+    /// Left/Up and Right/Down move the selection and the focus to the neighbouring tile.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void initLayout();
-
-    int m_selectId = 0;
-    QList<QPair<QString, QString>> m_descriptions;
-    QList<QImgRadioButton *> m_tiles;
+    std::unique_ptr<QChooseWidgetPrivate> const d;
 };
 
 #endif // QCHOOSEWIDGET_H

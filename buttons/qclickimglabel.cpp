@@ -1,6 +1,7 @@
 #include "qclickimglabel.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 QClickImgLabel::QClickImgLabel(QWidget *parent)
     : QLabel(parent)
@@ -11,8 +12,12 @@ QClickImgLabel::~QClickImgLabel() = default;
 
 void QClickImgLabel::mousePressEvent(QMouseEvent *e)
 {
-    if (e->button() == Qt::LeftButton)
+    if (e->button() == Qt::LeftButton) {
+        const QPointer<QClickImgLabel> guard(this);
         Q_EMIT SigClicked();
+        if (!guard)
+            return;
+    }
     QLabel::mousePressEvent(e);
 }
 

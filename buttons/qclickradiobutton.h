@@ -6,7 +6,8 @@
 #include <QRadioButton>
 
 /// Radio button that reports a left press and a double click but is never toggled by the
-/// mouse: its checked state changes only through setChecked().
+/// mouse or the keyboard: its checked state changes only through setChecked(). Space on the
+/// focused button emits SigClicked(), as a left press does.
 class WIDGETDECK_EXPORT QClickRadioButton : public QRadioButton
 {
     Q_OBJECT
@@ -27,6 +28,13 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     /// Emits SigOk(); the button's own handling is skipped.
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+    /// Space emits SigClicked() like a left press and never toggles the button; arrow keys
+    /// go to the parent, which moves the selection.
+    void keyPressEvent(QKeyEvent *e) override;
+    /// Swallows the release of Space so the button is never toggled by the keyboard.
+    void keyReleaseEvent(QKeyEvent *e) override;
+    /// Claims Space from host shortcuts while focused.
+    bool event(QEvent *e) override;
 };
 
 #endif // QCLICKRADIOBUTTON_H

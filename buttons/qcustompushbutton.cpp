@@ -11,6 +11,9 @@ QCustomPushButton::QCustomPushButton(QWidget *parent, QString text)
     , m_labelImg(new QLabel(this))
     , m_labelText(new QLabel(this))
 {
+    m_button->setObjectName(QStringLiteral("pushButton"));
+    m_labelImg->setObjectName(QStringLiteral("labelImg"));
+    m_labelText->setObjectName(QStringLiteral("labelText"));
     m_button->setToolTip(text);
     m_button->setCursor(Qt::PointingHandCursor);
     m_button->setFixedHeight(35);

@@ -1,10 +1,17 @@
 #include "qedgewidget.h"
 #include "ui_qedgewidget.h"
 
+class QEdgeWidgetPrivate
+{
+public:
+    Ui::EdgeWidget ui;
+};
+
 QEdgeWidget::QEdgeWidget(QWidget *parent, QString title)
     : QBaseStyleWidget(parent)
-    , ui(new Ui::EdgeWidget)
+    , d(new QEdgeWidgetPrivate)
 {
+    auto *ui = &d->ui;
     Q_UNUSED(title)
     ui->setupUi(this);
     ui->pushButtonRotate->setObjectName(QStringLiteral("MENUBTN"));
@@ -12,17 +19,18 @@ QEdgeWidget::QEdgeWidget(QWidget *parent, QString title)
     connect(ui->pushButtonRotate, &QPushButton::clicked, this, &QEdgeWidget::SigShow);
 }
 
-QEdgeWidget::~QEdgeWidget()
-{
-    delete ui;
-}
+QEdgeWidget::~QEdgeWidget() = default;
 
 void QEdgeWidget::setTitle(QString title)
 {
-    ui->pushButtonRotate->setText(title);
+    d->ui.pushButtonRotate->setText(title);
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+void QEdgeWidget::enterEvent(QEnterEvent *event)
+#else
 void QEdgeWidget::enterEvent(QEvent *event)
+#endif
 {
     Q_UNUSED(event)
     Q_EMIT SigShowPreview();

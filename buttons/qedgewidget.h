@@ -5,9 +5,9 @@
 
 #include <qbasestylewidget.h>
 
-namespace Ui {
-class EdgeWidget;
-}
+#include <memory>
+
+class QEdgeWidgetPrivate;
 
 /// Narrow strip (at most 30 pixels wide) standing in for a collapsed side panel: one tall
 /// button with a vertical caption. A click asks to show the panel, entering asks for a preview.
@@ -35,12 +35,16 @@ Q_SIGNALS:
 
 protected:
     /// Emits SigShowPreview().
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    void enterEvent(QEnterEvent *event) override;
+#else
     void enterEvent(QEvent *event) override;
+#endif
     /// Does nothing.
     void leaveEvent(QEvent *event) override;
 
 private:
-    Ui::EdgeWidget *ui;
+    std::unique_ptr<QEdgeWidgetPrivate> const d;
 };
 
 #endif // QEDGEWIDGET_H

@@ -9,10 +9,18 @@ const QColor kSelectedColor(QStringLiteral("#CFEFF9"));
 const QColor kHoverColor(QStringLiteral("#CFDFF9"));
 } // namespace
 
+class QImgRadioButtonPrivate
+{
+public:
+    Ui::ImgRadioButton ui;
+    bool hover = false;
+};
+
 QImgRadioButton::QImgRadioButton(QWidget *parent, QString text, QString imgPath)
     : QBaseStyleWidget(parent)
-    , ui(new Ui::ImgRadioButton)
+    , d(new QImgRadioButtonPrivate)
 {
+    auto *ui = &d->ui;
     ui->setupUi(this);
     setObjectName(QStringLiteral("CHOOSE_WIDGET"));
     setAutoFillBackground(false);
@@ -32,27 +40,28 @@ QImgRadioButton::QImgRadioButton(QWidget *parent, QString text, QString imgPath)
     connect(ui->radioButton, &QRadioButton::toggled, this, qOverload<>(&QWidget::update));
 }
 
-QImgRadioButton::~QImgRadioButton()
-{
-    delete ui;
-}
+QImgRadioButton::~QImgRadioButton() = default;
 
 void QImgRadioButton::setChecked(bool checked)
 {
-    ui->radioButton->setChecked(checked);
+    d->ui.radioButton->setChecked(checked);
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+void QImgRadioButton::enterEvent(QEnterEvent *event)
+#else
 void QImgRadioButton::enterEvent(QEvent *event)
+#endif
 {
     Q_UNUSED(event)
-    m_hover = true;
+    d->hover = true;
     update();
 }
 
 void QImgRadioButton::leaveEvent(QEvent *event)
 {
     Q_UNUSED(event)
-    m_hover = false;
+    d->hover = false;
     update();
 }
 
@@ -61,13 +70,13 @@ void QImgRadioButton::leaveEvent(QEvent *event)
 void QImgRadioButton::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    if (!ui->radioButton->isChecked() && !m_hover) {
+    if (!d->ui.radioButton->isChecked() && !d->hover) {
         painter.setPen(QPen(kFrameColor, 1));
         painter.setBrush(Qt::NoBrush);
         const QRect r = rect();
         painter.drawRect(r.x() + 1, r.y() + 1, r.width() - 2, r.height() - 2);
     } else {
-        painter.fillRect(rect(), m_hover ? kHoverColor : kSelectedColor);
+        painter.fillRect(rect(), d->hover ? kHoverColor : kSelectedColor);
     }
     painter.end();
     QWidget::paintEvent(event);

@@ -10,6 +10,11 @@ QIndustryItem::QIndustryItem(QWidget *parent)
     , m_label(new QLabel(this))
     , m_closeButton(new QPushButton(this))
 {
+    m_label->setObjectName(QStringLiteral("labelIndustry"));
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setAccessibleName(tr("STR_CLOSE"));
+    // Never the host dialog's default: Return in a host's editor must not remove the entry.
+    m_closeButton->setAutoDefault(false);
     m_closeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/img/toolWidget/close"))));
     m_closeButton->setStyleSheet(QStringLiteral("background:transparent;border-width:0;border-style:outset"));
     connect(m_closeButton, &QPushButton::clicked, this, qOverload<>(&QIndustryItem::removeIndustry));
@@ -49,9 +54,11 @@ void QIndustryItem::mousePressEvent(QMouseEvent *e)
 
 void QIndustryItem::mouseReleaseEvent(QMouseEvent *e)
 {
-    if (m_pressed && rect().contains(e->pos()))
-        Q_EMIT showIndustry(m_label->text());
+    // The host may delete the entry from showIndustry(), so the emit comes last.
+    const bool wasPressed = m_pressed;
     m_pressed = false;
+    if (wasPressed && rect().contains(e->pos()))
+        Q_EMIT showIndustry(m_label->text());
 }
 
 void QIndustryItem::removeIndustry()

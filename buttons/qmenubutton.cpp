@@ -3,52 +3,94 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+
+class QMenuButtonPrivate
+{
+public:
+    int index = -1;
+    bool hover = false;
+    bool selected = false;
+    bool clicked = false;
+};
 
 QMenuButton::QMenuButton(QWidget *parent)
     : QPushButton(parent)
+    , d(new QMenuButtonPrivate)
 {
     setCursor(Qt::PointingHandCursor);
+    // Connected before any host slot; only notes the click, the selection follows once
+    // clicked() has been delivered to everyone.
+    connect(this, &QAbstractButton::clicked, this, [this] { d->clicked = true; });
 }
 
 QMenuButton::~QMenuButton() = default;
 
 void QMenuButton::setIndex(int index)
 {
-    m_index = index;
+    d->index = index;
 }
 
 int QMenuButton::getIndex()
 {
-    return m_index;
+    return d->index;
 }
 
 void QMenuButton::setselected(bool selected)
 {
-    m_selected = selected;
+    d->selected = selected;
     update();
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+void QMenuButton::enterEvent(QEnterEvent *event)
+#else
 void QMenuButton::enterEvent(QEvent *event)
+#endif
 {
-    QWidget::enterEvent(event);
-    m_hover = true;
+    QPushButton::enterEvent(event);
+    d->hover = true;
     update();
 }
 
 void QMenuButton::leaveEvent(QEvent *event)
 {
-    QWidget::leaveEvent(event);
-    m_hover = false;
+    QPushButton::leaveEvent(event);
+    d->hover = false;
     update();
 }
 
 void QMenuButton::mouseReleaseEvent(QMouseEvent *e)
 {
     // clicked() goes out first, so a host that deselects all entries in its handler still
-    // ends with the clicked one selected.
+    // ends with the clicked one selected; a host may also delete the entry there.
+    const QPointer<QMenuButton> guard(this);
+    d->clicked = false;
     QPushButton::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && rect().contains(e->pos())) {
-        m_selected = true;
+    if (guard && d->clicked) {
+        d->selected = true;
+        update();
+    }
+}
+
+void QMenuButton::keyPressEvent(QKeyEvent *e)
+{
+    const QPointer<QMenuButton> guard(this);
+    d->clicked = false;
+    QPushButton::keyPressEvent(e);
+    if (guard && d->clicked) {
+        d->selected = true;
+        update();
+    }
+}
+
+void QMenuButton::keyReleaseEvent(QKeyEvent *e)
+{
+    const QPointer<QMenuButton> guard(this);
+    d->clicked = false;
+    QPushButton::keyReleaseEvent(e);
+    if (guard && d->clicked) {
+        d->selected = true;
         update();
     }
 }
@@ -58,9 +100,9 @@ void QMenuButton::paintEvent(QPaintEvent *event)
     QPushButton::paintEvent(event);
 
     QColor fill(189, 208, 232);
-    if (m_selected)
+    if (d->selected)
         fill = QColor(242, 248, 254);
-    else if (m_hover)
+    else if (d->hover)
         fill = QColor(215, 226, 241);
 
     QPainter painter(this);

@@ -5,8 +5,14 @@
 
 #include <QPushButton>
 
+#include <memory>
+
+class QMenuButtonPrivate;
+
 /// Flat, self-painted menu entry with an index, a hover shade and a sticky selected shade.
-/// A left click selects it after clicked() has been delivered.
+/// A click (mouse, Space, or Return/Enter where a push button takes it) selects it after
+/// clicked() has been delivered, unless a slot of clicked() destroyed the entry. A menu set
+/// with setMenu() stays the host's: Qt holds it weakly, so deleting it never dangles.
 class WIDGETDECK_EXPORT QMenuButton : public QPushButton
 {
     Q_OBJECT
@@ -25,18 +31,24 @@ public:
 
 protected:
     /// Marks the entry as hovered and repaints it.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    void enterEvent(QEnterEvent *event) override;
+#else
     void enterEvent(QEvent *event) override;
+#endif
     /// Clears the hover mark and repaints the entry.
     void leaveEvent(QEvent *event) override;
     /// Normal release handling (clicked()), then selects on a left release inside.
     void mouseReleaseEvent(QMouseEvent *e) override;
+    /// Normal key handling (clicked()), then selects when the key clicked the entry.
+    void keyPressEvent(QKeyEvent *e) override;
+    /// Normal key handling (clicked()), then selects when the key clicked the entry.
+    void keyReleaseEvent(QKeyEvent *e) override;
     /// Paints the state fill and the centred caption.
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_index = -1;
-    bool m_hover = false;
-    bool m_selected = false;
+    std::unique_ptr<QMenuButtonPrivate> const d;
 };
 
 #endif // QMENUBUTTON_H
