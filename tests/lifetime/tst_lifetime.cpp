@@ -8,6 +8,7 @@
 #include "qmymessagebox.h"
 #include "qnowheelcombobox.h"
 
+#include <QAbstractItemView>
 #include <QPointer>
 #include <QtTest>
 
