@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>QIndustryItem</name>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDlg</name>
     <message>
         <source>STR_COLOR</source>
@@ -332,7 +339,7 @@
     </message>
     <message>
         <source>STR_NET_NMCLI_NOT_STARTED</source>
-        <translation>nmcli could not be started; is NetworkManager's command-line tool installed? (%1)</translation>
+        <translation>nmcli could not be started; is NetworkManager&apos;s command-line tool installed? (%1)</translation>
     </message>
     <message>
         <source>STR_NET_NMCLI_TIMED_OUT</source>

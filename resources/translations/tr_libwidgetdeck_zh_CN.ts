@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>QIndustryItem</name>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>QMyColorDlg</name>
     <message>
         <source>STR_COLOR</source>

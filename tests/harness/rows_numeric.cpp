@@ -98,7 +98,7 @@ const harness::Rows registered{
      {"accepted()"},
      {{"exec", [](QObject *o) { static_cast<QHexDlg *>(o)->exec(); }}},
      {},
-     {},
+     QStringLiteral("OKCANCEL"),
      {{"OK", okButton,
        {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}}},
      {}},

@@ -467,9 +467,10 @@ void tst_EveryClass::tabWalk()
         QCOMPARE(defaults.first()->objectName(), r.defaultButton);
     }
 
-    const int limit = r.tabChain.size() + 8;
+    const int limit = r.tabChain.size() + 16;
     auto walk = [&](Qt::KeyboardModifiers modifiers, const QString &stop) {
         QStringList seen;
+        QWidget *last = nullptr;
         for (int step = 0; step < limit; ++step) {
             QWidget *focus = QApplication::focusWidget();
             if (!focus)
@@ -481,7 +482,10 @@ void tst_EveryClass::tabWalk()
                     seen << QStringLiteral("<hidden or disabled %1>").arg(name);
             if (name == stop)
                 return seen;
-            seen << name;
+            // Tab through the sections of one editor (a date-time edit) is one stop.
+            if (QApplication::focusWidget() != last)
+                seen << name;
+            last = QApplication::focusWidget();
         }
         seen << QStringLiteral("<stuck>");
         return seen;
