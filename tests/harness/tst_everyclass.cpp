@@ -49,8 +49,8 @@ QtMessageHandler previousHandler = nullptr;
 
 void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    // The offscreen platform's own notice about size hints says nothing about the library.
-    if (message.contains(QLatin1String("propagateSizeHints")))
+    // The offscreen platform's notices of what it cannot do say nothing about the library.
+    if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
     if (type != QtDebugMsg && type != QtInfoMsg)
         warnings << message;
@@ -162,10 +162,14 @@ struct Host {
         container->setObjectName(QStringLiteral("container"));
         auto *inner = new QVBoxLayout(container);
         inner->setContentsMargins(0, 0, 0, 0);
-        after = new QLineEdit(dialog);
-        after->setObjectName(QStringLiteral("after"));
         layout->addWidget(before);
         layout->addWidget(container);
+        // Built in focus-chain order: the object comes between the two line edits.
+        object = r.make(container);
+        if (auto *widget = qobject_cast<QWidget *>(object.data()); widget && !widget->isWindow())
+            inner->addWidget(widget);
+        after = new QLineEdit(dialog);
+        after->setObjectName(QStringLiteral("after"));
         layout->addWidget(after);
         if (hostDefault) {
             hostOk = new QPushButton(QStringLiteral("Host OK"), dialog);
@@ -173,9 +177,6 @@ struct Host {
             hostOk->setDefault(true);
             layout->addWidget(hostOk);
         }
-        object = r.make(container);
-        if (auto *widget = qobject_cast<QWidget *>(object.data()); widget && !widget->isWindow())
-            inner->addWidget(widget);
         if (r.prepare)
             r.prepare(object);
     }
