@@ -1,5 +1,6 @@
 #include "qcustompushbutton.h"
 #include "widgetdeckpixmap_p.h"
+#include "buttonkeys_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +19,9 @@ QCustomPushButton::QCustomPushButton(QWidget *parent, QString text)
     m_button->setCursor(Qt::PointingHandCursor);
     m_button->setFixedHeight(35);
     m_button->setFixedWidth(85);
+    // A status row's button is never a host dialog's default; focused, Return/Enter click it.
+    m_button->setAutoDefault(false);
+    WidgetDeckButtons::answerReturnKeys(m_button);
     m_labelImg->setFixedSize(32, 32);
 
     auto *layout = new QHBoxLayout(this);

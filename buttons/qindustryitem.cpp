@@ -1,4 +1,5 @@
 #include "qindustryitem.h"
+#include "buttonkeys_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +16,7 @@ QIndustryItem::QIndustryItem(QWidget *parent)
     m_closeButton->setAccessibleName(tr("STR_CLOSE"));
     // Never the host dialog's default: Return in a host's editor must not remove the entry.
     m_closeButton->setAutoDefault(false);
+    WidgetDeckButtons::answerReturnKeys(m_closeButton);
     m_closeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/img/toolWidget/close"))));
     m_closeButton->setStyleSheet(QStringLiteral("background:transparent;border-width:0;border-style:outset"));
     connect(m_closeButton, &QPushButton::clicked, this, qOverload<>(&QIndustryItem::removeIndustry));
