@@ -3,24 +3,23 @@
 
 #include <QIcon>
 
+class QTopSideWidgetPrivate
+{
+public:
+    Ui::TopSideWidget ui;
+    QString title;
+    DirectSide_E direct = DIRECT_LEFT;
+};
+
 QTopSideWidget::QTopSideWidget(QWidget *parent, QString title, DirectSide_E direct)
     : QBaseStyleWidget(parent)
-    , ui(new Ui::TopSideWidget)
-    , m_title(title)
-    , m_direct(direct)
+    , d(new QTopSideWidgetPrivate)
 {
+    d->title = title;
+    d->direct = direct;
+    auto *ui = &d->ui;
     ui->setupUi(this);
-    init();
-}
-
-QTopSideWidget::~QTopSideWidget()
-{
-    delete ui;
-}
-
-void QTopSideWidget::init()
-{
-    ui->labelTxt->setText(m_title);
+    ui->labelTxt->setText(d->title);
     ui->toolButtonClose->setObjectName(QStringLiteral("CLOSEBTN1"));
     ui->toolButtonView->setObjectName(QStringLiteral("VIEWBTN"));
     ui->toolButtonClose->setToolTip(tr("STR_CLOSE"));
@@ -33,9 +32,11 @@ void QTopSideWidget::init()
     setMouseTracking(true);
 }
 
+QTopSideWidget::~QTopSideWidget() = default;
+
 void QTopSideWidget::setDirect(DirectSide_E direct)
 {
-    m_direct = direct;
+    d->direct = direct;
     QString path;
     switch (direct) {
     case DIRECT_LEFT:
@@ -51,16 +52,16 @@ void QTopSideWidget::setDirect(DirectSide_E direct)
         path = QStringLiteral(":/img/commonImge/arrow_down");
         break;
     }
-    ui->toolButtonView->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
+    d->ui.toolButtonView->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
 }
 
 void QTopSideWidget::setTitle(QString title)
 {
-    m_title = title;
-    ui->labelTxt->setText(m_title);
+    d->title = title;
+    d->ui.labelTxt->setText(d->title);
 }
 
 QString QTopSideWidget::getTitle()
 {
-    return m_title;
+    return d->title;
 }
