@@ -23,6 +23,12 @@ public:
         if (watched != m_button || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
             return QObject::eventFilter(watched, event);
         auto *key = static_cast<QKeyEvent *>(event);
+        // Space clicks any focused button; host shortcuts on it must not take it away.
+        if (event->type() == QEvent::ShortcutOverride && m_button->isEnabled() && key->key() == Qt::Key_Space
+            && key->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
         if (!m_button->isEnabled() || !WidgetDeckButtons::answersReturnItself(m_button, key))
             return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::ShortcutOverride) {

@@ -14,7 +14,7 @@ bool isReturnKey(const QKeyEvent *event);
 bool answersReturnItself(const QPushButton *button, const QKeyEvent *event);
 
 /// Lets a push button that is not auto-default answer Return/Enter with a click while it has
-/// the focus, and claims those keys from host shortcuts then. With @p clickOnPress false only
+/// the focus, and claims those keys and Space from host shortcuts then. With @p clickOnPress false only
 /// the keys are claimed; the button's own key handler does the click.
 void answerReturnKeys(QPushButton *button, bool clickOnPress = true);
 

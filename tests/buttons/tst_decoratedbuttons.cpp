@@ -1,12 +1,16 @@
+#include <QDialog>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTranslator>
 #include <QtTest>
 
+#include "qcustombutton.h"
 #include "qcustompushbutton.h"
 #include "qindustryitem.h"
 #include "qmenubutton.h"
+#include "qrotatepushbutton.h"
 
 namespace {
 const QColor kIdle(189, 208, 232), kHover(215, 226, 241), kSelected(242, 248, 254);
@@ -22,6 +26,8 @@ private Q_SLOTS:
     void statusTexts_data();
     void statusTexts();
     void industryItem();
+    void focusedControlKeys_data();
+    void focusedControlKeys();
 };
 
 // Fills: idle, hover, selected (which wins over hover). Selection is set after clicked(): a
@@ -132,6 +138,86 @@ void tst_DecoratedButtons::industryItem()
     item.setNormalIndustry(QStringLiteral("General"));
     QVERIFY(!close->isVisible());
     QCOMPARE(item.getIndustry(), QStringLiteral("General"));
+}
+
+void tst_DecoratedButtons::focusedControlKeys_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("own");
+    const QList<QPair<const char *, int>> keys{
+        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    for (const char *kind : {"custom", "rotate", "menu", "status", "close", "entry"}) {
+        for (const auto &k : keys)
+            QTest::addRow("%s, %s", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1;
+    }
+    QTest::newRow("custom, disabled, Return") << QStringLiteral("custom") << int(Qt::Key_Return) << false << 0;
+    QTest::newRow("status, disabled, Return") << QStringLiteral("status") << int(Qt::Key_Return) << false << 0;
+}
+
+// In a host dialog with its own default button and a shortcut on the key, the focused control
+// answers the key with its own action: the host's default and shortcut stay quiet, the dialog
+// stays open. None of the family's buttons is or becomes the default.
+void tst_DecoratedButtons::focusedControlKeys()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, key);
+    QFETCH(bool, enabled);
+    QFETCH(int, own);
+    QDialog dialog;
+    auto *layout = new QVBoxLayout(&dialog);
+    QWidget *control = nullptr;
+    std::unique_ptr<QSignalSpy> spy;
+    if (kind == QLatin1String("entry") || kind == QLatin1String("close")) {
+        auto *item = new QIndustryItem(&dialog);
+        item->setIndustry(QStringLiteral("Textile"));
+        layout->addWidget(item);
+        if (kind == QLatin1String("entry")) {
+            control = item;
+            spy = std::make_unique<QSignalSpy>(item, &QIndustryItem::showIndustry);
+        } else {
+            control = item->findChild<QPushButton *>(QStringLiteral("closeButton"));
+            spy = std::make_unique<QSignalSpy>(item, qOverload<QString>(&QIndustryItem::removeIndustry));
+        }
+    } else {
+        QPushButton *button = nullptr;
+        if (kind == QLatin1String("custom"))
+            button = new QCustomButton(&dialog, QStringLiteral("Apply"));
+        else if (kind == QLatin1String("rotate"))
+            button = new QRotatePushButton(&dialog, QStringLiteral("Panel"));
+        else if (kind == QLatin1String("menu"))
+            button = new QMenuButton(&dialog);
+        else
+            button = (new QCustomPushButton(&dialog, QStringLiteral("Set")))->getPushButton();
+        layout->addWidget(button->parentWidget() == &dialog ? button : button->parentWidget());
+        control = button;
+        spy = std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
+    }
+    auto *hostOk = new QPushButton(QStringLiteral("OK"), &dialog);
+    hostOk->setDefault(true);
+    layout->addWidget(hostOk);
+    QSignalSpy hostClicked(hostOk, &QPushButton::clicked);
+    auto *shortcut = new QShortcut(QKeySequence(key), &dialog);
+    QSignalSpy shortcutFired(shortcut, &QShortcut::activated);
+    QVERIFY(control);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    control->setFocus(Qt::TabFocusReason);
+    QVERIFY(control->hasFocus());
+    control->setEnabled(enabled);
+    if (!enabled)
+        control->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(enabled ? control : static_cast<QWidget *>(&dialog), Qt::Key(key));
+    QCOMPARE(spy->count(), own);
+    if (enabled) {
+        QCOMPARE(hostClicked.count(), 0);
+        QCOMPARE(shortcutFired.count(), 0);
+        QVERIFY(dialog.isVisible());
+    }
+    for (QPushButton *b : dialog.findChildren<QPushButton *>())
+        QVERIFY2(b == hostOk || !b->isDefault(), qPrintable(b->objectName()));
 }
 
 QTEST_MAIN(tst_DecoratedButtons)
