@@ -6,6 +6,34 @@
 
 namespace {
 
+// Claims Space from host shortcuts while the button has the focus.
+class SpaceKey : public QObject
+{
+public:
+    explicit SpaceKey(QAbstractButton *button)
+        : QObject(button)
+        , m_button(button)
+    {
+        setObjectName(QStringLiteral("spaceKey"));
+        button->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_button && event->type() == QEvent::ShortcutOverride && m_button->isEnabled()) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+                event->accept();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QAbstractButton *const m_button;
+};
+
 class ReturnKeys : public QObject
 {
 public:
@@ -23,12 +51,6 @@ public:
         if (watched != m_button || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
             return QObject::eventFilter(watched, event);
         auto *key = static_cast<QKeyEvent *>(event);
-        // Space clicks any focused button; host shortcuts on it must not take it away.
-        if (event->type() == QEvent::ShortcutOverride && m_button->isEnabled() && key->key() == Qt::Key_Space
-            && key->modifiers() == Qt::NoModifier) {
-            event->accept();
-            return true;
-        }
         if (!m_button->isEnabled() || !WidgetDeckButtons::answersReturnItself(m_button, key))
             return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::ShortcutOverride) {
@@ -67,6 +89,12 @@ bool answersReturnItself(const QPushButton *button, const QKeyEvent *event)
 void answerReturnKeys(QPushButton *button, bool clickOnPress)
 {
     new ReturnKeys(button, clickOnPress);
+    claimSpaceKey(button);
+}
+
+void claimSpaceKey(QAbstractButton *button)
+{
+    new SpaceKey(button);
 }
 
 } // namespace WidgetDeckButtons

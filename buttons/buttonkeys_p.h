@@ -1,6 +1,7 @@
 #ifndef WIDGETDECK_BUTTONKEYS_P_H
 #define WIDGETDECK_BUTTONKEYS_P_H
 
+class QAbstractButton;
 class QKeyEvent;
 class QPushButton;
 
@@ -17,6 +18,9 @@ bool answersReturnItself(const QPushButton *button, const QKeyEvent *event);
 /// the focus, and claims those keys and Space from host shortcuts then. With @p clickOnPress false only
 /// the keys are claimed; the button's own key handler does the click.
 void answerReturnKeys(QPushButton *button, bool clickOnPress = true);
+
+/// Keeps Space, which clicks the focused @p button, from host shortcuts on that key.
+void claimSpaceKey(QAbstractButton *button);
 
 } // namespace WidgetDeckButtons
 

@@ -11,6 +11,7 @@
 #include "qindustryitem.h"
 #include "qmenubutton.h"
 #include "qrotatepushbutton.h"
+#include "qtopsidewidget.h"
 
 namespace {
 const QColor kIdle(189, 208, 232), kHover(215, 226, 241), kSelected(242, 248, 254);
@@ -152,6 +153,9 @@ void tst_DecoratedButtons::focusedControlKeys_data()
         for (const auto &k : keys)
             QTest::addRow("%s, %s", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1;
     }
+    // Tool buttons take Space only, as Qt's do.
+    QTest::newRow("hide, Space") << QStringLiteral("hide") << int(Qt::Key_Space) << true << 1;
+    QTest::newRow("close side, Space") << QStringLiteral("closeSide") << int(Qt::Key_Space) << true << 1;
     QTest::newRow("custom, disabled, Return") << QStringLiteral("custom") << int(Qt::Key_Return) << false << 0;
     QTest::newRow("status, disabled, Return") << QStringLiteral("status") << int(Qt::Key_Return) << false << 0;
 }
@@ -169,7 +173,14 @@ void tst_DecoratedButtons::focusedControlKeys()
     auto *layout = new QVBoxLayout(&dialog);
     QWidget *control = nullptr;
     std::unique_ptr<QSignalSpy> spy;
-    if (kind == QLatin1String("entry") || kind == QLatin1String("close")) {
+    if (kind == QLatin1String("hide") || kind == QLatin1String("closeSide")) {
+        auto *strip = new QTopSideWidget(&dialog, QStringLiteral("Axes"));
+        layout->addWidget(strip);
+        const bool hide = kind == QLatin1String("hide");
+        control = strip->findChild<QWidget *>(hide ? QStringLiteral("VIEWBTN") : QStringLiteral("CLOSEBTN1"));
+        spy = hide ? std::make_unique<QSignalSpy>(strip, &QTopSideWidget::SigHide)
+                   : std::make_unique<QSignalSpy>(strip, &QTopSideWidget::SigClose);
+    } else if (kind == QLatin1String("entry") || kind == QLatin1String("close")) {
         auto *item = new QIndustryItem(&dialog);
         item->setIndustry(QStringLiteral("Textile"));
         layout->addWidget(item);
