@@ -1,5 +1,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QMetaMethod>
+#include <QPointer>
 #include <QShortcut>
 #include <QLabel>
 #include <QSignalSpy>
@@ -17,6 +19,16 @@ namespace {
 const QColor kIdle(189, 208, 232), kHover(215, 226, 241), kSelected(242, 248, 254);
 
 QColor corner(QWidget *w) { return w->grab().toImage().pixelColor(2, 2); }
+
+// A host deleting what it built from the signal the key raised.
+class Deleter : public QObject
+{
+    Q_OBJECT
+public:
+    QPointer<QObject> victim;
+public Q_SLOTS:
+    void destroyVictim() { delete victim.data(); }
+};
 } // namespace
 
 class tst_DecoratedButtons : public QObject
@@ -147,49 +159,56 @@ void tst_DecoratedButtons::focusedControlKeys_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<int>("own");
+    QTest::addColumn<bool>("destroy");
     const QList<QPair<const char *, int>> keys{
         {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
     for (const char *kind : {"custom", "rotate", "menu", "status", "close", "entry"}) {
-        for (const auto &k : keys)
-            QTest::addRow("%s, %s", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1;
+        for (const auto &k : keys) {
+            QTest::addRow("%s, %s", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1 << false;
+            QTest::addRow("%s, %s, deleted", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1 << true;
+        }
     }
     // Tool buttons take Space only, as Qt's do.
-    QTest::newRow("hide, Space") << QStringLiteral("hide") << int(Qt::Key_Space) << true << 1;
-    QTest::newRow("close side, Space") << QStringLiteral("closeSide") << int(Qt::Key_Space) << true << 1;
-    QTest::newRow("custom, disabled, Return") << QStringLiteral("custom") << int(Qt::Key_Return) << false << 0;
-    QTest::newRow("status, disabled, Return") << QStringLiteral("status") << int(Qt::Key_Return) << false << 0;
+    QTest::newRow("hide, Space") << QStringLiteral("hide") << int(Qt::Key_Space) << true << 1 << false;
+    QTest::newRow("close side, Space") << QStringLiteral("closeSide") << int(Qt::Key_Space) << true << 1 << true;
+    QTest::newRow("custom, disabled, Return") << QStringLiteral("custom") << int(Qt::Key_Return) << false << 0 << false;
+    QTest::newRow("status, disabled, Return") << QStringLiteral("status") << int(Qt::Key_Return) << false << 0 << false;
 }
 
 // In a host dialog with its own default button and a shortcut on the key, the focused control
 // answers the key with its own action: the host's default and shortcut stay quiet, the dialog
-// stays open. None of the family's buttons is or becomes the default.
+// stays open. None of the family's buttons is or becomes the default. A host may delete the
+// widget from the signal the key raised.
 void tst_DecoratedButtons::focusedControlKeys()
 {
     QFETCH(QString, kind);
     QFETCH(int, key);
     QFETCH(bool, enabled);
     QFETCH(int, own);
+    QFETCH(bool, destroy);
     QDialog dialog;
     auto *layout = new QVBoxLayout(&dialog);
     QWidget *control = nullptr;
-    std::unique_ptr<QSignalSpy> spy;
+    QObject *source = nullptr;
+    QMetaMethod signal;
     if (kind == QLatin1String("hide") || kind == QLatin1String("closeSide")) {
         auto *strip = new QTopSideWidget(&dialog, QStringLiteral("Axes"));
         layout->addWidget(strip);
         const bool hide = kind == QLatin1String("hide");
         control = strip->findChild<QWidget *>(hide ? QStringLiteral("VIEWBTN") : QStringLiteral("CLOSEBTN1"));
-        spy = hide ? std::make_unique<QSignalSpy>(strip, &QTopSideWidget::SigHide)
-                   : std::make_unique<QSignalSpy>(strip, &QTopSideWidget::SigClose);
+        source = strip;
+        signal = hide ? QMetaMethod::fromSignal(&QTopSideWidget::SigHide) : QMetaMethod::fromSignal(&QTopSideWidget::SigClose);
     } else if (kind == QLatin1String("entry") || kind == QLatin1String("close")) {
         auto *item = new QIndustryItem(&dialog);
         item->setIndustry(QStringLiteral("Textile"));
         layout->addWidget(item);
+        source = item;
         if (kind == QLatin1String("entry")) {
             control = item;
-            spy = std::make_unique<QSignalSpy>(item, &QIndustryItem::showIndustry);
+            signal = QMetaMethod::fromSignal(&QIndustryItem::showIndustry);
         } else {
             control = item->findChild<QPushButton *>(QStringLiteral("closeButton"));
-            spy = std::make_unique<QSignalSpy>(item, qOverload<QString>(&QIndustryItem::removeIndustry));
+            signal = QMetaMethod::fromSignal(qOverload<QString>(&QIndustryItem::removeIndustry));
         }
     } else {
         QPushButton *button = nullptr;
@@ -203,8 +222,14 @@ void tst_DecoratedButtons::focusedControlKeys()
             button = (new QCustomPushButton(&dialog, QStringLiteral("Set")))->getPushButton();
         layout->addWidget(button->parentWidget() == &dialog ? button : button->parentWidget());
         control = button;
-        spy = std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
+        source = button;
+        signal = QMetaMethod::fromSignal(&QAbstractButton::clicked);
     }
+    QSignalSpy spy(source, signal);
+    Deleter deleter;
+    deleter.victim = control->parentWidget() == &dialog ? control : control->parentWidget();
+    if (destroy)
+        connect(source, signal, &deleter, deleter.metaObject()->method(deleter.metaObject()->indexOfSlot("destroyVictim()")));
     auto *hostOk = new QPushButton(QStringLiteral("OK"), &dialog);
     hostOk->setDefault(true);
     layout->addWidget(hostOk);
@@ -221,7 +246,8 @@ void tst_DecoratedButtons::focusedControlKeys()
         control->setFocus(Qt::TabFocusReason);
 
     QTest::keyClick(enabled ? control : static_cast<QWidget *>(&dialog), Qt::Key(key));
-    QCOMPARE(spy->count(), own);
+    QCOMPARE(spy.count(), own);
+    QCOMPARE(deleter.victim.isNull(), destroy);
     if (enabled) {
         QCOMPARE(hostClicked.count(), 0);
         QCOMPARE(shortcutFired.count(), 0);
