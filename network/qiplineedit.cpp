@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 const char OctetPattern[] = "(2[0-5]{2}|2[0-4][0-9]|1?[0-9]{1,2})";
@@ -66,8 +67,14 @@ QString QIPLineEdit::getIP() const
 void QIPLineEdit::setIP(const QString &ip)
 {
     if (!isValidIP(ip)) {
-        QMessageBox::warning(this, QStringLiteral("Attention"), QStringLiteral("Your IP Address is Invalid!"),
-                             QMessageBox::Ok, QMessageBox::NoButton);
+        // On the heap and watched: the host may delete this editor, and the box with it,
+        // while the box is open.
+        QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Attention"),
+                                                    QStringLiteral("Your IP Address is Invalid!"),
+                                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("invalidAddressBox"));
+        box->exec();
+        delete box.data();
         return;
     }
     const QStringList parts = ip.split(QLatin1Char('.'));
@@ -152,9 +159,12 @@ bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
             return QLineEdit::eventFilter(watched, event);
         }
         return answer;
-    default:
+    default: {
+        // The host may delete the editor, and with it the octet, from the slot.
+        QPointer<QIPLineEdit> guard(this);
         emit signalTextChanged(edit);
-        return answer;
+        return guard ? answer : true;
+    }
     }
 }
 
