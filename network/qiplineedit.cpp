@@ -44,6 +44,9 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
     setLayout(layout);
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // The frame itself takes no input: focusing it focuses the first octet.
+    setFocusPolicy(Qt::NoFocus);
+    setFocusProxy(m_octets[0]);
     installEventFilter(this);
 
     // Queued, so the length check runs after the octet has taken the key.
@@ -137,8 +140,22 @@ bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
 
     const int next = (index + 1) % 4;
     const int previous = (index + 3) % 4;
-    switch (static_cast<QKeyEvent *>(event)->key()) {
+    const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    int key = keyEvent->key();
+    if (key == Qt::Key_Tab && keyEvent->modifiers().testFlag(Qt::ShiftModifier))
+        key = Qt::Key_Backtab;
+    switch (key) {
     case Qt::Key_Tab:
+        // Tab walks the octets and then leaves the editor, Shift+Tab walks them back.
+        if (index == 3)
+            return answer;
+        focusOctet(next, false);
+        return true;
+    case Qt::Key_Backtab:
+        if (index == 0)
+            return answer;
+        focusOctet(previous, false);
+        return true;
     case Qt::Key_Return:
         focusOctet(next, false);
         return true;
