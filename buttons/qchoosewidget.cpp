@@ -13,6 +13,25 @@ class QChooseWidgetPrivate
 public:
     int selectId = 0;
     QList<QImgRadioButton *> tiles;
+
+    // The tile the arrow @p key moves to from the focused one, or -1 (no arrow, no move).
+    int neighbour(const QWidget *focus, int key) const
+    {
+        int step = 0;
+        if (key == Qt::Key_Left || key == Qt::Key_Up)
+            step = -1;
+        else if (key == Qt::Key_Right || key == Qt::Key_Down)
+            step = 1;
+        if (step == 0 || !focus)
+            return -1;
+        int current = -1;
+        for (int i = 0; i < tiles.size(); ++i) {
+            if (tiles.at(i)->isAncestorOf(focus))
+                current = i;
+        }
+        const int next = current + step;
+        return current < 0 || next < 0 || next >= tiles.size() ? -1 : next;
+    }
 };
 
 QChooseWidget::QChooseWidget(QWidget *parent)
@@ -32,6 +51,8 @@ QChooseWidget::QChooseWidget(QWidget *parent)
         connect(tile, &QImgRadioButton::SigImgClicked, this, [this, i] { setSelectID(i); });
         connect(tile, &QImgRadioButton::SigOk, this, &QChooseWidget::SigOk);
         d->tiles.append(tile);
+        if (auto *radio = tile->findChild<QClickRadioButton *>())
+            radio->installEventFilter(this);
     }
     layout->addStretch(0);
     setLayout(layout);
@@ -54,27 +75,14 @@ int QChooseWidget::getSelectID()
 
 void QChooseWidget::keyPressEvent(QKeyEvent *event)
 {
-    int step = 0;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        step = -1;
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        step = 1;
-        break;
-    default:
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up || event->key() == Qt::Key_Right
+        || event->key() == Qt::Key_Down;
+    if (!arrow) {
         QWidget::keyPressEvent(event);
         return;
     }
-    int current = -1;
-    for (int i = 0; i < d->tiles.size(); ++i) {
-        if (d->tiles.at(i)->isAncestorOf(focusWidget()))
-            current = i;
-    }
-    const int next = current + step;
-    if (current < 0 || next < 0 || next >= d->tiles.size()) {
+    const int next = d->neighbour(focusWidget(), event->key());
+    if (next < 0) {
         event->ignore();
         return;
     }
@@ -86,4 +94,16 @@ void QChooseWidget::keyPressEvent(QKeyEvent *event)
         return;
     radio->setFocus(Qt::TabFocusReason);
     Q_EMIT radio->SigClicked();
+}
+
+bool QChooseWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier && d->neighbour(qobject_cast<QWidget *>(watched), key->key()) >= 0) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -12,7 +12,7 @@ class QChooseWidgetPrivate;
 /// Row of three image tiles (VFD, servo, remote I/O) with one exclusive selection.
 /// A click selects a tile, a double click also emits SigOk(). From the keyboard, Space on a
 /// tile's radio button selects that tile and the arrow keys move the selection, as in a
-/// radio group; exactly one tile stays selected.
+/// radio group (also where the host has shortcuts on them); exactly one tile stays selected.
 class WIDGETDECK_EXPORT QChooseWidget : public QWidget
 {
     Q_OBJECT
@@ -36,6 +36,8 @@ Q_SIGNALS:
 protected:
     /// Left/Up and Right/Down move the selection and the focus to the neighbouring tile.
     void keyPressEvent(QKeyEvent *event) override;
+    /// Claims the arrow keys from host shortcuts while a tile has the focus and can move.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::unique_ptr<QChooseWidgetPrivate> const d;

@@ -1,4 +1,5 @@
 #include "qcustombutton.h"
+#include "buttonkeys_p.h"
 
 QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     : QPushButton(parent)
@@ -6,6 +7,9 @@ QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     setMinimumSize(95, 35);
     setText(text);
     setToolTip(text);
+    // Not a dialog's default behind the host's back; Return/Enter still click it when focused.
+    setAutoDefault(false);
+    WidgetDeckButtons::answerReturnKeys(this);
 }
 
 QCustomButton::~QCustomButton() = default;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 /// Push button whose caption doubles as its tool tip, so clipped captions stay readable.
+/// It is not auto-default (a host makes it the default explicitly); focused, it answers
+/// Space, Return and Enter with a click.
 class WIDGETDECK_EXPORT QCustomButton : public QPushButton
 {
     Q_OBJECT

@@ -5,8 +5,11 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
+class QCustomPushButtonPrivate;
 
 /// A fixed-size push button followed by a 32 x 32 status image and a status text, showing
 /// the outcome of a setting operation.
@@ -40,9 +43,7 @@ public:
     void setButtonStatus(const bool &ok, const QString &reason);
 
 private:
-    QPushButton *m_button;
-    QLabel *m_labelImg;
-    QLabel *m_labelText;
+    std::unique_ptr<QCustomPushButtonPrivate> const d;
 };
 
 #endif // QCUSTOMPUSHBUTTON_H

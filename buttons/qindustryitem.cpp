@@ -1,28 +1,52 @@
 #include "qindustryitem.h"
+#include "buttonkeys_p.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace {
+bool isActivationKey(const QKeyEvent *e)
+{
+    return WidgetDeckButtons::isReturnKey(e) || (e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier);
+}
+} // namespace
+
+class QIndustryItemPrivate
+{
+public:
+    QLabel *label = nullptr;
+    QPushButton *closeButton = nullptr;
+    bool pressed = false;
+    bool spacePressed = false;
+};
 
 QIndustryItem::QIndustryItem(QWidget *parent)
     : QWidget(parent)
-    , m_label(new QLabel(this))
-    , m_closeButton(new QPushButton(this))
+    , d(new QIndustryItemPrivate)
 {
-    m_label->setObjectName(QStringLiteral("labelIndustry"));
-    m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_closeButton->setAccessibleName(tr("STR_CLOSE"));
+    d->label = new QLabel(this);
+    d->closeButton = new QPushButton(this);
+    d->label->setObjectName(QStringLiteral("labelIndustry"));
+    d->closeButton->setObjectName(QStringLiteral("closeButton"));
+    d->closeButton->setAccessibleName(tr("STR_CLOSE"));
     // Never the host dialog's default: Return in a host's editor must not remove the entry.
-    m_closeButton->setAutoDefault(false);
-    m_closeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/img/toolWidget/close"))));
-    m_closeButton->setStyleSheet(QStringLiteral("background:transparent;border-width:0;border-style:outset"));
-    connect(m_closeButton, &QPushButton::clicked, this, qOverload<>(&QIndustryItem::removeIndustry));
+    d->closeButton->setAutoDefault(false);
+    WidgetDeckButtons::answerReturnKeys(d->closeButton);
+    d->closeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/img/toolWidget/close"))));
+    d->closeButton->setStyleSheet(QStringLiteral("background:transparent;border-width:0;border-style:outset"));
+    connect(d->closeButton, &QPushButton::clicked, this, qOverload<>(&QIndustryItem::removeIndustry));
+    // The entry itself is what the keyboard activates; the label only shows the name.
+    setFocusPolicy(Qt::StrongFocus);
 
     auto *layout = new QHBoxLayout;
-    layout->addWidget(m_label);
+    layout->addWidget(d->label);
     layout->addStretch(0);
-    layout->addWidget(m_closeButton);
+    layout->addWidget(d->closeButton);
     layout->setContentsMargins(5, 5, 5, 5);
     layout->setSpacing(5);
     setLayout(layout);
@@ -32,36 +56,88 @@ QIndustryItem::~QIndustryItem() = default;
 
 void QIndustryItem::setIndustry(QString industry)
 {
-    m_label->setText(industry);
+    d->label->setText(industry);
 }
 
 void QIndustryItem::setNormalIndustry(QString industry)
 {
-    m_label->setText(industry);
-    m_closeButton->hide();
+    d->label->setText(industry);
+    d->closeButton->hide();
 }
 
 QString QIndustryItem::getIndustry()
 {
-    return m_label->text();
+    return d->label->text();
 }
 
 void QIndustryItem::mousePressEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton)
-        m_pressed = true;
+        d->pressed = true;
 }
 
 void QIndustryItem::mouseReleaseEvent(QMouseEvent *e)
 {
     // The host may delete the entry from showIndustry(), so the emit comes last.
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
+    const bool wasPressed = d->pressed;
+    d->pressed = false;
     if (wasPressed && rect().contains(e->pos()))
-        Q_EMIT showIndustry(m_label->text());
+        Q_EMIT showIndustry(d->label->text());
+}
+
+void QIndustryItem::keyPressEvent(QKeyEvent *e)
+{
+    if (!isActivationKey(e)) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    if (e->isAutoRepeat())
+        return;
+    // Like a push button: Space clicks on release, Return and Enter on press.
+    if (e->key() == Qt::Key_Space)
+        d->spacePressed = true;
+    else
+        Q_EMIT showIndustry(d->label->text());
+}
+
+void QIndustryItem::keyReleaseEvent(QKeyEvent *e)
+{
+    if (e->key() != Qt::Key_Space || e->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(e);
+        return;
+    }
+    e->accept();
+    const bool wasPressed = d->spacePressed;
+    d->spacePressed = false;
+    if (wasPressed)
+        Q_EMIT showIndustry(d->label->text());
+}
+
+bool QIndustryItem::event(QEvent *e)
+{
+    if (e->type() == QEvent::ShortcutOverride && isActivationKey(static_cast<QKeyEvent *>(e))) {
+        e->accept();
+        return true;
+    }
+    if (e->type() == QEvent::FocusOut)
+        d->spacePressed = false;
+    return QWidget::event(e);
+}
+
+void QIndustryItem::paintEvent(QPaintEvent *e)
+{
+    QWidget::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = d->label->geometry().adjusted(-2, -2, 2, 2);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void QIndustryItem::removeIndustry()
 {
-    Q_EMIT removeIndustry(m_label->text());
+    Q_EMIT removeIndustry(d->label->text());
 }

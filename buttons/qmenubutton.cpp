@@ -1,4 +1,5 @@
 #include "qmenubutton.h"
+#include "buttonkeys_p.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -19,6 +20,9 @@ QMenuButton::QMenuButton(QWidget *parent)
     , d(new QMenuButtonPrivate)
 {
     setCursor(Qt::PointingHandCursor);
+    // A menu entry is never a dialog's default; focused, Return/Enter select it (below).
+    setAutoDefault(false);
+    WidgetDeckButtons::answerReturnKeys(this, false);
     // Connected before any host slot; only notes the click, the selection follows once
     // clicked() has been delivered to everyone.
     connect(this, &QAbstractButton::clicked, this, [this] { d->clicked = true; });
@@ -77,7 +81,13 @@ void QMenuButton::keyPressEvent(QKeyEvent *e)
 {
     const QPointer<QMenuButton> guard(this);
     d->clicked = false;
-    QPushButton::keyPressEvent(e);
+    if (WidgetDeckButtons::answersReturnItself(this, e)) {
+        e->accept();
+        if (!e->isAutoRepeat())
+            click();
+    } else {
+        QPushButton::keyPressEvent(e);
+    }
     if (guard && d->clicked) {
         d->selected = true;
         update();

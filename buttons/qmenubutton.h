@@ -10,7 +10,7 @@
 class QMenuButtonPrivate;
 
 /// Flat, self-painted menu entry with an index, a hover shade and a sticky selected shade.
-/// A click (mouse, Space, or Return/Enter where a push button takes it) selects it after
+/// Not auto-default. A click (mouse, Space, Return or Enter) selects it after
 /// clicked() has been delivered, unless a slot of clicked() destroyed the entry. A menu set
 /// with setMenu() stays the host's: Qt holds it weakly, so deleting it never dangles.
 class WIDGETDECK_EXPORT QMenuButton : public QPushButton

@@ -1,4 +1,5 @@
 #include "qrotatepushbutton.h"
+#include "buttonkeys_p.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -7,6 +8,9 @@ QRotatePushButton::QRotatePushButton(QWidget *parent, QString text)
     : QPushButton(text, parent)
 {
     setFixedSize(30, 150);
+    // A side strip's button is never a dialog's default; focused, Return/Enter click it.
+    setAutoDefault(false);
+    WidgetDeckButtons::answerReturnKeys(this);
 }
 
 QRotatePushButton::~QRotatePushButton() = default;

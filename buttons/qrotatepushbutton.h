@@ -5,7 +5,8 @@
 
 #include <QPushButton>
 
-/// Tall, narrow push button (30 x 150) whose caption runs top to bottom.
+/// Tall, narrow push button (30 x 150) whose caption runs top to bottom. Not auto-default;
+/// focused, it answers Space, Return and Enter with a click.
 class WIDGETDECK_EXPORT QRotatePushButton : public QPushButton
 {
     Q_OBJECT

@@ -1,26 +1,26 @@
 #include "qtopsidewidget.h"
 #include "ui_qtopsidewidget.h"
+#include "buttonkeys_p.h"
 
 #include <QIcon>
 
+class QTopSideWidgetPrivate
+{
+public:
+    Ui::TopSideWidget ui;
+    QString title;
+    DirectSide_E direct = DIRECT_LEFT;
+};
+
 QTopSideWidget::QTopSideWidget(QWidget *parent, QString title, DirectSide_E direct)
     : QBaseStyleWidget(parent)
-    , ui(new Ui::TopSideWidget)
-    , m_title(title)
-    , m_direct(direct)
+    , d(new QTopSideWidgetPrivate)
 {
+    d->title = title;
+    d->direct = direct;
+    auto *ui = &d->ui;
     ui->setupUi(this);
-    init();
-}
-
-QTopSideWidget::~QTopSideWidget()
-{
-    delete ui;
-}
-
-void QTopSideWidget::init()
-{
-    ui->labelTxt->setText(m_title);
+    ui->labelTxt->setText(d->title);
     ui->toolButtonClose->setObjectName(QStringLiteral("CLOSEBTN1"));
     ui->toolButtonView->setObjectName(QStringLiteral("VIEWBTN"));
     ui->toolButtonClose->setToolTip(tr("STR_CLOSE"));
@@ -30,12 +30,16 @@ void QTopSideWidget::init()
     ui->toolButtonView->setAccessibleName(tr("STR_HIDE"));
     connect(ui->toolButtonView, &QToolButton::clicked, this, &QTopSideWidget::SigHide);
     connect(ui->toolButtonClose, &QToolButton::clicked, this, &QTopSideWidget::SigClose);
+    WidgetDeckButtons::claimSpaceKey(ui->toolButtonView);
+    WidgetDeckButtons::claimSpaceKey(ui->toolButtonClose);
     setMouseTracking(true);
 }
 
+QTopSideWidget::~QTopSideWidget() = default;
+
 void QTopSideWidget::setDirect(DirectSide_E direct)
 {
-    m_direct = direct;
+    d->direct = direct;
     QString path;
     switch (direct) {
     case DIRECT_LEFT:
@@ -51,16 +55,16 @@ void QTopSideWidget::setDirect(DirectSide_E direct)
         path = QStringLiteral(":/img/commonImge/arrow_down");
         break;
     }
-    ui->toolButtonView->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
+    d->ui.toolButtonView->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
 }
 
 void QTopSideWidget::setTitle(QString title)
 {
-    m_title = title;
-    ui->labelTxt->setText(m_title);
+    d->title = title;
+    d->ui.labelTxt->setText(d->title);
 }
 
 QString QTopSideWidget::getTitle()
 {
-    return m_title;
+    return d->title;
 }

@@ -6,9 +6,9 @@
 
 #include <qbasestylewidget.h>
 
-namespace Ui {
-class TopSideWidget;
-}
+#include <memory>
+
+class QTopSideWidgetPrivate;
 
 /// Title strip of a collapsible side panel: caption, a hide button whose arrow shows the
 /// panel's side, and a close button.
@@ -35,11 +35,7 @@ Q_SIGNALS:
     void SigClose();
 
 private:
-    void init();
-
-    Ui::TopSideWidget *ui;
-    QString m_title;
-    DirectSide_E m_direct;
+    std::unique_ptr<QTopSideWidgetPrivate> const d;
 };
 
 #endif // QTOPSIDEWIDGET_H

@@ -5,17 +5,22 @@
 #include <QLabel>
 #include <QToolButton>
 
+class QTopWizardPrivate
+{
+public:
+    Ui::QTopWizard ui;
+    QList<QToolButton *> buttons;
+    QList<QLabel *> arrows;
+};
+
 QTopWizard::QTopWizard(QWidget *parent)
     : QBaseStyleWidget(parent)
-    , ui(new Ui::QTopWizard)
+    , d(new QTopWizardPrivate)
 {
-    ui->setupUi(this);
+    d->ui.setupUi(this);
 }
 
-QTopWizard::~QTopWizard()
-{
-    delete ui;
-}
+QTopWizard::~QTopWizard() = default;
 
 void QTopWizard::setTextList(QList<QString> textList)
 {
@@ -24,10 +29,10 @@ void QTopWizard::setTextList(QList<QString> textList)
 
     // A widget holds one layout, so a new row replaces the old one completely instead of
     // leaving stale steps that setBtnCheck() no longer reaches.
-    qDeleteAll(m_buttons);
-    qDeleteAll(m_arrows);
-    m_buttons.clear();
-    m_arrows.clear();
+    qDeleteAll(d->buttons);
+    qDeleteAll(d->arrows);
+    d->buttons.clear();
+    d->arrows.clear();
     delete layout();
 
     auto *row = new QHBoxLayout(this);
@@ -39,12 +44,12 @@ void QTopWizard::setTextList(QList<QString> textList)
         button->setCheckable(true);
         button->setEnabled(false);
         button->setText(textList.at(i));
-        m_buttons.append(button);
+        d->buttons.append(button);
         row->addWidget(button);
         if (i != textList.size() - 1) {
             auto *label = new QLabel(this);
             label->setPixmap(arrow);
-            m_arrows.append(label);
+            d->arrows.append(label);
             row->addWidget(label);
         }
     }
@@ -54,10 +59,10 @@ void QTopWizard::setTextList(QList<QString> textList)
 
 void QTopWizard::setBtnCheck(int index)
 {
-    if (index < 0 || index >= m_buttons.size())
+    if (index < 0 || index >= d->buttons.size())
         return;
-    for (int i = 0; i < m_buttons.size(); ++i)
-        m_buttons.at(i)->setChecked(i == index);
+    for (int i = 0; i < d->buttons.size(); ++i)
+        d->buttons.at(i)->setChecked(i == index);
 }
 
 void QTopWizard::reInit()

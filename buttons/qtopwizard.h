@@ -7,12 +7,9 @@
 
 #include <QList>
 
-class QLabel;
-class QToolButton;
+#include <memory>
 
-namespace Ui {
-class QTopWizard;
-}
+class QTopWizardPrivate;
 
 /// Horizontal step indicator of a wizard: one disabled, checkable tool button per step
 /// (object name "STATEBTN"), joined by arrow images, with exactly one step checked.
@@ -34,9 +31,7 @@ public:
     void reInit();
 
 private:
-    Ui::QTopWizard *ui;
-    QList<QToolButton *> m_buttons;
-    QList<QLabel *> m_arrows;
+    std::unique_ptr<QTopWizardPrivate> const d;
 };
 
 #endif // QTOPWIZARD_H

@@ -2,10 +2,12 @@
 
 #include "widgetdeckregexp_p.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 
 #include <cmath>
 
@@ -117,8 +119,19 @@ bool QEditIP::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusOut && m_edits.size() == 4 && watched == m_edits.at(3)) {
         // Switching windows or opening a popup is not leaving the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            emit editingFinished();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            // Qt has already chosen the widget that gets the focus. When it is one of our own
+            // segments, a host deleting the editor from the slot would pull it out from under
+            // Qt's focus handling, so the signal waits for the event loop then.
+            if (m_edits.contains(qobject_cast<QLineEdit *>(QApplication::focusWidget()))) {
+                QMetaObject::invokeMethod(this, [this] { emit editingFinished(); }, Qt::QueuedConnection);
+            } else {
+                QPointer<QEditIP> guard(this);
+                emit editingFinished();
+                if (!guard)
+                    return true;
+            }
+        }
         return QWidget::eventFilter(watched, event);
     }
     if (event->type() != QEvent::KeyPress)

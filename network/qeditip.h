@@ -32,7 +32,7 @@ public:
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    /// The last segment lost the keyboard focus.
+    /// The last segment lost the keyboard focus (from the event loop when it went to another segment).
     void editingFinished();
 
 private Q_SLOTS:

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 const char OctetPattern[] = "(2[0-5]{2}|2[0-4][0-9]|1?[0-9]{1,2})";
@@ -43,6 +44,9 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
     setLayout(layout);
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // The frame itself takes no input: focusing it focuses the first octet.
+    setFocusPolicy(Qt::NoFocus);
+    setFocusProxy(m_octets[0]);
     installEventFilter(this);
 
     // Queued, so the length check runs after the octet has taken the key.
@@ -66,8 +70,14 @@ QString QIPLineEdit::getIP() const
 void QIPLineEdit::setIP(const QString &ip)
 {
     if (!isValidIP(ip)) {
-        QMessageBox::warning(this, QStringLiteral("Attention"), QStringLiteral("Your IP Address is Invalid!"),
-                             QMessageBox::Ok, QMessageBox::NoButton);
+        // On the heap and watched: the host may delete this editor, and the box with it,
+        // while the box is open.
+        QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Attention"),
+                                                    QStringLiteral("Your IP Address is Invalid!"),
+                                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("invalidAddressBox"));
+        box->exec();
+        delete box.data();
         return;
     }
     const QStringList parts = ip.split(QLatin1Char('.'));
@@ -130,8 +140,22 @@ bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
 
     const int next = (index + 1) % 4;
     const int previous = (index + 3) % 4;
-    switch (static_cast<QKeyEvent *>(event)->key()) {
+    const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    int key = keyEvent->key();
+    if (key == Qt::Key_Tab && keyEvent->modifiers().testFlag(Qt::ShiftModifier))
+        key = Qt::Key_Backtab;
+    switch (key) {
     case Qt::Key_Tab:
+        // Tab walks the octets and then leaves the editor, Shift+Tab walks them back.
+        if (index == 3)
+            return answer;
+        focusOctet(next, false);
+        return true;
+    case Qt::Key_Backtab:
+        if (index == 0)
+            return answer;
+        focusOctet(previous, false);
+        return true;
     case Qt::Key_Return:
         focusOctet(next, false);
         return true;
@@ -152,9 +176,12 @@ bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
             return QLineEdit::eventFilter(watched, event);
         }
         return answer;
-    default:
+    default: {
+        // The host may delete the editor, and with it the octet, from the slot.
+        QPointer<QIPLineEdit> guard(this);
         emit signalTextChanged(edit);
-        return answer;
+        return guard ? answer : true;
+    }
     }
 }
 

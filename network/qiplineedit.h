@@ -6,7 +6,8 @@
 #include <QLineEdit>
 
 /// Fixed-size IPv4 entry: a read-only line edit hosting four frameless octet editors with
-/// painted dots between them. Tab and Return cycle through the octets; a full octet hands on.
+/// painted dots between them. Return cycles through the octets; Tab and Shift+Tab walk them and
+/// then leave the editor; a full octet hands on.
 class WIDGETDECK_EXPORT QIPLineEdit : public QLineEdit
 {
     Q_OBJECT
@@ -36,7 +37,7 @@ protected:
     bool isValidIP(const QString &ip);
     /// Index 0 to 3 of @p edit among the octet editors, or -1.
     int getIndex(QLineEdit *edit);
-    /// Focuses the first octet when shown; Tab, Return and the cursor keys move between octets.
+    /// Focuses the first octet when shown; Tab, Shift+Tab, Return and the cursor keys move between octets.
     bool eventFilter(QObject *watched, QEvent *event) override;
     /// Paints the line edit and the dots between the octets.
     void paintEvent(QPaintEvent *event) override;

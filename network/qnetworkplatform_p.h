@@ -63,7 +63,7 @@ struct ConfigOutcome {
     QString cause; ///< why it failed; on success an optional note for the user
 };
 
-/// The seam between the panel and the machine; tests replace every member.
+/// The seam between the panel and the machine; tests hand createWebSetClient() their own.
 struct NetworkBackend {
     std::function<QList<Adapter>()> listAdapters;
     std::function<QString(const QString &address)> gatewayFor;
@@ -75,8 +75,7 @@ struct NetworkBackend {
 /// The real backend of this platform.
 NetworkBackend systemBackend();
 
-/// Starts the program with QProcess. Aborts instead when the environment variable
-/// WIDGETDECK_FORBID_COMMANDS is set, which the test suites do.
+/// Starts the program with QProcess; only the real backend uses it.
 CommandResult runProcess(const CommandSpec &command);
 
 /// Running, non-loopback adapters in the order the system reports them.

@@ -1,4 +1,5 @@
 #include "qwebsetclient.h"
+#include "qwebsetclient_p.h"
 #include "ui_qwebsetclient.h"
 
 #include "qmymessagebox.h"
@@ -6,9 +7,41 @@
 
 #include "networklogging_p.h"
 
+#include <QList>
+#include <QMap>
+#include <QNetworkAddressEntry>
+#include <QPointer>
+
+#include <utility>
+
 using namespace WidgetDeckNet;
 
+class QWebSetClientPrivate
+{
+public:
+    explicit QWebSetClientPrivate(NetworkBackend backend)
+        : worker(std::move(backend))
+    {
+    }
+
+    Ui::QWebSetClient form;
+    Ui::QWebSetClient *const ui = &form;
+    QWebSetThread worker;
+    // Address entries of the accepted adapters, keyed by human-readable name.
+    QMap<QString, QList<QNetworkAddressEntry>> netCards;
+};
+
 namespace {
+
+// Reaches the protected constructor for the internal factory.
+class InjectedWebSetClient : public QWebSetClient
+{
+public:
+    InjectedWebSetClient(std::unique_ptr<QWebSetClientPrivate> dd, QWidget *parent)
+        : QWebSetClient(std::move(dd), parent)
+    {
+    }
+};
 
 AdapterConfig formValues(const Ui::QWebSetClient *ui)
 {
@@ -23,105 +56,112 @@ AdapterConfig formValues(const Ui::QWebSetClient *ui)
 
 } // namespace
 
-QWebSetClient::QWebSetClient(QWidget *parent)
-    : QBaseStyleWidget(parent)
-    , ui(new Ui::QWebSetClient)
-    , m_worker(new QWebSetThread)
+QWebSetClient *WidgetDeckNet::createWebSetClient(const NetworkBackend &backend, QWidget *parent)
 {
-    ui->setupUi(this);
+    return new InjectedWebSetClient(std::make_unique<QWebSetClientPrivate>(backend), parent);
+}
+
+QWebSetClient::QWebSetClient(QWidget *parent)
+    : QWebSetClient(std::make_unique<QWebSetClientPrivate>(systemBackend()), parent)
+{
+}
+
+QWebSetClient::QWebSetClient(std::unique_ptr<QWebSetClientPrivate> dd, QWidget *parent)
+    : QBaseStyleWidget(parent)
+    , d(std::move(dd))
+{
+    d->ui->setupUi(this);
     init();
     connectSignals();
     on_pushButtonRefresh_clicked();
-    m_worker->setClient(this);
+    d->worker.setClient(this);
 }
 
 QWebSetClient::~QWebSetClient()
 {
     // setWeb() may still be running on the worker; it must not outlive the panel.
-    m_worker->wait();
-    delete m_worker;
-    delete ui;
+    d->worker.wait();
 }
 
 void QWebSetClient::init()
 {
     setObjectName(QStringLiteral("TAB_WIDGET"));
-    ui->pushButtonRefresh->setObjectName(QStringLiteral("OKCANCEL"));
-    ui->radioButtonGetIpManual->setChecked(true);
-    ui->radioButtonGetDnsAuto->setEnabled(false);
-    ui->radioButtonGetDnsManual->setChecked(true);
-    ui->widgetOkCancel->setConfirmBtnType(CONFIRM_BTN_OK);
-    ui->groupBoxDns->hide();
+    d->ui->pushButtonRefresh->setObjectName(QStringLiteral("OKCANCEL"));
+    d->ui->radioButtonGetIpManual->setChecked(true);
+    d->ui->radioButtonGetDnsAuto->setEnabled(false);
+    d->ui->radioButtonGetDnsManual->setChecked(true);
+    d->ui->widgetOkCancel->setConfirmBtnType(CONFIRM_BTN_OK);
+    d->ui->groupBoxDns->hide();
 }
 
 void QWebSetClient::connectSignals()
 {
-    connect(ui->comboBoxSelectNet, &QComboBox::currentTextChanged, this, &QWebSetClient::onNetCardChanged);
-    connect(ui->widgetOkCancel, &QOkCancel::SigOk, this, &QWebSetClient::onApplyButtonclicked);
-    connect(ui->radioButtonGetIpAuto, &QRadioButton::clicked, this, &QWebSetClient::onAutoIPButtonclicked);
-    connect(ui->radioButtonGetIpManual, &QRadioButton::clicked, this, &QWebSetClient::onSpIpButtonclicked);
-    connect(ui->lineEditIpAddr, &QEditIP::editingFinished, this, &QWebSetClient::onIpEditFinished);
+    connect(d->ui->comboBoxSelectNet, &QComboBox::currentTextChanged, this, &QWebSetClient::onNetCardChanged);
+    connect(d->ui->widgetOkCancel, &QOkCancel::SigOk, this, &QWebSetClient::onApplyButtonclicked);
+    connect(d->ui->radioButtonGetIpAuto, &QRadioButton::clicked, this, &QWebSetClient::onAutoIPButtonclicked);
+    connect(d->ui->radioButtonGetIpManual, &QRadioButton::clicked, this, &QWebSetClient::onSpIpButtonclicked);
+    connect(d->ui->lineEditIpAddr, &QEditIP::editingFinished, this, &QWebSetClient::onIpEditFinished);
     connect(this, &QWebSetClient::SigConfigOver, this, &QWebSetClient::onConfigOver);
 }
 
 void QWebSetClient::on_pushButtonRefresh_clicked()
 {
-    ui->comboBoxSelectNet->clear();
-    m_netCards.clear();
+    d->ui->comboBoxSelectNet->clear();
+    d->netCards.clear();
     showNetCard();
 }
 
 void QWebSetClient::showNetCard()
 {
     QStringList names;
-    const QList<Adapter> adapters = m_worker->backend().listAdapters();
+    const QList<Adapter> adapters = d->worker.backend().listAdapters();
     for (const Adapter &adapter : adapters) {
         qCDebug(lcNetwork) << adapter.name;
         names << adapter.name;
-        m_netCards.insert(adapter.name, adapter.entries);
+        d->netCards.insert(adapter.name, adapter.entries);
     }
-    ui->comboBoxSelectNet->addItems(names);
+    d->ui->comboBoxSelectNet->addItems(names);
 }
 
 void QWebSetClient::updateNetWork(QString name)
 {
     // As in showNetCard(), the last adapter of a name wins.
-    const QList<Adapter> adapters = m_worker->backend().listAdapters();
+    const QList<Adapter> adapters = d->worker.backend().listAdapters();
     for (int i = adapters.size() - 1; i >= 0; --i) {
         if (adapters.at(i).name == name) {
-            m_netCards.insert(name, adapters.at(i).entries);
+            d->netCards.insert(name, adapters.at(i).entries);
             return;
         }
     }
     // The adapter stopped since the last refresh: nothing of it is left to show.
-    m_netCards.remove(name);
+    d->netCards.remove(name);
 }
 
 void QWebSetClient::onNetCardChanged(QString name)
 {
-    if (ui->radioButtonGetIpAuto->isChecked())
+    if (d->ui->radioButtonGetIpAuto->isChecked())
         return;
     updateNetWork(name);
-    const QList<QNetworkAddressEntry> entries = m_netCards.value(name);
+    const QList<QNetworkAddressEntry> entries = d->netCards.value(name);
     // Windows lists the IPv6 entry first, Linux the IPv4 one: take the first IPv4 entry.
     for (const QNetworkAddressEntry &entry : entries) {
         if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol)
             continue;
-        ui->lineEditIpAddr->setText(entry.ip().toString());
-        ui->lineEditSubnet->setText(entry.netmask().toString());
-        ui->lineEditDefaultGateway->setText(getDefaultGateway());
+        d->ui->lineEditIpAddr->setText(entry.ip().toString());
+        d->ui->lineEditSubnet->setText(entry.netmask().toString());
+        d->ui->lineEditDefaultGateway->setText(getDefaultGateway());
         return;
     }
     // Values of the previous adapter must never be applied to this one.
-    ui->lineEditIpAddr->clear();
-    ui->lineEditSubnet->clear();
-    ui->lineEditDefaultGateway->clear();
+    d->ui->lineEditIpAddr->clear();
+    d->ui->lineEditSubnet->clear();
+    d->ui->lineEditDefaultGateway->clear();
 }
 
 QString QWebSetClient::getDefaultGateway()
 {
-    const QString address = ui->lineEditIpAddr->text();
-    QString gateway = m_worker->backend().gatewayFor(address);
+    const QString address = d->ui->lineEditIpAddr->text();
+    QString gateway = d->worker.backend().gatewayFor(address);
     if (gateway.isEmpty() || gateway == QLatin1String("0.0.0.0")) {
         // Assume the router is host 1 of the address's last octet range.
         QStringList parts = address.split(QLatin1Char('.'));
@@ -139,64 +179,64 @@ void QWebSetClient::onIpEditFinished()
     const QString gateway = getDefaultGateway();
     if (gateway.isEmpty())
         return;
-    ui->lineEditSubnet->setText(QStringLiteral("255.255.255.0"));
-    ui->lineEditDefaultGateway->setText(gateway);
+    d->ui->lineEditSubnet->setText(QStringLiteral("255.255.255.0"));
+    d->ui->lineEditDefaultGateway->setText(gateway);
 }
 
 void QWebSetClient::onAutoIPButtonclicked()
 {
-    ui->lineEditIpAddr->setEnabled(false);
-    ui->lineEditSubnet->setEnabled(false);
-    ui->lineEditDefaultGateway->setEnabled(false);
-    ui->radioButtonGetDnsManual->setChecked(true);
-    ui->radioButtonGetDnsAuto->setEnabled(true);
-    ui->lineEditIpAddr->clear();
-    ui->lineEditDefaultGateway->clear();
-    ui->lineEditSubnet->clear();
+    d->ui->lineEditIpAddr->setEnabled(false);
+    d->ui->lineEditSubnet->setEnabled(false);
+    d->ui->lineEditDefaultGateway->setEnabled(false);
+    d->ui->radioButtonGetDnsManual->setChecked(true);
+    d->ui->radioButtonGetDnsAuto->setEnabled(true);
+    d->ui->lineEditIpAddr->clear();
+    d->ui->lineEditDefaultGateway->clear();
+    d->ui->lineEditSubnet->clear();
 }
 
 void QWebSetClient::onSpIpButtonclicked()
 {
-    ui->lineEditIpAddr->setEnabled(true);
-    ui->lineEditSubnet->setEnabled(true);
-    ui->lineEditDefaultGateway->setEnabled(true);
-    ui->radioButtonGetDnsManual->setChecked(true);
-    ui->radioButtonGetDnsAuto->setEnabled(false);
-    onNetCardChanged(ui->comboBoxSelectNet->currentText());
+    d->ui->lineEditIpAddr->setEnabled(true);
+    d->ui->lineEditSubnet->setEnabled(true);
+    d->ui->lineEditDefaultGateway->setEnabled(true);
+    d->ui->radioButtonGetDnsManual->setChecked(true);
+    d->ui->radioButtonGetDnsAuto->setEnabled(false);
+    onNetCardChanged(d->ui->comboBoxSelectNet->currentText());
 }
 
 void QWebSetClient::onApplyButtonclicked()
 {
-    ui->labelConfig->clear();
+    d->ui->labelConfig->clear();
     // One configuration at a time; a click during a run only clears the status line.
-    if (m_worker->isRunning())
+    if (d->worker.isRunning())
         return;
     // The worker gets the values as they are now and never touches a widget.
-    m_worker->setRequest(formValues(ui));
-    m_worker->start(QThread::InheritPriority);
+    d->worker.setRequest(formValues(d->ui));
+    d->worker.start(QThread::InheritPriority);
 }
 
 void QWebSetClient::showStatus(const QString &text)
 {
     if (QThread::currentThread() == thread())
-        ui->labelConfig->setText(text);
+        d->ui->labelConfig->setText(text);
     else
-        QMetaObject::invokeMethod(this, [this, text] { ui->labelConfig->setText(text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, text] { d->ui->labelConfig->setText(text); }, Qt::QueuedConnection);
 }
 
 void QWebSetClient::setWeb()
 {
     // Widgets are only read on their own thread; the worker uses the values taken at OK.
     AdapterConfig config;
-    if (QThread::currentThread() == m_worker)
-        config = m_worker->request();
+    if (QThread::currentThread() == &d->worker)
+        config = d->worker.request();
     else if (QThread::currentThread() == thread())
-        config = formValues(ui);
+        config = formValues(d->ui);
     else
-        QMetaObject::invokeMethod(this, [this, &config] { config = formValues(ui); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(this, [this, &config] { config = formValues(d->ui); }, Qt::BlockingQueuedConnection);
 
     showStatus(tr("STR_CONFIGING"));
-    const NetworkBackend &backend = m_worker->backend();
+    const NetworkBackend &backend = d->worker.backend();
     const ConfigOutcome outcome = backend.apply(config, backend.runCommand);
     QString text;
     if (!outcome.success)

@@ -5,15 +5,9 @@
 
 #include <qbasestylewidget.h>
 
-#include <QList>
-#include <QMap>
-#include <QNetworkAddressEntry>
+#include <memory>
 
-class QWebSetThread;
-
-namespace Ui {
-class QWebSetClient;
-}
+class QWebSetClientPrivate;
 
 /// Panel that lists the running network adapters and switches the chosen one to DHCP or to
 /// a designated IPv4 address, mask and gateway. The change runs on a worker thread; the
@@ -45,19 +39,18 @@ private Q_SLOTS:
     QString getDefaultGateway();
     void on_pushButtonRefresh_clicked();
 
-private:
-    friend class QWebSetThread;
+protected:
+    /// Builds the panel over a prepared implementation (the library's internal factory uses it).
+    QWebSetClient(std::unique_ptr<QWebSetClientPrivate> dd, QWidget *parent);
 
+private:
     void init();
     void connectSignals();
     void showNetCard();
     void updateNetWork(QString name);
     void showStatus(const QString &text);
 
-    Ui::QWebSetClient *ui;
-    QWebSetThread *m_worker;
-    // Address entries of the accepted adapters, keyed by human-readable name.
-    QMap<QString, QList<QNetworkAddressEntry>> m_netCards;
+    std::unique_ptr<QWebSetClientPrivate> const d;
 };
 
 #endif // QWEBSETCLIENT_H

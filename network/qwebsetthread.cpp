@@ -2,8 +2,10 @@
 
 #include "qwebsetclient.h"
 
-QWebSetThread::QWebSetThread()
-    : m_backend(WidgetDeckNet::systemBackend())
+#include <utility>
+
+QWebSetThread::QWebSetThread(WidgetDeckNet::NetworkBackend backend)
+    : m_backend(std::move(backend))
 {
 }
 
@@ -30,11 +32,6 @@ WidgetDeckNet::AdapterConfig QWebSetThread::request() const
 WidgetDeckNet::NetworkBackend &QWebSetThread::backend()
 {
     return m_backend;
-}
-
-QWebSetThread *QWebSetThread::of(QWebSetClient *client)
-{
-    return client->m_worker;
 }
 
 void QWebSetThread::run()

@@ -14,8 +14,8 @@ class QWebSetClient;
 class QWebSetThread : public QThread
 {
 public:
-    /// An idle worker with the real backend of this platform and no panel.
-    QWebSetThread();
+    /// An idle worker that reaches the machine through @p backend, with no panel.
+    explicit QWebSetThread(WidgetDeckNet::NetworkBackend backend);
     ~QWebSetThread() override;
 
     /// The panel whose setWeb() run() calls; nothing runs while it is null.
@@ -26,9 +26,6 @@ public:
     WidgetDeckNet::AdapterConfig request() const;
     /// How the panel reaches the machine.
     WidgetDeckNet::NetworkBackend &backend();
-
-    /// The worker of @p client.
-    static QWebSetThread *of(QWebSetClient *client);
 
 protected:
     void run() override; ///< Runs the queued configuration commands.

@@ -1,17 +1,34 @@
+#include <QDialog>
 #include <QHBoxLayout>
+#include <QMetaMethod>
+#include <QPointer>
+#include <QShortcut>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTranslator>
 #include <QtTest>
 
+#include "qcustombutton.h"
 #include "qcustompushbutton.h"
 #include "qindustryitem.h"
 #include "qmenubutton.h"
+#include "qrotatepushbutton.h"
+#include "qtopsidewidget.h"
 
 namespace {
 const QColor kIdle(189, 208, 232), kHover(215, 226, 241), kSelected(242, 248, 254);
 
 QColor corner(QWidget *w) { return w->grab().toImage().pixelColor(2, 2); }
+
+// A host deleting what it built from the signal the key raised.
+class Deleter : public QObject
+{
+    Q_OBJECT
+public:
+    QPointer<QObject> victim;
+public Q_SLOTS:
+    void destroyVictim() { delete victim.data(); }
+};
 } // namespace
 
 class tst_DecoratedButtons : public QObject
@@ -22,6 +39,8 @@ private Q_SLOTS:
     void statusTexts_data();
     void statusTexts();
     void industryItem();
+    void focusedControlKeys_data();
+    void focusedControlKeys();
 };
 
 // Fills: idle, hover, selected (which wins over hover). Selection is set after clicked(): a
@@ -132,6 +151,110 @@ void tst_DecoratedButtons::industryItem()
     item.setNormalIndustry(QStringLiteral("General"));
     QVERIFY(!close->isVisible());
     QCOMPARE(item.getIndustry(), QStringLiteral("General"));
+}
+
+void tst_DecoratedButtons::focusedControlKeys_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("own");
+    QTest::addColumn<bool>("destroy");
+    const QList<QPair<const char *, int>> keys{
+        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    for (const char *kind : {"custom", "rotate", "menu", "status", "close", "entry"}) {
+        for (const auto &k : keys) {
+            QTest::addRow("%s, %s", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1 << false;
+            QTest::addRow("%s, %s, deleted", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1 << true;
+        }
+    }
+    // Tool buttons take Space only, as Qt's do.
+    QTest::newRow("hide, Space") << QStringLiteral("hide") << int(Qt::Key_Space) << true << 1 << false;
+    QTest::newRow("close side, Space") << QStringLiteral("closeSide") << int(Qt::Key_Space) << true << 1 << true;
+    QTest::newRow("custom, disabled, Return") << QStringLiteral("custom") << int(Qt::Key_Return) << false << 0 << false;
+    QTest::newRow("status, disabled, Return") << QStringLiteral("status") << int(Qt::Key_Return) << false << 0 << false;
+}
+
+// In a host dialog with its own default button and a shortcut on the key, the focused control
+// answers the key with its own action: the host's default and shortcut stay quiet, the dialog
+// stays open. None of the family's buttons is or becomes the default. A host may delete the
+// widget from the signal the key raised.
+void tst_DecoratedButtons::focusedControlKeys()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, key);
+    QFETCH(bool, enabled);
+    QFETCH(int, own);
+    QFETCH(bool, destroy);
+    QDialog dialog;
+    auto *layout = new QVBoxLayout(&dialog);
+    QWidget *control = nullptr;
+    QObject *source = nullptr;
+    QMetaMethod signal;
+    if (kind == QLatin1String("hide") || kind == QLatin1String("closeSide")) {
+        auto *strip = new QTopSideWidget(&dialog, QStringLiteral("Axes"));
+        layout->addWidget(strip);
+        const bool hide = kind == QLatin1String("hide");
+        control = strip->findChild<QWidget *>(hide ? QStringLiteral("VIEWBTN") : QStringLiteral("CLOSEBTN1"));
+        source = strip;
+        signal = hide ? QMetaMethod::fromSignal(&QTopSideWidget::SigHide) : QMetaMethod::fromSignal(&QTopSideWidget::SigClose);
+    } else if (kind == QLatin1String("entry") || kind == QLatin1String("close")) {
+        auto *item = new QIndustryItem(&dialog);
+        item->setIndustry(QStringLiteral("Textile"));
+        layout->addWidget(item);
+        source = item;
+        if (kind == QLatin1String("entry")) {
+            control = item;
+            signal = QMetaMethod::fromSignal(&QIndustryItem::showIndustry);
+        } else {
+            control = item->findChild<QPushButton *>(QStringLiteral("closeButton"));
+            signal = QMetaMethod::fromSignal(qOverload<QString>(&QIndustryItem::removeIndustry));
+        }
+    } else {
+        QPushButton *button = nullptr;
+        if (kind == QLatin1String("custom"))
+            button = new QCustomButton(&dialog, QStringLiteral("Apply"));
+        else if (kind == QLatin1String("rotate"))
+            button = new QRotatePushButton(&dialog, QStringLiteral("Panel"));
+        else if (kind == QLatin1String("menu"))
+            button = new QMenuButton(&dialog);
+        else
+            button = (new QCustomPushButton(&dialog, QStringLiteral("Set")))->getPushButton();
+        layout->addWidget(button->parentWidget() == &dialog ? button : button->parentWidget());
+        control = button;
+        source = button;
+        signal = QMetaMethod::fromSignal(&QAbstractButton::clicked);
+    }
+    QSignalSpy spy(source, signal);
+    Deleter deleter;
+    deleter.victim = control->parentWidget() == &dialog ? control : control->parentWidget();
+    if (destroy)
+        connect(source, signal, &deleter, deleter.metaObject()->method(deleter.metaObject()->indexOfSlot("destroyVictim()")));
+    auto *hostOk = new QPushButton(QStringLiteral("OK"), &dialog);
+    hostOk->setDefault(true);
+    layout->addWidget(hostOk);
+    QSignalSpy hostClicked(hostOk, &QPushButton::clicked);
+    auto *shortcut = new QShortcut(QKeySequence(key), &dialog);
+    QSignalSpy shortcutFired(shortcut, &QShortcut::activated);
+    QVERIFY(control);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    control->setFocus(Qt::TabFocusReason);
+    QVERIFY(control->hasFocus());
+    control->setEnabled(enabled);
+    if (!enabled)
+        control->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(enabled ? control : static_cast<QWidget *>(&dialog), Qt::Key(key));
+    QCOMPARE(spy.count(), own);
+    QCOMPARE(deleter.victim.isNull(), destroy);
+    if (enabled) {
+        QCOMPARE(hostClicked.count(), 0);
+        QCOMPARE(shortcutFired.count(), 0);
+        QVERIFY(dialog.isVisible());
+    }
+    for (QPushButton *b : dialog.findChildren<QPushButton *>())
+        QVERIFY2(b == hostOk || !b->isDefault(), qPrintable(b->objectName()));
 }
 
 QTEST_MAIN(tst_DecoratedButtons)

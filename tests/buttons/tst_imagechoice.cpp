@@ -1,4 +1,5 @@
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTranslator>
 #include <QtTest>
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void captionsAndSelectId();
     void clicksSelectAndDoubleClickConfirms();
     void tileColoursFollowStateAtOnce();
+    void keyboardSelection_data();
+    void keyboardSelection();
 };
 
 // Left press reports SigClicked, any double click SigOk; the radio button is never
@@ -160,6 +163,54 @@ void tst_ImageChoice::tileColoursFollowStateAtOnce()
     QTest::mouseMove(other, other->rect().center());
     QTRY_COMPARE(pixelAt(tile, inner), plain);
     QCOMPARE(pixelAt(tile, QPoint(1, 1)), frame);
+}
+
+void tst_ImageChoice::keyboardSelection_data()
+{
+    QTest::addColumn<int>("focusTile");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("focusAfter");
+    QTest::addColumn<bool>("shortcutFires");
+    QTest::newRow("space selects") << 1 << int(Qt::Key_Space) << 1 << 1 << false;
+    QTest::newRow("space on selected keeps it") << 0 << int(Qt::Key_Space) << 0 << 0 << false;
+    QTest::newRow("right") << 0 << int(Qt::Key_Right) << 1 << 1 << false;
+    QTest::newRow("down") << 1 << int(Qt::Key_Down) << 2 << 2 << false;
+    QTest::newRow("up") << 2 << int(Qt::Key_Up) << 1 << 1 << false;
+    QTest::newRow("left") << 1 << int(Qt::Key_Left) << 0 << 0 << false;
+    // No tile to move to: the key is the host's.
+    QTest::newRow("left at first") << 0 << int(Qt::Key_Left) << 0 << 0 << true;
+    QTest::newRow("right at last") << 2 << int(Qt::Key_Right) << 0 << 2 << true;
+}
+
+// Keys select like clicks (the tile's SigImgClicked, exactly one tile checked) and win over
+// host shortcuts on the same key wherever they move something.
+void tst_ImageChoice::keyboardSelection()
+{
+    QFETCH(int, focusTile);
+    QFETCH(int, key);
+    QFETCH(int, selected);
+    QFETCH(int, focusAfter);
+    QFETCH(bool, shortcutFires);
+    QChooseWidget w;
+    auto *shortcut = new QShortcut(QKeySequence(key), &w);
+    QSignalSpy fired(shortcut, &QShortcut::activated);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const QList<QImgRadioButton *> t = tiles(w);
+    QSignalSpy tileClicked(t.at(selected), &QImgRadioButton::SigImgClicked);
+    auto *radio = t.at(focusTile)->findChild<QClickRadioButton *>();
+    radio->setFocus(Qt::TabFocusReason);
+    QVERIFY(radio->hasFocus());
+
+    QTest::keyClick(radio, Qt::Key(key));
+    QCOMPARE(w.getSelectID(), selected);
+    QList<bool> expected{false, false, false};
+    expected[selected] = true;
+    QCOMPARE(checkStates(w), expected);
+    QCOMPARE(tileClicked.count(), shortcutFires ? 0 : 1);
+    QCOMPARE(fired.count(), shortcutFires ? 1 : 0);
+    QVERIFY(t.at(focusAfter)->isAncestorOf(QApplication::focusWidget()));
 }
 
 QTEST_MAIN(tst_ImageChoice)

@@ -5,7 +5,6 @@
 #include "qmymessagebox.h"
 #include "qokcancel.h"
 #include "qwebsetclient.h"
-#include "qwebsetthread.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -31,18 +30,14 @@ QWebSetClient *tst_WorkerLifetime::makePanel(QWidget *parent)
     m_fake.clear();
     m_fake.delayMs = 300;
     m_fake.reply = [](const CommandSpec &) { return FakeCommands::ok("\r\n"); };
-    auto *panel = new QWebSetClient(parent);
-    NetworkBackend &backend = QWebSetThread::of(panel)->backend();
     QNetworkAddressEntry first, second;
     first.setIp(QHostAddress(QStringLiteral("fe80::1")));
     second.setIp(QHostAddress(QStringLiteral("192.168.5.7")));
     second.setNetmask(QHostAddress(QStringLiteral("255.255.0.0")));
-    backend.listAdapters = [first, second] { return QList<Adapter>{{QStringLiteral("Ethernet"), {first, second}}}; };
-    backend.gatewayFor = [](const QString &) { return QStringLiteral("192.168.5.254"); };
-    backend.runCommand = m_fake.runner();
-    backend.apply = applyWithNetsh;
-    QMetaObject::invokeMethod(panel, "on_pushButtonRefresh_clicked"); // list the fake adapter
-    return panel;
+    return createWebSetClient(
+        m_fake.backend([first, second] { return QList<Adapter>{{QStringLiteral("Ethernet"), {first, second}}}; },
+                       [](const QString &) { return QStringLiteral("192.168.5.254"); }, applyWithNetsh),
+        parent);
 }
 
 // What the OK button sends.

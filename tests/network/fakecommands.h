@@ -1,10 +1,12 @@
 #ifndef FAKECOMMANDS_H
 #define FAKECOMMANDS_H
 
-// Shared by the internal network tests: a recording command runner, and a main() that forbids
-// real commands for the whole process before anything can start one.
+// Shared by the internal network tests: a recording command runner and a backend made only of
+// fakes. Panels under test are built with createWebSetClient() over such a backend, so no real
+// adapter is read and no real command can start; a command the fake does not know stops the run.
 
 #include "qnetworkplatform_p.h"
+#include "qwebsetclient_p.h"
 
 #include <QApplication>
 #include <QThread>
@@ -24,6 +26,9 @@ public:
     WidgetDeckNet::CommandRunner runner()
     {
         return [this](const WidgetDeckNet::CommandSpec &command) {
+            // Only the two tools the back ends use; anything else is a fault in the code under test.
+            if (command.program != QLatin1String("netsh") && command.program != QLatin1String("nmcli"))
+                qFatal("unexpected command \"%s\"", qPrintable(command.program));
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_calls.append(command);
@@ -32,6 +37,15 @@ public:
                 QThread::msleep(ulong(delayMs));
             return reply ? reply(command) : ok(QByteArray());
         };
+    }
+
+    /// A backend with the fixture's adapters and gateways, this runner and @p apply.
+    WidgetDeckNet::NetworkBackend backend(std::function<QList<WidgetDeckNet::Adapter>()> adapters,
+                                          std::function<QString(const QString &)> gateways,
+                                          std::function<WidgetDeckNet::ConfigOutcome(const WidgetDeckNet::AdapterConfig &,
+                                                                                     const WidgetDeckNet::CommandRunner &)> apply)
+    {
+        return {std::move(adapters), std::move(gateways), runner(), std::move(apply)};
     }
 
     void clear()
@@ -72,14 +86,6 @@ private:
     QList<WidgetDeckNet::CommandSpec> m_calls;
 };
 
-/* Any real command would abort the run instead of touching this machine. */
-#define WIDGETDECK_NETWORK_TEST_MAIN(TestObject)                                                   \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        qputenv("WIDGETDECK_FORBID_COMMANDS", "1");                                                \
-        QApplication app(argc, argv);                                                              \
-        TestObject test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }
+#define WIDGETDECK_NETWORK_TEST_MAIN(TestObject) QTEST_MAIN(TestObject)
 
 #endif // FAKECOMMANDS_H

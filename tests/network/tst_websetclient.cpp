@@ -4,7 +4,6 @@
 #include "qmymessagebox.h"
 #include "qokcancel.h"
 #include "qwebsetclient.h"
-#include "qwebsetthread.h"
 
 #include <QGridLayout>
 #include <QComboBox>
@@ -106,13 +105,10 @@ void tst_WebSetClient::init()
                   {"Twin", {entry("1.1.1.1", "255.0.0.0"), entry("172.16.0.1", "255.255.0.0")}},
                   {"Twin", {entry("1.1.1.1", "255.0.0.0"), entry("172.16.0.2", "255.255.0.0")}}};
     m_gateways = {{"192.168.5.7", "192.168.5.254"}};
-    m_panel = new QWebSetClient;
-    NetworkBackend &backend = QWebSetThread::of(m_panel)->backend();
-    backend.listAdapters = [this] { return m_adapters; };
-    backend.gatewayFor = [this](const QString &address) { return m_gateways.value(address); };
-    backend.runCommand = m_fake.runner();
-    backend.apply = applyWithNetsh; // the Windows rules, checked on every platform
-    refresh();
+    // The Windows rules, checked on every platform.
+    m_panel = createWebSetClient(m_fake.backend([this] { return m_adapters; },
+                                                [this](const QString &address) { return m_gateways.value(address); },
+                                                applyWithNetsh));
 }
 
 void tst_WebSetClient::cleanup() { delete m_panel.data(); }
