@@ -65,6 +65,8 @@ struct ClassRow {
     QList<KeyPath> keyPaths;
     /// Set up the object before a walk or key path (fill a list, set a range...); may be empty.
     Fire prepare;
+    /// A known keyboard fault still open: the tab walk is skipped with this reason.
+    const char *openTabFault = nullptr;
 };
 
 /// The rows of every family built; each rows_<family>.cpp adds its own.

@@ -72,13 +72,16 @@ const harness::Rows registered{
      {}},
     {"QWebSetClient",
      [](QWidget *parent) -> QObject * { return new QWebSetClient(parent); },
+     // The outcome as the worker reports it; the panel shows it in a box of its own.
+     {Trigger{"SigConfigOver(QString)",
+              [](QObject *object) { emit static_cast<QWebSetClient *>(object)->SigConfigOver(QStringLiteral("done")); }}},
      {},
      {},
      {},
+     QStringLiteral("OKCANCEL"),
      {},
-     QString(),
      {},
-     {}},
+     "Tab cycles inside the address editor and never reaches the mask, gateway and buttons"},
 };
 
 } // namespace
