@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Benchmark runner: prints, per comparison, the median time of our class and of the nearest
 // stock Qt equivalent, both measured in this run, and their ratio.
 //   widgetdeck-bench [FILTER]   only rows whose names contain FILTER

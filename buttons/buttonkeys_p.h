@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #ifndef WIDGETDECK_BUTTONKEYS_P_H
 #define WIDGETDECK_BUTTONKEYS_P_H
 

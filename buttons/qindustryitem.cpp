@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #include "qindustryitem.h"
 #include "buttonkeys_p.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #include "qtopsidewidget.h"
 #include "ui_qtopsidewidget.h"
 #include "buttonkeys_p.h"

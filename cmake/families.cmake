@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # The one list of widget families and what each needs besides the frame and the base classes.
 # Every other part of the build (library, umbrella header, Designer plugin, gallery,
 # benchmarks, tests) follows WIDGETDECK_FAMILIES as resolved here.

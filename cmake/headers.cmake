@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Public headers per family, the umbrella header built from them, and forwarding headers
 # so hosts may write <WidgetDeck/qokcancel.h> and <FormCore/qbasedlg.h> as well as the bare
 # names, both from the build tree (add_subdirectory) and from an installed package.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Installation in three components: runtime (the two shared libraries), dev (headers, CMake
 # package, pkg-config file) and designer (the plugin, see designer/). Every name carries
 # WIDGETDECK_NAME_SUFFIX, so the Qt 5 and Qt 6 builds install side by side in one prefix.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Debian packages, one set per Qt major, that install side by side:
 #   Qt 5: libwidgetdeck<SO>        libwidgetdeck-dev        libwidgetdeck-designer
 #   Qt 6: libwidgetdeckqt6-<SO>    libwidgetdeckqt6-dev     libwidgetdeckqt6-designer

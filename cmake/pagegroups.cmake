@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # The gallery and the benchmark runner are split into one source per group of widget
 # families. widgetdeck_page_groups(PREFIX DEFINE_PREFIX SOURCES_VAR DEFINES_VAR) returns the
 # PREFIX<group>.cpp files present in the calling folder whose families are all built, and a

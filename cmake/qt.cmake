@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Qt 5 (the default) or Qt 6. WIDGETDECK_QT is the package prefix ("Qt5" or "Qt6") for
 # imported targets; WIDGETDECK_NAME_SUFFIX ("" or "Qt6") goes into every installed name so
 # both builds can share one prefix.

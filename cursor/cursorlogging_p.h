@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #ifndef CURSORLOGGING_P_H
 #define CURSORLOGGING_P_H
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #ifndef QSEARCHPROGRESS_H
 #define QSEARCHPROGRESS_H
 

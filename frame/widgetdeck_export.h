@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #ifndef WIDGETDECK_EXPORT_H
 #define WIDGETDECK_EXPORT_H
 

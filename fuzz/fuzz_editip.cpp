@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Segmented IPv4 editor: setText accepts dotted digit groups only, and segments stay in range.
 #include "fuzzsupport.h"
 

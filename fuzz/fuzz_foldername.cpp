@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Folder names: the validator and the whole-text check of the path edit.
 #include "fuzzsupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Explanation highlight of the multi-radix dialog: any host text shows as typed, never as markup.
 #include "fuzzsupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Hexadecimal spin box: validation, parsing, fixup and the value typed text leaves behind.
 #include "fuzzsupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Hexadecimal validator, alone and installed in its line edit.
 #include "fuzzsupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // IPv4 line edit: the whole-address check and the per-octet validator.
 // setIP is only called with addresses the check accepts: a refused one would open a modal box.
 #include "fuzzsupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Row of four-digit fields set from decimal texts.
 #include "fuzzsupport.h"
 

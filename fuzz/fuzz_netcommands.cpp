@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Command lines of the adapter change: every value reaches the tool as exactly one argument,
 // and refused input never runs a command. The runner is a recorder; nothing is executed.
 #include "fuzzsupport.h"

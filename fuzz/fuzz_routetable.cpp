@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // /proc/net/route parser and the default-gateway choice.
 #include "fuzzsupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // "h:m:s:ms" texts to milliseconds and back.
 #include "fuzzsupport.h"
 

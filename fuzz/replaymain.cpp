@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Stand-in for libFuzzer's driver where the compiler has none: feeds each file named on the
 // command line to the target once, so the fuzz targets build and replay their seeds anywhere.
 #include <cstddef>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #include "qwebsetclient.h"
 #include "qwebsetclient_p.h"
 #include "ui_qwebsetclient.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #ifndef NUMERICLOGGING_P_H
 #define NUMERICLOGGING_P_H
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #ifndef QPVHEXSPINBOX_H
 #define QPVHEXSPINBOX_H
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Windows loader entry point. The library keeps no per-thread state, so thread attach and
 // detach notifications are switched off.
 #ifdef _WIN32

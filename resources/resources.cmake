@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Compiled-in resources: the translation catalogue, built from the .ts sources by lrelease,
 # and the six message images. Included from the top-level list so the generated files
 # belong to the same directory as the WidgetDeck target.

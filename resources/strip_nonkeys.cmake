@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Drops the rows lupdate adds for form texts that are not catalogue keys (window titles,
 # placeholder captions): the library translates STR_ keys only, so such rows would sit in
 # every catalogue as unfinished work. Rows with a finished translation are always kept.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # One entry point for setting up, building and running the project on Debian 12.
 #   scripts/run.sh gallery   install what is missing, build, run the gallery
 #                            (without a display: write its screenshots and say where)

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Licence headers on every tracked source, header, form, CMake and script file.
 #   scripts/spdx.sh add     put the two SPDX lines at the top of each file that lacks them
 #   scripts/spdx.sh check   list the files that lack them; exit status 1 if there are any

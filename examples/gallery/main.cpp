@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // WidgetDeck gallery: every widget of the library, page by page, in English or Chinese.
 //   widgetdeck-gallery                     interactive window
 //   widgetdeck-gallery --screenshots DIR   one PNG per page and language, then exit

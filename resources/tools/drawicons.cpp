@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Draws the six message images of the resource tree. Glyphs are built from paths, not
 // fonts, so the output does not depend on the fonts installed where it runs.
 //   drawicons OUTDIR [SCALE]   SCALE 2 writes "name@2x" files at 64 x 64.

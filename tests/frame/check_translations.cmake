@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Runs lupdate over the code into copies of the .ts sources and fails when a key used in the
 # code has no finished translation, or a catalogue key is no longer used by the code.
 #   cmake -DLUPDATE=... -DTS_DIR=... -DWORK_DIR=... -DSCAN_DIRS="a|b" [-DALL_FAMILIES=ON] -P check_translations.cmake

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #ifndef WIDGETDECK_TESTS_HARNESS_H
 #define WIDGETDECK_TESTS_HARNESS_H
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Rows of the cursor family: the measurement-cursor overlay.
 #include "harness.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Rows of the numeric family: hexadecimal spin boxes, range editors, the bit dialog.
 #include "harness.h"
 

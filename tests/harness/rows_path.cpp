@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Rows of the path family: folder-name editors and their validator.
 #include "harness.h"
 

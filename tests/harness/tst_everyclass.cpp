@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Every public class through the same mechanisms, one row per class (rows_<family>.cpp): a host
 // deleting the sender from each of its signals, the owner destroyed during each modal run, the
 // keyboard walk, key paths against mouse paths, and not one Qt warning on the way.

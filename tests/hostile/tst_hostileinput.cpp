@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Long pastes, control characters, non-ASCII text and key storms into every editor: nothing
 // crashes, validators keep their states and values stay within their ranges.
 #include "qcustomdatetimeedit.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Widgets destroyed in awkward states the every-class harness does not reach: a timer pending,
 // a combo popup open, an auto-closing box whose parent goes first. Nothing may crash and no
 // signal may arrive afterwards.

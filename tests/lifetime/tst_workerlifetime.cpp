@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // The adapter panel destroyed while its worker runs a (fake, slow) command, and while the
 // outcome's message box is open. The panel waits for the worker; nothing reaches it later.
 #include "fakecommands.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Host program: finds the installed library, installs its English translator, builds one
 // widget of every family, checks that translated texts reach the screen and, given the
 // installed designer plugin's path, that the plugin loads.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // The same package through the prefixed include style hosts write: <WidgetDeck/...> and
 // <FormCore/...>, mixed with bare names in one program.
 #include <FormCore/qbasedlg.h>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+# SPDX-License-Identifier: MIT
+
 # Builds and runs the host program against the WidgetDeck installed in PREFIX, once through
 # the CMake package and once through pkg-config; checks the installed designer plugin too.
 #   tests/package/run.sh PREFIX [5|6]     (the Qt major of the package to use, default 5)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTranslator>

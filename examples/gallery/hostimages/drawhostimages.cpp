@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
 // Draws the images a host application is expected to register for the library's widgets
 // (tile pictures, arrows, close and password icons). The gallery plays that host: it
 // compiles these into its own resources at build time.
