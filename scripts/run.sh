@@ -175,6 +175,7 @@ package6)
     cmake --install "$build6" --prefix "$prefix" >/dev/null
     bash "$root/tests/package/run.sh" "$prefix" 5
     bash "$root/tests/package/run.sh" "$prefix" 6
+    ;;
 deb)
     packages+=(dpkg-dev qt6-base-dev qt6-tools-dev qt6-5compat-dev designer-qt6)
     install_missing
