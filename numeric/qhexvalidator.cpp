@@ -33,7 +33,7 @@ QValidator::State QHexValidator::validate(QString &input, int &pos) const
     };
     // Judge what the edit inserted, so that a refused keystroke stays refused whatever the
     // program put in the editor before; pasted text must be plain digits like typed text.
-    const QString inserted = WidgetDeckHex::insertedPart(d->seen ? &d->last : nullptr, input);
+    const QString inserted = WidgetDeckText::insertedPart(d->seen ? &d->last : nullptr, input);
     if (!plain(inserted))
         return Invalid;
 

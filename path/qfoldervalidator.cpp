@@ -2,26 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 #include "qfoldervalidator.h"
+#include "widgetdecktext_p.h"
 
 #include "pathlogging_p.h"
 
 namespace {
 const QString ForbiddenChars = QStringLiteral("\\/:*?\"<>|");
 
-// The part of @p now that an edit of @p before inserted (all of @p now without a before).
-QString insertedPart(const QString *before, const QString &now)
-{
-    if (!before)
-        return now;
-    const int shorter = qMin(before->size(), now.size());
-    int head = 0;
-    while (head < shorter && before->at(head) == now.at(head))
-        ++head;
-    int tail = 0;
-    while (tail < shorter - head && before->at(before->size() - 1 - tail) == now.at(now.size() - 1 - tail))
-        ++tail;
-    return now.mid(head, now.size() - head - tail);
-}
 } // namespace
 
 class QFolderValidatorPrivate
@@ -52,7 +39,7 @@ QValidator::State QFolderValidator::validate(QString &input, int &pos) const
     };
     // Judge the edit, so a forbidden keystroke is refused whatever the program put in the
     // editor before; pasted or inserted text must not smuggle one in either.
-    const QString inserted = insertedPart(d->seen ? &d->last : nullptr, input);
+    const QString inserted = WidgetDeckText::insertedPart(d->seen ? &d->last : nullptr, input);
     if (!clean(inserted))
         return Invalid;
     d->last = input;
