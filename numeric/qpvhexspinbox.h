@@ -12,6 +12,7 @@ class QPVHexSpinBox : public QHexSpinBox
 {
     Q_OBJECT
 public:
+    /// A hexadecimal spin box whose text is padded to four digits from the start.
     explicit QPVHexSpinBox(QWidget *parent = nullptr);
     ~QPVHexSpinBox() override;
 
