@@ -474,3 +474,8 @@ void QCursorFrame::emitPosChanged(int o, int k, double pos)
     else
         k == 0 ? emit sigVCursor1PosChanged(pos) : emit sigVCursor2PosChanged(pos);
 }
+
+QColor QCursorFrame::lineColor() const
+{
+    return d->lineColor;
+}

@@ -20,6 +20,20 @@ class QCursorFramePrivate;
 class WIDGETDECK_EXPORT QCursorFrame : public QWidget
 {
     Q_OBJECT
+    /// Horizontal cursor 1 as a fraction of the area's height; values outside 0..1 are refused.
+    Q_PROPERTY(double normalizedHPos1 READ getNormalizedHPos1 WRITE setNormalizedHPos1 NOTIFY sigHCursor1PosChanged)
+    /// Horizontal cursor 2, as normalizedHPos1.
+    Q_PROPERTY(double normalizedHPos2 READ getNormalizedHPos2 WRITE setNormalizedHPos2 NOTIFY sigHCursor2PosChanged)
+    /// Vertical cursor 1 as a fraction of the area's width.
+    Q_PROPERTY(double normalizedVPos1 READ getNormalizedVPos1 WRITE setNormalizedVPos1 NOTIFY sigVCursor1PosChanged)
+    /// Vertical cursor 2, as normalizedVPos1.
+    Q_PROPERTY(double normalizedVPos2 READ getNormalizedVPos2 WRITE setNormalizedVPos2 NOTIFY sigVCursor2PosChanged)
+    /// Whether the horizontal pair is shown (only a frame that manages it can show it).
+    Q_PROPERTY(bool horizontalCursorShown READ isHorizontalCursorShown WRITE showHorizontalCursor)
+    /// Whether the vertical pair is shown.
+    Q_PROPERTY(bool verticalCursorShown READ isVerticalCursorShown WRITE showVerticalCursor)
+    /// Pen colour of the four lines.
+    Q_PROPERTY(QColor lineColor READ lineColor WRITE setLineColor)
 public:
     /// Which cursor pairs a frame manages.
     enum CursorOrientation {
@@ -72,6 +86,8 @@ public:
     bool isHorizontalCursorShown() const;
     /// True when the vertical pair is managed by this frame and shown.
     bool isVerticalCursorShown() const;
+    /// Pen colour of the four lines (black until setLineColor()).
+    QColor lineColor() const;
 
 public Q_SLOTS:
     /// Pen colour of the four lines; handles keep their own colours. Shows at the next paint.

@@ -61,6 +61,21 @@ void QColorButton::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
+bool QColorButton::event(QEvent *event)
+{
+    // Return, Enter and Space open the dialog while the button has the focus, whatever
+    // shortcuts the host put on them.
+    if (event->type() == QEvent::ShortcutOverride && isEnabled()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QPushButton::event(event);
+}
+
 void QColorButton::chooseColor()
 {
     // The dialog's event loop may outlive the button or the dialog (their parent can be

@@ -41,6 +41,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     /// Return and Enter open the dialog like Space; the button is never a dialog's default.
     void keyPressEvent(QKeyEvent *event) override;
+    /// Claims Return, Enter and Space from host shortcuts while the button has the focus.
+    bool event(QEvent *event) override;
 
 private:
     void chooseColor();

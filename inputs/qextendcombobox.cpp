@@ -97,6 +97,12 @@ void QExtendComboBox::keyPressEvent(QKeyEvent *e)
 
 bool QExtendComboBox::event(QEvent *e)
 {
+    // The keys that open the popup (and emit clicked()) stay ours while the box has the focus,
+    // even where the host put a shortcut on them.
+    if (e->type() == QEvent::ShortcutOverride && opensPopup(this, static_cast<QKeyEvent *>(e))) {
+        e->accept();
+        return true;
+    }
     QPointer<QExtendComboBox> guard(this);
     ++d->eventDepth;
     const bool result = QComboBox::event(e);

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 
 #include <cctype>
+#include <limits>
 #include <QPointer>
 
 class QHexLineEditPrivate
@@ -51,4 +52,27 @@ void QHexLineEdit::keyPressEvent(QKeyEvent *event)
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// Read from whatever integer validator is installed, so a host's replacement reports its range.
+int QHexLineEdit::minimum() const
+{
+    const auto *range = qobject_cast<const QIntValidator *>(validator());
+    return range ? range->bottom() : std::numeric_limits<int>::min();
+}
+
+int QHexLineEdit::maximum() const
+{
+    const auto *range = qobject_cast<const QIntValidator *>(validator());
+    return range ? range->top() : std::numeric_limits<int>::max();
+}
+
+void QHexLineEdit::setMinimum(int min)
+{
+    setRange(min, qMax(min, maximum()));
+}
+
+void QHexLineEdit::setMaximum(int max)
+{
+    setRange(qMin(minimum(), max), max);
 }

@@ -18,6 +18,10 @@ class QHexLineEditPrivate;
 class WIDGETDECK_EXPORT QHexLineEdit : public QLineEdit
 {
     Q_OBJECT
+    /// Lowest accepted value; raising it above the maximum raises the maximum too.
+    Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
+    /// Highest accepted value; lowering it below the minimum lowers the minimum too.
+    Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
 public:
     /// Builds the editor accepting @p min to @p max.
     explicit QHexLineEdit(QWidget *parent = nullptr, int min = 0, int max = 65536);
@@ -26,6 +30,14 @@ public:
 
     /// Changes the accepted range; the text already in the editor is not checked again.
     void setRange(int min, int max);
+    /// Bottom of the integer validator on the edit (a host's own included); INT_MIN without one.
+    int minimum() const;
+    /// Top of the integer validator on the edit; INT_MAX without one.
+    int maximum() const;
+    /// setRange(min, qMax(min, maximum())), as QSpinBox::setMinimum() does.
+    void setMinimum(int min);
+    /// setRange(qMin(minimum(), max), max), as QSpinBox::setMaximum() does.
+    void setMaximum(int max);
 
 protected:
     /// Drops a typed character the validator refuses, whatever text the program set before.

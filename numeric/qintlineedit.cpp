@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <limits>
+
 class QIntLineEditPrivate
 {
 public:
@@ -32,4 +34,27 @@ void QIntLineEdit::setRange(int min, int max)
     }
     d->validator->setRange(min, max);
     setValidator(d->validator);
+}
+
+// Read from whatever integer validator is installed, so a host's replacement reports its range.
+int QIntLineEdit::minimum() const
+{
+    const auto *range = qobject_cast<const QIntValidator *>(validator());
+    return range ? range->bottom() : std::numeric_limits<int>::min();
+}
+
+int QIntLineEdit::maximum() const
+{
+    const auto *range = qobject_cast<const QIntValidator *>(validator());
+    return range ? range->top() : std::numeric_limits<int>::max();
+}
+
+void QIntLineEdit::setMinimum(int min)
+{
+    setRange(min, qMax(min, maximum()));
+}
+
+void QIntLineEdit::setMaximum(int max)
+{
+    setRange(qMin(minimum(), max), max);
 }
