@@ -3,8 +3,14 @@
 
 // Host program: finds the installed library, installs its English translator, builds one
 // widget of every family, checks that translated texts reach the screen and, given the
-// installed designer plugin's path, that the plugin loads.
+// installed designer plugin's path, that the plugin loads. Bare header names and the prefixed
+// style (<WidgetDeck/...>, <FormCore/...>) are mixed in one program, as hosts write them.
 #include <widgetdeck.h>
+
+#include <FormCore/qbasedlg.h>
+#include <WidgetDeck/qokcancel.h>
+#include <WidgetDeck/qpathlineedit.h>
+#include <WidgetDeck/widgetdeck.h>
 
 #include <QApplication>
 #include <QPluginLoader>
@@ -16,9 +22,17 @@
 #include <memory>
 #include <vector>
 
-bool buildPrefixed();
-
 namespace {
+// Builds widgets through the prefixed headers; false when one fails to come up.
+bool buildPrefixed()
+{
+    QBaseDlg dialog;
+    auto *bar = new QOkCancel(&dialog);
+    auto *path = new QPathLineEdit(&dialog);
+    return bar->parent() == &dialog && path->parent() == &dialog
+        && WIDGETDECK_VERSION >= WIDGETDECK_VERSION_CHECK(1, 0, 0);
+}
+
 template<typename Child>
 QStringList textsOf(const QWidget *widget)
 {

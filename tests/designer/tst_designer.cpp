@@ -4,22 +4,28 @@
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
+#include "ui_everywidget.h"
+
 #include <QLocale>
 #include <QPluginLoader>
 #include <QPushButton>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 #include <algorithm>
 
-// The palette a form editor shows: every placeable widget, by family, each one creatable.
-class tst_DesignerPlugin : public QObject
+// The palette a form editor shows: every placeable widget, by family, each one creatable and
+// usable in a form that uic compiles.
+class tst_Designer : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void offersEveryPlaceableWidgetByFamily();
     void createsEveryWidget();
+    void formHoldsEveryWidget_data();
+    void formHoldsEveryWidget();
 
 private:
     QList<QDesignerCustomWidgetInterface *> m_widgets;
@@ -43,7 +49,7 @@ const QMap<QString, QStringList> kExpected = {
 };
 } // namespace
 
-void tst_DesignerPlugin::initTestCase()
+void tst_Designer::initTestCase()
 {
     // The plugin picks the catalogue from the locale when it is loaded.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -55,7 +61,7 @@ void tst_DesignerPlugin::initTestCase()
     m_widgets = collection->customWidgets();
 }
 
-void tst_DesignerPlugin::offersEveryPlaceableWidgetByFamily()
+void tst_Designer::offersEveryPlaceableWidgetByFamily()
 {
     QMap<QString, QStringList> offered;
     for (QDesignerCustomWidgetInterface *widget : m_widgets) {
@@ -85,7 +91,7 @@ void tst_DesignerPlugin::offersEveryPlaceableWidgetByFamily()
     QCOMPARE(offered, kExpected);
 }
 
-void tst_DesignerPlugin::createsEveryWidget()
+void tst_Designer::createsEveryWidget()
 {
     QWidget form;
     QStringList mismatched;
@@ -113,5 +119,43 @@ void tst_DesignerPlugin::createsEveryWidget()
     QCOMPARE(mismatched, QStringList());
 }
 
-QTEST_MAIN(tst_DesignerPlugin)
-#include "tst_designerplugin.moc"
+void tst_Designer::formHoldsEveryWidget_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<QString>("ok");
+    QTest::newRow("en") << QStringLiteral(":/qm/tr_libwidgetdeck_en") << QStringLiteral("OK");
+    QTest::newRow("zh_CN") << QStringLiteral(":/qm/tr_libwidgetdeck_zh_CN") << QString::fromUtf8("\xe7\xa1\xae\xe5\xae\x9a");
+}
+
+// The form a host draws with every offered widget, built through uic's code with a translator.
+void tst_Designer::formHoldsEveryWidget()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(QString, ok);
+    QTranslator translator;
+    QVERIFY(translator.load(catalogue));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QWidget form;
+    Ui::EveryWidgetForm ui;
+    ui.setupUi(&form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QStringList built, offered;
+    for (QWidget *child : form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        QCOMPARE(child->objectName(), QLatin1Char('w') + QLatin1String(child->metaObject()->className()));
+        built << child->objectName().mid(1);
+    }
+    for (QDesignerCustomWidgetInterface *widget : m_widgets)
+        offered << widget->name();
+    QCOMPARE(built, offered);
+    for (const QWidget *child : form.findChildren<QWidget *>()) {
+        const QString text = child->property("text").toString();
+        QVERIFY2(!text.startsWith(QLatin1String("STR_")), qPrintable(child->objectName() + ": " + text));
+    }
+    const QList<QPushButton *> buttons = ui.wQOkCancel->findChildren<QPushButton *>();
+    QVERIFY(std::any_of(buttons.cbegin(), buttons.cend(), [&](const QPushButton *b) { return b->text() == ok; }));
+    QCoreApplication::removeTranslator(&translator);
+}
+
+QTEST_MAIN(tst_Designer)
+#include "tst_designer.moc"
