@@ -58,250 +58,240 @@ class tst_CursorFrame : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void geometry_data();
-    void geometry();
-    void eachCursor_data();
-    void eachCursor();
-    void relayoutKeepsPixels();
-    void zeroRangeIsSilent();
-    void selectionKeysAndPassing();
-    void painting();
-    void defaultOrientation();
-};
-
-void tst_CursorFrame::geometry_data()
-{
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<double>("v1");
-    QTest::addColumn<QRect>("frame");
-    QTest::addColumn<int>("column");
-    QTest::newRow("middle") << QRect(100, 50, 400, 300) << 0.5 << QRect(92, 42, 416, 316) << 207;
-    QTest::newRow("left edge") << QRect(100, 50, 400, 300) << 0.0 << QRect(92, 42, 416, 316) << 7;
-    QTest::newRow("last column") << QRect(100, 50, 400, 300) << 1.0 << QRect(92, 42, 416, 316) << 407;
-    QTest::newRow("truncates") << QRect(0, 0, 3, 3) << 0.5 << QRect(-8, -8, 19, 19) << 8;
-    QTest::newRow("just below") << QRect(10, 10, 100, 10) << 0.999 << QRect(2, 2, 116, 26) << 106;
-    QTest::newRow("1/49 is a whole pixel") << QRect(0, 0, 49, 10) << 1.0 / 49 << QRect(-8, -8, 65, 26) << 8;
-    // Sizes near INT_MAX saturate instead of overflowing (the frame itself is clamped by Qt).
-    QTest::newRow("huge, middle") << QRect(0, 0, INT_MAX - 3, 10) << 0.5 << QRect() << 1073741829;
-    QTest::newRow("huge, end") << QRect(0, 0, INT_MAX - 3, 10) << 1.0 << QRect() << INT_MAX;
-}
-
-void tst_CursorFrame::geometry()
-{
-    QFETCH(QRect, area);
-    QFETCH(double, v1);
-    QFETCH(QRect, frame);
-    QFETCH(int, column);
-
-    QWidget parent;
-    QCursorFrame f(&parent);
-    QSignalSpy spy(&f, &QCursorFrame::sigVCursor1PosChanged);
-    QVERIFY(f.setNormalizedVPos1(v1));
-    spy.clear();
-    f.setMeasureArea(area.topLeft(), area.size());
-    QCOMPARE(spy.count(), 0);
-    if (!frame.isNull())
-        QCOMPARE(f.geometry(), frame);
-    QCOMPARE(f.getVPos1(), column);
-    QCOMPARE(f.getVPos2(), int(qMin<qint64>(7 + qint64(area.width()), INT_MAX)));
-}
-
-void tst_CursorFrame::eachCursor_data()
-{
-    QTest::addColumn<int>("cursor"); // H1, H2, V1, V2
-    QTest::addColumn<QPoint>("at");  // on the cursor where the test starts
-    // Area 200 x 100 at (10, 10): H1 on row 7, H2 on row 107, V1 on column 7, V2 on column 207.
-    QTest::newRow("H1") << 0 << QPoint(100, 7);
-    QTest::newRow("H2") << 1 << QPoint(100, 107);
-    QTest::newRow("V1") << 2 << QPoint(7, 50);
-    QTest::newRow("V2") << 3 << QPoint(207, 50);
-}
-
-// Each cursor: setter range checks, drags clamped to the area, arrow keys, signals and getters.
-void tst_CursorFrame::eachCursor()
-{
-    QFETCH(int, cursor);
-    QFETCH(QPoint, at);
-    using Set = bool (QCursorFrame::*)(double);
-    using Get = double (QCursorFrame::*)() const;
-    const Set set = std::array<Set, 4>{&QCursorFrame::setNormalizedHPos1, &QCursorFrame::setNormalizedHPos2,
-                                       &QCursorFrame::setNormalizedVPos1, &QCursorFrame::setNormalizedVPos2}[cursor];
-    const Get get = std::array<Get, 4>{&QCursorFrame::getNormalizedHPos1, &QCursorFrame::getNormalizedHPos2,
-                                       &QCursorFrame::getNormalizedVPos1, &QCursorFrame::getNormalizedVPos2}[cursor];
-    const bool vertical = cursor >= 2;
-    const QString name = QStringLiteral("HHVV").at(cursor) + QString::number(cursor % 2 + 1);
-    const auto along = [&](int pixel) { return vertical ? QPoint(pixel, at.y()) : QPoint(at.x(), pixel); };
-    const auto expect = [&](std::initializer_list<const char *> values) {
-        QStringList out;
-        for (const char *v : values)
-            out << name + QLatin1String("Moved=") + v << name + QLatin1String("Pos=") + v;
-        return out;
-    };
-
-    QWidget parent;
-    QCursorFrame f(&parent, Both);
-    f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
-    f.showHorizontalCursor(true);
-    f.showVerticalCursor(true);
-    const auto log = recordSignals(&f);
-    for (double bad : {1.5, -0.1, std::nan("")})
-        QVERIFY(!(f.*set)(bad));
-    QCOMPARE((f.*get)(), cursor % 2 ? 1.0 : 0.0);
-    QVERIFY(log->isEmpty());
-
-    // Dragged before the area, past it, then to its middle.
-    drag(&f, at, {along(-40), along(900), along(vertical ? 107 : 57)});
-    QCOMPARE(*log, expect({"0", "1", "0.5"}));
-    QCOMPARE((f.*get)(), 0.5);
-    log->clear();
-    // Still selected: the arrows of its axis step one pixel, the others do nothing.
-    QTest::keyClick(&f, vertical ? Qt::Key_Right : Qt::Key_Down);
-    QTest::keyClick(&f, vertical ? Qt::Key_Up : Qt::Key_Left);
-    QTest::keyClick(&f, vertical ? Qt::Key_Left : Qt::Key_Up);
-    QCOMPARE(*log, expect({vertical ? "0.505" : "0.51", "0.5"}));
-    log->clear();
-
-    QVERIFY((f.*set)(0.25));
-    QCOMPARE(*log, QStringList{name + QLatin1String("Pos=0.25")});
-    QCOMPARE((f.*get)(), 0.25);
-    if (vertical)
-        QCOMPARE(cursor == 2 ? f.getVPos1() : f.getVPos2(), 57);
-}
-
-void tst_CursorFrame::relayoutKeepsPixels()
-{
-    // A cursor dragged to a pixel must stay on that pixel when the host repeats setMeasureArea.
-    QWidget parent;
-    QCursorFrame f(&parent);
-    f.showVerticalCursor(true);
-    f.setMeasureArea(QPoint(0, 0), QSize(49, 30));
-    drag(&f, QPoint(7, 20), {QPoint(8, 20)});
-    QCOMPARE(f.getVPos1(), 8);
-    for (int i = 0; i < 3; ++i) {
-        f.setMeasureArea(QPoint(0, 0), QSize(49, 30));
-        QCOMPARE(f.getVPos1(), 8);
+    void geometry_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<double>("v1");
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<int>("column");
+        QTest::newRow("middle") << QRect(100, 50, 400, 300) << 0.5 << QRect(92, 42, 416, 316) << 207;
+        QTest::newRow("left edge") << QRect(100, 50, 400, 300) << 0.0 << QRect(92, 42, 416, 316) << 7;
+        QTest::newRow("last column") << QRect(100, 50, 400, 300) << 1.0 << QRect(92, 42, 416, 316) << 407;
+        QTest::newRow("truncates") << QRect(0, 0, 3, 3) << 0.5 << QRect(-8, -8, 19, 19) << 8;
+        QTest::newRow("just below") << QRect(10, 10, 100, 10) << 0.999 << QRect(2, 2, 116, 26) << 106;
+        QTest::newRow("1/49 is a whole pixel") << QRect(0, 0, 49, 10) << 1.0 / 49 << QRect(-8, -8, 65, 26) << 8;
+        // Sizes near INT_MAX saturate instead of overflowing (the frame itself is clamped by Qt).
+        QTest::newRow("huge, middle") << QRect(0, 0, INT_MAX - 3, 10) << 0.5 << QRect() << 1073741829;
+        QTest::newRow("huge, end") << QRect(0, 0, INT_MAX - 3, 10) << 1.0 << QRect() << INT_MAX;
     }
-    // A larger area keeps the fraction.
-    f.setMeasureArea(QPoint(0, 0), QSize(98, 30));
-    QCOMPARE(f.getVPos1(), 9);
-}
 
-void tst_CursorFrame::zeroRangeIsSilent()
-{
-    QWidget parent;
-    QCursorFrame f(&parent);
-    f.resize(100, 100);
-    f.showVerticalCursor(true);
-    QVERIFY(f.setNormalizedVPos1(0.0)); // lays out V1's handles although there is no area
-    const auto log = recordSignals(&f);
+    void geometry()
+    {
+        QFETCH(QRect, area);
+        QFETCH(double, v1);
+        QFETCH(QRect, frame);
+        QFETCH(int, column);
 
-    drag(&f, QPoint(7, 3), {QPoint(30, 3), QPoint(60, 3)});
-    QTest::mousePress(&f, Qt::LeftButton, Qt::NoModifier, QPoint(7, 3));
-    QTest::keyClick(&f, Qt::Key_Right);
-    QTest::keyClick(&f, Qt::Key_Left);
-    QTest::keyClick(&f, Qt::Key_Left);
-    QVERIFY(log->isEmpty());
-    QCOMPARE(f.getVPos1(), 7); // never outside the margin
-}
+        QWidget parent;
+        QCursorFrame f(&parent);
+        QSignalSpy spy(&f, &QCursorFrame::sigVCursor1PosChanged);
+        QVERIFY(f.setNormalizedVPos1(v1));
+        spy.clear();
+        f.setMeasureArea(area.topLeft(), area.size());
+        QCOMPARE(spy.count(), 0);
+        if (!frame.isNull())
+            QCOMPARE(f.geometry(), frame);
+        QCOMPARE(f.getVPos1(), column);
+        QCOMPARE(f.getVPos2(), int(qMin<qint64>(7 + qint64(area.width()), INT_MAX)));
+    }
 
-void tst_CursorFrame::selectionKeysAndPassing()
-{
-    Plot parent;
-    QCursorFrame f(&parent, Both);
-    f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
-    const auto log = recordSignals(&f);
+    void eachCursor_data()
+    {
+        QTest::addColumn<int>("cursor"); // H1, H2, V1, V2
+        QTest::addColumn<QPoint>("at");  // on the cursor where the test starts
+        // Area 200 x 100 at (10, 10): H1 on row 7, H2 on row 107, V1 on column 7, V2 on column 207.
+        QTest::newRow("H1") << 0 << QPoint(100, 7);
+        QTest::newRow("H2") << 1 << QPoint(100, 107);
+        QTest::newRow("V1") << 2 << QPoint(7, 50);
+        QTest::newRow("V2") << 3 << QPoint(207, 50);
+    }
 
-    // Hidden pair: the press is consumed but selects nothing, so keys go to the parent.
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(8, 50));
-    QTest::keyClick(&f, Qt::Key_Right);
-    QCOMPARE(parent.presses, 0);
-    QCOMPARE(parent.keys, 1);
+    // Each cursor: setter range checks, drags clamped to the area, arrow keys, signals and getters.
+    void eachCursor()
+    {
+        QFETCH(int, cursor);
+        QFETCH(QPoint, at);
+        using Set = bool (QCursorFrame::*)(double);
+        using Get = double (QCursorFrame::*)() const;
+        const Set set = std::array<Set, 4>{&QCursorFrame::setNormalizedHPos1, &QCursorFrame::setNormalizedHPos2,
+                                           &QCursorFrame::setNormalizedVPos1, &QCursorFrame::setNormalizedVPos2}[cursor];
+        const Get get = std::array<Get, 4>{&QCursorFrame::getNormalizedHPos1, &QCursorFrame::getNormalizedHPos2,
+                                           &QCursorFrame::getNormalizedVPos1, &QCursorFrame::getNormalizedVPos2}[cursor];
+        const bool vertical = cursor >= 2;
+        const QString name = QStringLiteral("HHVV").at(cursor) + QString::number(cursor % 2 + 1);
+        const auto along = [&](int pixel) { return vertical ? QPoint(pixel, at.y()) : QPoint(at.x(), pixel); };
+        const auto expect = [&](std::initializer_list<const char *> values) {
+            QStringList out;
+            for (const char *v : values)
+                out << name + QLatin1String("Moved=") + v << name + QLatin1String("Pos=") + v;
+            return out;
+        };
 
-    f.showHorizontalCursor(true);
-    f.showVerticalCursor(true);
-    // V1's band (column 7) overlaps H2's band (rows 106 to 108): vertical cursor 1 wins.
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(7, 106));
-    QTest::keyClick(&f, Qt::Key_Right);
-    QCOMPARE(*log, QStringList({"V1Moved=0.005", "V1Pos=0.005"}));
-    QCOMPARE(parent.keys, 1);
+        QWidget parent;
+        QCursorFrame f(&parent, Both);
+        f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
+        f.showHorizontalCursor(true);
+        f.showVerticalCursor(true);
+        const auto log = recordSignals(&f);
+        for (double bad : {1.5, -0.1, std::nan("")})
+            QVERIFY(!(f.*set)(bad));
+        QCOMPARE((f.*get)(), cursor % 2 ? 1.0 : 0.0);
+        QVERIFY(log->isEmpty());
 
-    // A click beside every cursor, and other buttons anywhere, deselect and reach the parent.
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
-    QTest::mouseClick(&f, Qt::RightButton, Qt::NoModifier, QPoint(8, 50));
-    QTest::keyClick(&f, Qt::Key_Left);
-    QCOMPARE(parent.presses, 2);
-    QCOMPARE(parent.keys, 2);
+        // Dragged before the area, past it, then to its middle.
+        drag(&f, at, {along(-40), along(900), along(vertical ? 107 : 57)});
+        QCOMPARE(*log, expect({"0", "1", "0.5"}));
+        QCOMPARE((f.*get)(), 0.5);
+        log->clear();
+        // Still selected: the arrows of its axis step one pixel, the others do nothing.
+        QTest::keyClick(&f, vertical ? Qt::Key_Right : Qt::Key_Down);
+        QTest::keyClick(&f, vertical ? Qt::Key_Up : Qt::Key_Left);
+        QTest::keyClick(&f, vertical ? Qt::Key_Left : Qt::Key_Up);
+        QCOMPARE(*log, expect({vertical ? "0.505" : "0.51", "0.5"}));
+        log->clear();
 
-    // A press on a hidden pair's line drops the earlier selection and drags nothing.
-    log->clear();
-    f.showHorizontalCursor(false);
-    f.showVerticalCursor(true);
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(207, 60)); // select V2
-    drag(&f, QPoint(100, 7), {QPoint(60, 30)}); // on hidden H1
-    QTest::keyClick(&f, Qt::Key_Left);
-    QVERIFY2(log->isEmpty(), qPrintable(log->join(QLatin1Char(' '))));
+        QVERIFY((f.*set)(0.25));
+        QCOMPARE(*log, QStringList{name + QLatin1String("Pos=0.25")});
+        QCOMPARE((f.*get)(), 0.25);
+        if (vertical)
+            QCOMPARE(cursor == 2 ? f.getVPos1() : f.getVPos2(), 57);
+    }
 
-    // Arrows are claimed before host shortcuts while a cursor is selected.
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(207, 60));
-    QKeyEvent overrideLeft(QEvent::ShortcutOverride, Qt::Key_Left, Qt::NoModifier);
-    QApplication::sendEvent(&f, &overrideLeft);
-    QVERIFY(overrideLeft.isAccepted());
-    QKeyEvent overrideA(QEvent::ShortcutOverride, Qt::Key_A, Qt::NoModifier);
-    overrideA.ignore();
-    QApplication::sendEvent(&f, &overrideA);
-    QVERIFY(!overrideA.isAccepted());
-}
+    void relayoutKeepsPixels()
+    {
+        // A cursor dragged to a pixel must stay on that pixel when the host repeats setMeasureArea.
+        QWidget parent;
+        QCursorFrame f(&parent);
+        f.showVerticalCursor(true);
+        f.setMeasureArea(QPoint(0, 0), QSize(49, 30));
+        drag(&f, QPoint(7, 20), {QPoint(8, 20)});
+        QCOMPARE(f.getVPos1(), 8);
+        for (int i = 0; i < 3; ++i) {
+            f.setMeasureArea(QPoint(0, 0), QSize(49, 30));
+            QCOMPARE(f.getVPos1(), 8);
+        }
+        // A larger area keeps the fraction.
+        f.setMeasureArea(QPoint(0, 0), QSize(98, 30));
+        QCOMPARE(f.getVPos1(), 9);
+    }
 
-void tst_CursorFrame::painting()
-{
-    QWidget parent;
-    QCursorFrame f(&parent, Both);
-    f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
-    f.showHorizontalCursor(true);
-    f.showVerticalCursor(true);
-    f.setNormalizedHPos1(0.5);
-    f.setNormalizedVPos1(0.5);
-    f.setLineColor(Qt::red);
-    const auto grab = [&f] {
-        QImage image(f.size(), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        f.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        return image;
-    };
+    void zeroRangeIsSilent()
+    {
+        QWidget parent;
+        QCursorFrame f(&parent);
+        f.resize(100, 100);
+        f.showVerticalCursor(true);
+        QVERIFY(f.setNormalizedVPos1(0.0)); // lays out V1's handles although there is no area
+        const auto log = recordSignals(&f);
 
-    QImage image = grab();
-    QCOMPARE(QColor(image.pixel(60, 57)), QColor(Qt::red));  // H1 line on row 57
-    QCOMPARE(QColor(image.pixel(107, 30)), QColor(Qt::red)); // V1 line on column 107
-    QCOMPARE(QColor(image.pixel(3, 57)), QColor(Qt::black));  // unselected handles stay black
-    QCOMPARE(QColor(image.pixel(107, 3)), QColor(Qt::black));
-    QCOMPARE(qAlpha(image.pixel(60, 30)), 0);                 // transparent elsewhere
+        drag(&f, QPoint(7, 3), {QPoint(30, 3), QPoint(60, 3)});
+        QTest::mousePress(&f, Qt::LeftButton, Qt::NoModifier, QPoint(7, 3));
+        QTest::keyClick(&f, Qt::Key_Right);
+        QTest::keyClick(&f, Qt::Key_Left);
+        QTest::keyClick(&f, Qt::Key_Left);
+        QVERIFY(log->isEmpty());
+        QCOMPARE(f.getVPos1(), 7); // never outside the margin
+    }
 
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(107, 3));
-    image = grab();
-    QCOMPARE(QColor(image.pixel(107, 110 + 3)), QColor(Qt::red));
+    void selectionKeysAndPassing()
+    {
+        Plot parent;
+        QCursorFrame f(&parent, Both);
+        f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
+        const auto log = recordSignals(&f);
 
-    QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(3, 57));
-    image = grab();
-    QCOMPARE(QColor(image.pixel(3, 57)), QColor(Qt::darkCyan));
-    QCOMPARE(QColor(image.pixel(107, 3)), QColor(Qt::black));
-}
+        // Hidden pair: the press is consumed but selects nothing, so keys go to the parent.
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(8, 50));
+        QTest::keyClick(&f, Qt::Key_Right);
+        QCOMPARE(parent.presses, 0);
+        QCOMPARE(parent.keys, 1);
 
-void tst_CursorFrame::defaultOrientation()
-{
-    QWidget parent;
-    QCursorFrame f(&parent);
-    f.setMeasureArea(QPoint(0, 0), QSize(100, 100));
-    f.showHorizontalCursor(true);
-    f.showVerticalCursor(true);
-    QVERIFY(!f.isHorizontalCursorShown());
-    QVERIFY(f.isVerticalCursorShown());
+        f.showHorizontalCursor(true);
+        f.showVerticalCursor(true);
+        // V1's band (column 7) overlaps H2's band (rows 106 to 108): vertical cursor 1 wins.
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(7, 106));
+        QTest::keyClick(&f, Qt::Key_Right);
+        QCOMPARE(*log, QStringList({"V1Moved=0.005", "V1Pos=0.005"}));
+        QCOMPARE(parent.keys, 1);
 
-    // The unmanaged horizontal pair is neither hit nor painted.
-    const auto log = recordSignals(&f);
-    QVERIFY(f.setNormalizedHPos1(0.5));
-    drag(&f, QPoint(50, 57), {QPoint(50, 80)});
-    QCOMPARE(*log, QStringList({"H1Pos=0.5"}));
-}
+        // A click beside every cursor, and other buttons anywhere, deselect and reach the parent.
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
+        QTest::mouseClick(&f, Qt::RightButton, Qt::NoModifier, QPoint(8, 50));
+        QTest::keyClick(&f, Qt::Key_Left);
+        QCOMPARE(parent.presses, 2);
+        QCOMPARE(parent.keys, 2);
+
+        // A press on a hidden pair's line drops the earlier selection and drags nothing.
+        log->clear();
+        f.showHorizontalCursor(false);
+        f.showVerticalCursor(true);
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(207, 60)); // select V2
+        drag(&f, QPoint(100, 7), {QPoint(60, 30)}); // on hidden H1
+        QTest::keyClick(&f, Qt::Key_Left);
+        QVERIFY2(log->isEmpty(), qPrintable(log->join(QLatin1Char(' '))));
+
+        // Arrows are claimed before host shortcuts while a cursor is selected.
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(207, 60));
+        QKeyEvent overrideLeft(QEvent::ShortcutOverride, Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(&f, &overrideLeft);
+        QVERIFY(overrideLeft.isAccepted());
+        QKeyEvent overrideA(QEvent::ShortcutOverride, Qt::Key_A, Qt::NoModifier);
+        overrideA.ignore();
+        QApplication::sendEvent(&f, &overrideA);
+        QVERIFY(!overrideA.isAccepted());
+    }
+
+    void painting()
+    {
+        QWidget parent;
+        QCursorFrame f(&parent, Both);
+        f.setMeasureArea(QPoint(10, 10), QSize(200, 100));
+        f.showHorizontalCursor(true);
+        f.showVerticalCursor(true);
+        f.setNormalizedHPos1(0.5);
+        f.setNormalizedVPos1(0.5);
+        f.setLineColor(Qt::red);
+        const auto grab = [&f] {
+            QImage image(f.size(), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            f.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+            return image;
+        };
+
+        QImage image = grab();
+        QCOMPARE(QColor(image.pixel(60, 57)), QColor(Qt::red));  // H1 line on row 57
+        QCOMPARE(QColor(image.pixel(107, 30)), QColor(Qt::red)); // V1 line on column 107
+        QCOMPARE(QColor(image.pixel(3, 57)), QColor(Qt::black));  // unselected handles stay black
+        QCOMPARE(QColor(image.pixel(107, 3)), QColor(Qt::black));
+        QCOMPARE(qAlpha(image.pixel(60, 30)), 0);                 // transparent elsewhere
+
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(107, 3));
+        image = grab();
+        QCOMPARE(QColor(image.pixel(107, 110 + 3)), QColor(Qt::red));
+
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(3, 57));
+        image = grab();
+        QCOMPARE(QColor(image.pixel(3, 57)), QColor(Qt::darkCyan));
+        QCOMPARE(QColor(image.pixel(107, 3)), QColor(Qt::black));
+    }
+
+    void defaultOrientation()
+    {
+        QWidget parent;
+        QCursorFrame f(&parent);
+        f.setMeasureArea(QPoint(0, 0), QSize(100, 100));
+        f.showHorizontalCursor(true);
+        f.showVerticalCursor(true);
+        QVERIFY(!f.isHorizontalCursorShown());
+        QVERIFY(f.isVerticalCursorShown());
+
+        // The unmanaged horizontal pair is neither hit nor painted.
+        const auto log = recordSignals(&f);
+        QVERIFY(f.setNormalizedHPos1(0.5));
+        drag(&f, QPoint(50, 57), {QPoint(50, 80)});
+        QCOMPARE(*log, QStringList({"H1Pos=0.5"}));
+    }
+};
 
 QTEST_MAIN(tst_CursorFrame)
 #include "tst_cursorframe.moc"

@@ -187,20 +187,17 @@ QList<QMetaMethod> signalsToCover(const QObject *object, const ClassRow &r)
 }
 
 // Closes whatever modal or popup window is left open, so a row that fails cannot hang the run.
-class ModalCloser : public QObject
-{
-public:
+struct ModalCloser : QTimer {
     explicit ModalCloser(int intervalMs)
     {
-        connect(&timer, &QTimer::timeout, this, [] {
+        connect(this, &QTimer::timeout, [] {
             if (QWidget *popup = QApplication::activePopupWidget())
                 popup->close();
             else if (QWidget *modal = QApplication::activeModalWidget())
                 modal->close();
         });
-        timer.start(intervalMs);
+        start(intervalMs);
     }
-    QTimer timer;
 };
 
 // Deletes its victim when any signal reaches kill().
@@ -242,26 +239,23 @@ struct Host {
     {
         dialog = new QDialog;
         auto *layout = new QVBoxLayout(dialog);
-        before = new QLineEdit(dialog);
-        before->setObjectName(QStringLiteral("before"));
-        container = new QWidget(dialog);
-        container->setObjectName(QStringLiteral("container"));
+        const auto add = [layout](QWidget *widget, const char *name) {
+            widget->setObjectName(QLatin1String(name));
+            layout->addWidget(widget);
+            return widget;
+        };
+        before = static_cast<QLineEdit *>(add(new QLineEdit(dialog), "before"));
+        container = add(new QWidget(dialog), "container");
         auto *inner = new QVBoxLayout(container);
         inner->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(before);
-        layout->addWidget(container);
         // Built in focus-chain order: the object comes between the two line edits.
         object = r.make(container);
         if (auto *widget = qobject_cast<QWidget *>(object.data()); widget && !widget->isWindow())
             inner->addWidget(widget);
-        after = new QLineEdit(dialog);
-        after->setObjectName(QStringLiteral("after"));
-        layout->addWidget(after);
+        after = static_cast<QLineEdit *>(add(new QLineEdit(dialog), "after"));
         if (hostDefault) {
-            hostOk = new QPushButton(QStringLiteral("Host OK"), dialog);
-            hostOk->setObjectName(QStringLiteral("hostOk"));
+            hostOk = static_cast<QPushButton *>(add(new QPushButton(QStringLiteral("Host OK"), dialog), "hostOk"));
             hostOk->setDefault(true);
-            layout->addWidget(hostOk);
         }
         if (r.prepare)
             r.prepare(object);
@@ -309,24 +303,15 @@ QString focusName()
 // Signals the object emitted, with their arguments, in a form two runs can be compared by.
 struct Recorder {
     std::vector<std::unique_ptr<QSignalSpy>> spies;
-    QStringList names;
-
-    void watch(QObject *object, const QList<QMetaMethod> &methods)
-    {
-        for (const QMetaMethod &m : methods) {
-            spies.push_back(std::make_unique<QSignalSpy>(object, m));
-            names << QString::fromLatin1(m.methodSignature());
-        }
-    }
     QStringList result() const
     {
         QStringList out;
-        for (size_t i = 0; i < spies.size(); ++i) {
-            for (const QList<QVariant> &args : *spies[i]) {
+        for (const auto &spy : spies) {
+            for (const QList<QVariant> &args : *spy) {
                 QStringList values;
                 for (const QVariant &v : args)
                     values << v.toString();
-                out << names.at(int(i)) + QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')');
+                out << QString::fromLatin1(spy->signal()) + QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')');
             }
         }
         return out;
@@ -356,7 +341,30 @@ private Q_SLOTS:
     {
         table([](const ClassRow &, const AddRow &add) { add("", 0, 0); });
     }
-    void signalsHaveTriggers();
+
+    // Builds and shows the class (no warning), and names a trigger for each of its signals, so a
+    // signal added later cannot be forgotten.
+    void signalsHaveTriggers()
+    {
+        FETCH_ROW();
+        QWidget container;
+        QObject *object = r.make(&container);
+        QVERIFY(object);
+        QCOMPARE(QByteArray(object->metaObject()->className()), QByteArray(r.className));
+        container.show();
+        if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow())
+            widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&container));
+
+        QStringList missing;
+        for (const QMetaMethod &m : signalsToCover(object, r))
+            if (std::none_of(r.triggers.cbegin(), r.triggers.cend(),
+                             [&](const harness::Trigger &t) { return t.signal == m.methodSignature(); }))
+                missing << QString::fromLatin1(m.methodSignature());
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no trigger for ") + missing.join(QStringLiteral(", "))));
+        for (const harness::Trigger &t : r.triggers)
+            QVERIFY2(object->metaObject()->indexOfSignal(t.signal.constData()) >= 0, t.signal.constData());
+    }
     void senderDeletedInSlot_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
@@ -366,7 +374,39 @@ private Q_SLOTS:
             }
         });
     }
-    void senderDeletedInSlot();
+
+    // The trigger raises the signal; a slot deleting the sender (or its parent) leaves no crash,
+    // no sanitizer report and no warning behind, however the signal was raised.
+    void senderDeletedInSlot()
+    {
+        FETCH_ROW();
+        const harness::Trigger &trigger = r.triggers.at(item);
+        ModalCloser closer(1500);
+        // First without deleting: the trigger must really raise the signal. Then a slot deletes.
+        for (bool kill : {false, true}) {
+            QPointer<QWidget> container = new QWidget;
+            container->show();
+            QVERIFY(QTest::qWaitForWindowExposed(container));
+            QPointer<QObject> object = makeShown(r, container);
+            const QMetaMethod signal = object->metaObject()->method(object->metaObject()->indexOfSignal(trigger.signal));
+            QVERIFY(signal.isValid());
+            QSignalSpy spy(object.data(), signal);
+            Killer killer;
+            killer.victim = variant ? static_cast<QObject *>(container.data()) : object.data();
+            if (kill)
+                QObject::connect(object, signal, &killer, killSlot());
+            trigger.fire(object);
+            if (kill) {
+                QTRY_VERIFY_WITH_TIMEOUT(object.isNull(), 3000);
+                QCOMPARE(killer.calls, 1);
+            } else {
+                QTRY_VERIFY2_WITH_TIMEOUT(spy.count() > 0, "the trigger did not raise the signal", 3000);
+            }
+            settle();
+            delete container.data();
+            settle();
+        }
+    }
     void ownerDestroyedDuringModalRun_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
@@ -376,7 +416,41 @@ private Q_SLOTS:
             }
         });
     }
-    void ownerDestroyedDuringModalRun();
+
+    // While the run is open its owner (or the object itself) is destroyed; the run ends, the host's
+    // loop goes on, and nothing touches the dead objects.
+    void ownerDestroyedDuringModalRun()
+    {
+        FETCH_ROW();
+        ModalCloser closer(2000);
+        QPointer<QWidget> container = new QWidget;
+        container->show();
+        QVERIFY(QTest::qWaitForWindowExposed(container));
+        QPointer<QObject> object = makeShown(r, container);
+        bool sawRun = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
+                return;
+            sawRun = true;
+            poll.stop();
+            delete (variant ? static_cast<QObject *>(container.data()) : object.data());
+        });
+        poll.start(20);
+        r.modalRuns.at(item).start(object);
+        poll.stop();
+        QVERIFY2(sawRun, "no modal run was seen");
+        QVERIFY(object.isNull());
+        settle();
+        delete container.data();
+        settle();
+        QTRY_VERIFY(!QApplication::activeModalWidget() && !QApplication::activePopupWidget());
+
+        // The host's loop still runs.
+        bool ticked = false;
+        QTimer::singleShot(0, this, [&] { ticked = true; });
+        QTRY_VERIFY(ticked);
+    }
     void tabWalk_data()
     {
         table([](const ClassRow &, const AddRow &add) {
@@ -384,7 +458,71 @@ private Q_SLOTS:
             add("host with default", 0, 1);
         });
     }
-    void tabWalk();
+
+    // Tab walks the object's controls in the row's order and leaves it; Shift+Tab walks them back;
+    // only a shown button of the object's may be the host's default, and only where the host has none.
+    void tabWalk()
+    {
+        FETCH_ROW();
+        const bool hostDefault = variant;
+        if (r.openTabFault)
+            QSKIP(r.openTabFault);
+        Host host(r, hostDefault);
+        if (!qobject_cast<QWidget *>(host.object.data()))
+            QSKIP("not a widget");
+        QVERIFY(host.show());
+        QWidget *window = host.window();
+        const bool isDialog = window != host.dialog;
+
+        QList<QPushButton *> defaults;
+        for (QPushButton *b : window->findChildren<QPushButton *>())
+            if (b->isDefault())
+                defaults << b;
+        for (QPushButton *b : defaults)
+            QVERIFY2(b->isVisible(), qPrintable(b->objectName() + QStringLiteral(" is hidden but the default")));
+        if (hostDefault && !isDialog) {
+            QCOMPARE(defaults.size(), 1);
+            QCOMPARE(defaults.first(), host.hostOk);
+        } else if (r.defaultButton.isEmpty()) {
+            QVERIFY2(defaults.isEmpty(), qPrintable(defaults.value(0) ? defaults.first()->objectName() : QString()));
+        } else {
+            QCOMPARE(defaults.size(), 1);
+            QCOMPARE(defaults.first()->objectName(), r.defaultButton);
+        }
+
+        auto walk = [&](Qt::KeyboardModifiers modifiers, const QString &stop) {
+            QStringList seen;
+            QWidget *last = nullptr;
+            for (int step = 0; step < r.tabChain.size() + 16 && QApplication::focusWidget(); ++step) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+                QWidget *now = QApplication::focusWidget();
+                const QString name = focusName();
+                if (now && (!now->isVisible() || !now->isEnabled()))
+                    seen << QStringLiteral("<hidden or disabled %1>").arg(name);
+                if (name == stop)
+                    return seen;
+                // Tab through the sections of one editor (a date-time edit) is one stop.
+                if (now != last)
+                    seen << name;
+                last = now;
+            }
+            return seen << QStringLiteral("<stuck>");
+        };
+
+        // Inside a dialog the walk cycles: from where the dialog put the focus, back to it.
+        if (isDialog && r.tabChain.isEmpty())
+            return;
+        if (!isDialog) {
+            host.before->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(host.before->hasFocus());
+        }
+        const QString first = isDialog ? focusName() : QString();
+        const QStringList lead = isDialog ? QStringList{first} : QStringList();
+        QStringList reversed = r.tabChain;
+        std::reverse(reversed.begin() + (isDialog ? 1 : 0), reversed.end());
+        QCOMPARE(lead + walk(Qt::NoModifier, isDialog ? first : QStringLiteral("after")), r.tabChain);
+        QCOMPARE(lead + walk(Qt::ShiftModifier, isDialog ? first : QStringLiteral("before")), reversed);
+    }
     void keyPathMatchesClick_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
@@ -395,199 +533,42 @@ private Q_SLOTS:
                         k, key);
         });
     }
-    void keyPathMatchesClick();
+
+    // What a click on the control emits, the key on the focused control emits too.
+    void keyPathMatchesClick()
+    {
+        FETCH_ROW();
+        const harness::KeyPath &kp = r.keyPaths.at(item);
+        ModalCloser closer(300);
+        auto record = [&](bool byKey, QStringList *out) {
+            Host host(r, false);
+            QVERIFY(host.show());
+            QList<QMetaMethod> methods = signalsToCover(host.object, r);
+            if (qobject_cast<QDialog *>(host.object.data()))
+                methods << QMetaMethod::fromSignal(&QDialog::finished);
+            Recorder recorder;
+            for (const QMetaMethod &m : methods)
+                recorder.spies.push_back(std::make_unique<QSignalSpy>(host.object.data(), m));
+            QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
+            QVERIFY(control);
+            QVERIFY(control->isVisible());
+            if (byKey) {
+                control->setFocus(Qt::TabFocusReason);
+                QVERIFY2(control->hasFocus(), "the control cannot take the focus");
+                QTest::keyClick(control, Qt::Key(variant));
+            } else {
+                harness::click(control);
+            }
+            QTest::qWait(20);
+            *out = recorder.result();
+        };
+        QStringList byMouse, byKey;
+        record(false, &byMouse);
+        record(true, &byKey);
+        QVERIFY2(!byMouse.isEmpty(), "a click emits nothing");
+        QCOMPARE(byKey, byMouse);
+    }
 };
-
-// Builds and shows the class (no warning), and names a trigger for each of its signals, so a
-// signal added later cannot be forgotten.
-void tst_EveryClass::signalsHaveTriggers()
-{
-    FETCH_ROW();
-    QWidget container;
-    QObject *object = r.make(&container);
-    QVERIFY(object);
-    QCOMPARE(QByteArray(object->metaObject()->className()), QByteArray(r.className));
-    container.show();
-    if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow())
-        widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&container));
-
-    QStringList missing;
-    for (const QMetaMethod &m : signalsToCover(object, r))
-        if (std::none_of(r.triggers.cbegin(), r.triggers.cend(),
-                         [&](const harness::Trigger &t) { return t.signal == m.methodSignature(); }))
-            missing << QString::fromLatin1(m.methodSignature());
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no trigger for ") + missing.join(QStringLiteral(", "))));
-    for (const harness::Trigger &t : r.triggers)
-        QVERIFY2(object->metaObject()->indexOfSignal(t.signal.constData()) >= 0, t.signal.constData());
-}
-
-// The trigger raises the signal; a slot deleting the sender (or its parent) leaves no crash,
-// no sanitizer report and no warning behind, however the signal was raised.
-void tst_EveryClass::senderDeletedInSlot()
-{
-    FETCH_ROW();
-    const harness::Trigger &trigger = r.triggers.at(item);
-    ModalCloser closer(1500);
-    // First without deleting: the trigger must really raise the signal. Then a slot deletes.
-    for (bool kill : {false, true}) {
-        QPointer<QWidget> container = new QWidget;
-        container->show();
-        QVERIFY(QTest::qWaitForWindowExposed(container));
-        QPointer<QObject> object = makeShown(r, container);
-        const QMetaMethod signal = object->metaObject()->method(object->metaObject()->indexOfSignal(trigger.signal));
-        QVERIFY(signal.isValid());
-        QSignalSpy spy(object.data(), signal);
-        Killer killer;
-        killer.victim = variant ? static_cast<QObject *>(container.data()) : object.data();
-        if (kill)
-            QObject::connect(object, signal, &killer, killSlot());
-        trigger.fire(object);
-        if (kill) {
-            QTRY_VERIFY_WITH_TIMEOUT(object.isNull(), 3000);
-            QCOMPARE(killer.calls, 1);
-        } else {
-            QTRY_VERIFY2_WITH_TIMEOUT(spy.count() > 0, "the trigger did not raise the signal", 3000);
-        }
-        settle();
-        delete container.data();
-        settle();
-    }
-}
-
-// While the run is open its owner (or the object itself) is destroyed; the run ends, the host's
-// loop goes on, and nothing touches the dead objects.
-void tst_EveryClass::ownerDestroyedDuringModalRun()
-{
-    FETCH_ROW();
-    ModalCloser closer(2000);
-    QPointer<QWidget> container = new QWidget;
-    container->show();
-    QVERIFY(QTest::qWaitForWindowExposed(container));
-    QPointer<QObject> object = makeShown(r, container);
-    bool sawRun = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
-            return;
-        sawRun = true;
-        poll.stop();
-        delete (variant ? static_cast<QObject *>(container.data()) : object.data());
-    });
-    poll.start(20);
-    r.modalRuns.at(item).start(object);
-    poll.stop();
-    QVERIFY2(sawRun, "no modal run was seen");
-    QVERIFY(object.isNull());
-    settle();
-    delete container.data();
-    settle();
-    QTRY_VERIFY(!QApplication::activeModalWidget() && !QApplication::activePopupWidget());
-
-    // The host's loop still runs.
-    bool ticked = false;
-    QTimer::singleShot(0, this, [&] { ticked = true; });
-    QTRY_VERIFY(ticked);
-}
-
-// Tab walks the object's controls in the row's order and leaves it; Shift+Tab walks them back;
-// only a shown button of the object's may be the host's default, and only where the host has none.
-void tst_EveryClass::tabWalk()
-{
-    FETCH_ROW();
-    const bool hostDefault = variant;
-    if (r.openTabFault)
-        QSKIP(r.openTabFault);
-    Host host(r, hostDefault);
-    if (!qobject_cast<QWidget *>(host.object.data()))
-        QSKIP("not a widget");
-    QVERIFY(host.show());
-    QWidget *window = host.window();
-    const bool isDialog = window != host.dialog;
-
-    QList<QPushButton *> defaults;
-    for (QPushButton *b : window->findChildren<QPushButton *>())
-        if (b->isDefault())
-            defaults << b;
-    for (QPushButton *b : defaults)
-        QVERIFY2(b->isVisible(), qPrintable(b->objectName() + QStringLiteral(" is hidden but the default")));
-    if (hostDefault && !isDialog) {
-        QCOMPARE(defaults.size(), 1);
-        QCOMPARE(defaults.first(), host.hostOk);
-    } else if (r.defaultButton.isEmpty()) {
-        QVERIFY2(defaults.isEmpty(), qPrintable(defaults.value(0) ? defaults.first()->objectName() : QString()));
-    } else {
-        QCOMPARE(defaults.size(), 1);
-        QCOMPARE(defaults.first()->objectName(), r.defaultButton);
-    }
-
-    auto walk = [&](Qt::KeyboardModifiers modifiers, const QString &stop) {
-        QStringList seen;
-        QWidget *last = nullptr;
-        for (int step = 0; step < r.tabChain.size() + 16 && QApplication::focusWidget(); ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
-            QWidget *now = QApplication::focusWidget();
-            const QString name = focusName();
-            if (now && (!now->isVisible() || !now->isEnabled()))
-                seen << QStringLiteral("<hidden or disabled %1>").arg(name);
-            if (name == stop)
-                return seen;
-            // Tab through the sections of one editor (a date-time edit) is one stop.
-            if (now != last)
-                seen << name;
-            last = now;
-        }
-        return seen << QStringLiteral("<stuck>");
-    };
-
-    // Inside a dialog the walk cycles: from where the dialog put the focus, back to it.
-    if (isDialog && r.tabChain.isEmpty())
-        return;
-    if (!isDialog) {
-        host.before->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(host.before->hasFocus());
-    }
-    const QString first = isDialog ? focusName() : QString();
-    const QStringList lead = isDialog ? QStringList{first} : QStringList();
-    QStringList reversed = r.tabChain;
-    std::reverse(reversed.begin() + (isDialog ? 1 : 0), reversed.end());
-    QCOMPARE(lead + walk(Qt::NoModifier, isDialog ? first : QStringLiteral("after")), r.tabChain);
-    QCOMPARE(lead + walk(Qt::ShiftModifier, isDialog ? first : QStringLiteral("before")), reversed);
-}
-
-// What a click on the control emits, the key on the focused control emits too.
-void tst_EveryClass::keyPathMatchesClick()
-{
-    FETCH_ROW();
-    const harness::KeyPath &kp = r.keyPaths.at(item);
-    ModalCloser closer(300);
-    auto record = [&](bool byKey, QStringList *out) {
-        Host host(r, false);
-        QVERIFY(host.show());
-        QList<QMetaMethod> methods = signalsToCover(host.object, r);
-        if (qobject_cast<QDialog *>(host.object.data()))
-            methods << QMetaMethod::fromSignal(&QDialog::finished);
-        Recorder recorder;
-        recorder.watch(host.object, methods);
-        QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
-        QVERIFY(control);
-        QVERIFY(control->isVisible());
-        if (byKey) {
-            control->setFocus(Qt::TabFocusReason);
-            QVERIFY2(control->hasFocus(), "the control cannot take the focus");
-            QTest::keyClick(control, Qt::Key(variant));
-        } else {
-            harness::click(control);
-        }
-        QTest::qWait(20);
-        *out = recorder.result();
-    };
-    QStringList byMouse, byKey;
-    record(false, &byMouse);
-    record(true, &byKey);
-    QVERIFY2(!byMouse.isEmpty(), "a click emits nothing");
-    QCOMPARE(byKey, byMouse);
-}
 
 QTEST_MAIN(tst_EveryClass)
 #include "tst_everyclass.moc"

@@ -66,6 +66,7 @@ QStringList redText(QTextEdit *edit)
 }
 
 enum Checker { SpinBox, Validator };
+enum Entry { PastedDecimal, PastedHex, TypedDecimal };
 } // namespace
 
 class tst_Numeric : public QObject
@@ -357,18 +358,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
         QTest::addColumn<int>("start");
-        QTest::addColumn<bool>("hex");
+        QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("hexText");
-        QTest::newRow("150 in 0..100") << 0 << 100 << 0 << false << "150" << 22 << "22" << "16";
-        QTest::newRow("128 in 0..100") << 0 << 100 << 0 << false << "128" << 0 << "128" << "0";
-        QTest::newRow("in range") << 0 << 1000 << 5 << false << "700" << 700 << "700" << "2BC";
-        QTest::newRow("lower-case hex") << 0 << 255 << 0 << true << "af" << 0xAF << "175" << "AF";
-        QTest::newRow("bits above count ignored") << 0 << 0x7FFFFFFF << 0 << true << "10001" << 1 << "1" << "1";
-        QTest::newRow("above min only") << 10 << 20 << 15 << false << "3" << 11 << "11" << "B";
-        QTest::newRow("no range yet") << 0 << 0 << 0 << false << "9" << 0 << "9" << "0";
+        QTest::newRow("150 in 0..100") << 0 << 100 << 0 << int(PastedDecimal) << "150" << 22 << "22" << "16";
+        QTest::newRow("150 typed in 0..100") << 0 << 100 << 0 << int(TypedDecimal) << "150" << 22 << "22" << "16";
+        QTest::newRow("128 in 0..100") << 0 << 100 << 0 << int(PastedDecimal) << "128" << 0 << "128" << "0";
+        QTest::newRow("in range") << 0 << 1000 << 5 << int(PastedDecimal) << "700" << 700 << "700" << "2BC";
+        QTest::newRow("lower-case hex") << 0 << 255 << 0 << int(PastedHex) << "af" << 0xAF << "175" << "AF";
+        QTest::newRow("bits above count ignored") << 0 << 0x7FFFFFFF << 0 << int(PastedHex) << "10001" << 1 << "1" << "1";
+        QTest::newRow("above min only") << 10 << 20 << 15 << int(PastedDecimal) << "3" << 11 << "11" << "B";
+        QTest::newRow("no range yet") << 0 << 0 << 0 << int(PastedDecimal) << "9" << 0 << "9" << "0";
     }
 
     void bitWalk()
@@ -376,7 +378,7 @@ private Q_SLOTS:
         QFETCH(int, min);
         QFETCH(int, max);
         QFETCH(int, start);
-        QFETCH(bool, hex);
+        QFETCH(int, entry);
         QFETCH(QString, typed);
         QFETCH(int, value);
         QFETCH(QString, decimal);
@@ -386,26 +388,18 @@ private Q_SLOTS:
         if (max != 0)
             panel.setRange(min, max);
         panel.setValue(start);
-        QLineEdit *edit = hex ? hexEdit(&panel) : decimalEdit(&panel);
+        QSignalSpy spy(&panel, &QHexSubWidget::sigValueChanged);
+        QLineEdit *edit = entry == PastedHex ? hexEdit(&panel) : decimalEdit(&panel);
         edit->selectAll();
-        edit->insert(typed); // pasted: the whole text arrives in one edit
+        if (entry == TypedDecimal)
+            QTest::keyClicks(edit, typed);
+        else
+            edit->insert(typed); // pasted: the whole text arrives in one edit
         QCOMPARE(panel.value(), value);
+        if (value != start)
+            QCOMPARE(spy.last().at(0).toInt(), value);
         QCOMPARE(decimalEdit(&panel)->text(), decimal);
         QCOMPARE(hexEdit(&panel)->text(), hexText);
-    }
-
-    void typedDigitByDigit()
-    {
-        QHexSubWidget panel(nullptr);
-        panel.setupBits(16);
-        panel.setRange(0, 100);
-        QSignalSpy spy(&panel, &QHexSubWidget::sigValueChanged);
-        QLineEdit *edit = decimalEdit(&panel);
-        edit->selectAll();
-        QTest::keyClicks(edit, QStringLiteral("150"));
-        QCOMPARE(panel.value(), 22);
-        QCOMPARE(edit->text(), QStringLiteral("22"));
-        QCOMPARE(spy.last().at(0).toInt(), 22);
     }
 
     void rangeLabelsAndButtons()
