@@ -36,7 +36,8 @@ std::unique_ptr<QStringList> recordSignals(QCursorFrame *frame)
     for (const auto &hook : hooks) {
         QStringList *out = log.get();
         const QString name = QLatin1String(hook.second);
-        QObject::connect(frame, hook.first, frame, [out, name](double v) { *out << QStringLiteral("%1=%2").arg(name).arg(v); });
+        QObject::connect(frame, hook.first, frame,
+                         [out, name](double v) { *out << QStringLiteral("%1=%2").arg(name).arg(v); });
     }
     return log;
 }
@@ -114,9 +115,11 @@ private Q_SLOTS:
         using Set = bool (QCursorFrame::*)(double);
         using Get = double (QCursorFrame::*)() const;
         const Set set = std::array<Set, 4>{&QCursorFrame::setNormalizedHPos1, &QCursorFrame::setNormalizedHPos2,
-                                           &QCursorFrame::setNormalizedVPos1, &QCursorFrame::setNormalizedVPos2}[cursor];
+                                           &QCursorFrame::setNormalizedVPos1,
+                                           &QCursorFrame::setNormalizedVPos2}[cursor];
         const Get get = std::array<Get, 4>{&QCursorFrame::getNormalizedHPos1, &QCursorFrame::getNormalizedHPos2,
-                                           &QCursorFrame::getNormalizedVPos1, &QCursorFrame::getNormalizedVPos2}[cursor];
+                                           &QCursorFrame::getNormalizedVPos1,
+                                           &QCursorFrame::getNormalizedVPos2}[cursor];
         const bool vertical = cursor >= 2;
         const QString name = QStringLiteral("HHVV").at(cursor) + QString::number(cursor % 2 + 1);
         const auto along = [&](int pixel) { return vertical ? QPoint(pixel, at.y()) : QPoint(at.x(), pixel); };

@@ -114,7 +114,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("catalogue");
         QTest::addColumn<QString>("ok");
         QTest::newRow("en") << QStringLiteral(":/qm/tr_libwidgetdeck_en") << QStringLiteral("OK");
-        QTest::newRow("zh_CN") << QStringLiteral(":/qm/tr_libwidgetdeck_zh_CN") << QString::fromUtf8("\xe7\xa1\xae\xe5\xae\x9a");
+        QTest::newRow("zh_CN") << QStringLiteral(":/qm/tr_libwidgetdeck_zh_CN")
+                                << QString::fromUtf8("\xe7\xa1\xae\xe5\xae\x9a");
     }
 
     // The form a host draws with every offered widget, built through uic's code with a translator.

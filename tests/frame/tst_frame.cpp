@@ -90,7 +90,8 @@ private Q_SLOTS:
     void untranslatedKeysShowAsKeys()
     {
         QOkCancel bar;
-        QCOMPARE(buttonTexts(&bar), QStringList({"STR_OPEN", "STR_RECOVER_DEFAULT", "STR_OK", "STR_CANCEL", "STR_QUIT"}));
+        QCOMPARE(buttonTexts(&bar),
+                 QStringList({"STR_OPEN", "STR_RECOVER_DEFAULT", "STR_OK", "STR_CANCEL", "STR_QUIT"}));
         // Texts are translated when set; removing the translator does not change them.
         auto english = std::make_unique<Installed>(kEnglish);
         QOkCancel translated;
@@ -165,7 +166,8 @@ private Q_SLOTS:
     {
         Installed english(kEnglish);
         QBaseDlg dialog;
-        QCOMPARE(nameOf(dialog.findChild<QToolButton *>(QStringLiteral("baseDlgCloseButton"))), QStringLiteral("Close"));
+        QCOMPARE(nameOf(dialog.findChild<QToolButton *>(QStringLiteral("baseDlgCloseButton"))),
+                 QStringLiteral("Close"));
 
         QTopSideWidget side;
         QCOMPARE(nameOf(side.findChild<QToolButton *>(QStringLiteral("CLOSEBTN1"))), QStringLiteral("Close"));
@@ -174,7 +176,8 @@ private Q_SLOTS:
         QColorButton colour;
         colour.setColor(Qt::red);
         QCOMPARE(nameOf(&colour), QStringLiteral("Color"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(&colour)->text(QAccessible::Description), QStringLiteral("#ff0000"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&colour)->text(QAccessible::Description),
+                 QStringLiteral("#ff0000"));
 
         QMyMessageBox box;
         auto *icon = box.findChild<QLabel *>(QStringLiteral("labelImg"));

@@ -311,7 +311,8 @@ struct Recorder {
                 QStringList values;
                 for (const QVariant &v : args)
                     values << v.toString();
-                out << QString::fromLatin1(spy->signal()) + QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')');
+                out << QString::fromLatin1(spy->signal()) + QLatin1Char('(') + values.join(QLatin1Char(','))
+                           + QLatin1Char(')');
             }
         }
         return out;
@@ -388,7 +389,8 @@ private Q_SLOTS:
             container->show();
             QVERIFY(QTest::qWaitForWindowExposed(container));
             QPointer<QObject> object = makeShown(r, container);
-            const QMetaMethod signal = object->metaObject()->method(object->metaObject()->indexOfSignal(trigger.signal));
+            const QMetaObject *mo = object->metaObject();
+            const QMetaMethod signal = mo->method(mo->indexOfSignal(trigger.signal.constData()));
             QVERIFY(signal.isValid());
             QSignalSpy spy(object.data(), signal);
             Killer killer;

@@ -49,7 +49,10 @@ QString pattern(QMultiHexSpinBox &row)
     return out;
 }
 
-QPushButton *bit(QWidget *panel, int k) { return panel->findChild<QPushButton *>(QStringLiteral("bitButton_%1").arg(k)); }
+QPushButton *bit(QWidget *panel, int k)
+{
+    return panel->findChild<QPushButton *>(QStringLiteral("bitButton_%1").arg(k));
+}
 QLineEdit *decimalEdit(QWidget *panel) { return panel->findChild<QIntLineEdit *>(); }
 QLineEdit *hexEdit(QWidget *panel) { return panel->findChild<QHexLineEdit *>(); }
 QWidget *modifyPanel(QHexDlg &dlg) { return dlg.findChild<QWidget *>(QStringLiteral("widgetModify")); }
@@ -368,7 +371,8 @@ private Q_SLOTS:
         QTest::newRow("128 in 0..100") << 0 << 100 << 0 << int(PastedDecimal) << "128" << 0 << "128" << "0";
         QTest::newRow("in range") << 0 << 1000 << 5 << int(PastedDecimal) << "700" << 700 << "700" << "2BC";
         QTest::newRow("lower-case hex") << 0 << 255 << 0 << int(PastedHex) << "af" << 0xAF << "175" << "AF";
-        QTest::newRow("bits above count ignored") << 0 << 0x7FFFFFFF << 0 << int(PastedHex) << "10001" << 1 << "1" << "1";
+        QTest::newRow("bits above count ignored")
+            << 0 << 0x7FFFFFFF << 0 << int(PastedHex) << "10001" << 1 << "1" << "1";
         QTest::newRow("above min only") << 10 << 20 << 15 << int(PastedDecimal) << "3" << 11 << "11" << "B";
         QTest::newRow("no range yet") << 0 << 0 << 0 << int(PastedDecimal) << "9" << 0 << "9" << "0";
     }

@@ -19,9 +19,6 @@
 #include <QTextStream>
 #include <QTranslator>
 
-#include <memory>
-#include <vector>
-
 namespace {
 // Builds widgets through the prefixed headers; false when one fails to come up.
 bool buildPrefixed()
@@ -58,17 +55,10 @@ int main(int argc, char **argv)
     auto *okCancel = new QOkCancel;
     auto *tiles = new QChooseWidget;
     auto *folder = new QFolderEdit;
-    std::vector<std::unique_ptr<QWidget>> widgets;
-    widgets.emplace_back(okCancel);
-    widgets.emplace_back(new QMyMessageBox);
-    widgets.emplace_back(new QColorButton);
-    widgets.emplace_back(new QCursorFrame);
-    widgets.emplace_back(new QHexLineEdit(nullptr, 0, 255));
-    widgets.emplace_back(new QEditIP);
-    widgets.emplace_back(folder);
-    widgets.emplace_back(tiles);
-    widgets.emplace_back(new QPswEdit);
-    for (const auto &widget : widgets)
+    // Separate top-level windows; the process ends with them.
+    const QList<QWidget *> widgets{okCancel, new QMyMessageBox, new QColorButton, new QCursorFrame,
+                                   new QHexLineEdit(nullptr, 0, 255), new QEditIP, folder, tiles, new QPswEdit};
+    for (QWidget *widget : widgets)
         widget->show();
     app.processEvents();
 
