@@ -192,6 +192,7 @@ private Q_SLOTS:
         QImgRadioButton tile(nullptr, QStringLiteral("Servo"), QStringLiteral(":/img/commonImge/success"));
         QCOMPARE(nameOf(tile.findChild<QLabel *>(QStringLiteral("labelImg"))), QStringLiteral("Servo"));
     }
+
     // Run alone with QT_SCALE_FACTOR=2 (the tst_highdpi test), skipped otherwise.
     // The message images and the status button's images come from their "@2x" variants.
     void highDpiIcons()

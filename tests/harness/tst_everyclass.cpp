@@ -330,6 +330,7 @@ private Q_SLOTS:
         QVERIFY(!harness::rows().isEmpty());
         previousHandler = qInstallMessageHandler(collectWarnings);
     }
+
     void init() { warnings.clear(); }
     void cleanup()
     {
@@ -338,6 +339,7 @@ private Q_SLOTS:
         warnings.clear();
         QVERIFY2(seen.isEmpty(), qPrintable(QStringLiteral("Qt warnings: ") + seen.join(QStringLiteral(" | "))));
     }
+
     void signalsHaveTriggers_data()
     {
         table([](const ClassRow &, const AddRow &add) { add("", 0, 0); });
@@ -366,6 +368,7 @@ private Q_SLOTS:
         for (const harness::Trigger &t : r.triggers)
             QVERIFY2(object->metaObject()->indexOfSignal(t.signal.constData()) >= 0, t.signal.constData());
     }
+
     void senderDeletedInSlot_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
@@ -409,6 +412,7 @@ private Q_SLOTS:
             settle();
         }
     }
+
     void ownerDestroyedDuringModalRun_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
@@ -453,6 +457,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, this, [&] { ticked = true; });
         QTRY_VERIFY(ticked);
     }
+
     void tabWalk_data()
     {
         table([](const ClassRow &, const AddRow &add) {
@@ -525,6 +530,7 @@ private Q_SLOTS:
         QCOMPARE(lead + walk(Qt::NoModifier, isDialog ? first : QStringLiteral("after")), r.tabChain);
         QCOMPARE(lead + walk(Qt::ShiftModifier, isDialog ? first : QStringLiteral("before")), reversed);
     }
+
     void keyPathMatchesClick_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
