@@ -49,25 +49,26 @@ struct KeyPath {
     QList<int> keys; ///< for example {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}
 };
 
+// Fields left out of a row's initializer stay empty.
 struct ClassRow {
     const char *className;
-    Make make;
+    Make make = {};
     /// One trigger for every signal the class declares (the harness lists them through the
     /// meta-object and fails on a missing one), plus any inherited stock signal listed here.
-    QList<Trigger> triggers;
+    QList<Trigger> triggers = {};
     /// Stock Qt signals hosts commonly delete the object from, e.g. "clicked(bool)".
-    QList<QByteArray> inheritedSignals;
-    QList<ModalRun> modalRuns;
+    QList<QByteArray> inheritedSignals = {};
+    QList<ModalRun> modalRuns = {};
     /// Object names (className when a child has none) the focus visits, in order, when Tab
     /// walks through the object placed between two host line edits. Empty: it takes no focus.
     /// For a dialog the walk stays inside the dialog and must cycle back to its first entry.
-    QStringList tabChain;
+    QStringList tabChain = {};
     /// Object name of the push button that is the host dialog's default when the host has no
     /// default button of its own; empty: none of the object's buttons becomes the default.
-    QString defaultButton;
-    QList<KeyPath> keyPaths;
+    QString defaultButton = {};
+    QList<KeyPath> keyPaths = {};
     /// Set up the object before a walk or key path (fill a list, set a range...); may be empty.
-    Fire prepare;
+    Fire prepare = {};
     /// A known keyboard fault still open: the tab walk is skipped with this reason.
     const char *openTabFault = nullptr;
 };
@@ -83,6 +84,47 @@ struct Rows {
 QWidget *child(QObject *object, const char *name);
 /// A mouse click in the middle of @p widget.
 void click(QWidget *widget);
+
+// Row-building helpers for the shapes most rows share.
+
+/// Builds a T under the parent; @p args follow the parent in T's constructor.
+template<class T, class... Args>
+Make make(Args... args)
+{
+    return [=](QWidget *parent) -> QObject * { return new T(parent, args...); };
+}
+/// Builds a T under the parent, then hands it to @p setup.
+template<class T>
+Make makeWith(std::function<void(T *)> setup)
+{
+    return [setup](QWidget *parent) -> QObject * {
+        auto *object = new T(parent);
+        setup(object);
+        return object;
+    };
+}
+/// Calls a member function of the object with @p args (a host's setter call).
+template<class T, class R, class... P, class... A>
+Fire call(R (T::*method)(P...), A... args)
+{
+    return [=](QObject *object) { (static_cast<T *>(object)->*method)(args...); };
+}
+/// The child called @p name (nullptr: the object itself).
+Find named(const char *name);
+/// A click on the child called @p name (nullptr: the object itself).
+Fire clickOn(const char *name = nullptr);
+/// A press only, on the child called @p name (nullptr: the object itself): the signal goes out
+/// on the press, and a release would reach a widget a slot has deleted.
+Fire pressOn(const char *name = nullptr);
+/// The shown push button of the object's showing @p text.
+Find buttonWithText(const char *text);
+/// The double-click event alone, as the last thing sent to @p widget.
+void doubleClick(QWidget *widget);
+/// The keys a focused push button answers with its click: Space, Return and Enter.
+const QList<int> &pressKeys();
+/// prepare for editors: puts the object (or its outermost focusable children) between the host's
+/// two line edits in the tab order, as a generated form's tab order would.
+void betweenHostEditors(QObject *object);
 
 } // namespace harness
 

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 // Every-class rows of the dialog family.
-
 #include "harness.h"
 
 #include <qcolorbutton.h>
@@ -17,30 +16,20 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 namespace {
+using namespace harness;
 
-// The bar's button showing @p text (all of them share the object name "OKCANCEL").
-QWidget *barButton(QObject *object, const char *text)
-{
-    for (QPushButton *b : object->findChildren<QPushButton *>())
-        if (!b->isHidden() && b->text() == QLatin1String(text))
-            return b;
-    return nullptr;
-}
-
-harness::Fire clickBar(ConfirmBtnType_E type, const char *text)
+Fire clickBar(ConfirmBtnType_E type, const char *text)
 {
     return [type, text](QObject *o) {
         static_cast<QOkCancel *>(o)->setConfirmBtnType(type);
-        harness::click(barButton(o, text));
+        // The bar's buttons all share the object name "OKCANCEL".
+        click(buttonWithText(text)(o));
     };
 }
-
-// A press opens the colour dialog; a click would send its release to a deleted button.
 
 // Ends whatever modal dialog is open next, accepting or rejecting it.
 void answerNextModal(bool accept)
@@ -51,65 +40,34 @@ void answerNextModal(bool accept)
     });
 }
 
-harness::Fire execRun()
-{
-    return [](QObject *o) { static_cast<QDialog *>(o)->exec(); };
-}
+const QList<ModalRun> execRun{{"exec", [](QObject *o) { static_cast<QDialog *>(o)->exec(); }}};
 
-const QList<int> buttonKeys{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
-
-const harness::Rows registered{
-    {"QOkCancel",
-     [](QWidget *parent) -> QObject * { return new QOkCancel(parent); },
+// A press opens the colour dialog; a click would send its release to a deleted button.
+const Rows registered{
+    {"QOkCancel", make<QOkCancel>(),
      {{"SigOpen()", clickBar(CONFIRM_BTN_OPEN_QUIT, "STR_OPEN")},
       {"SigOk()", clickBar(CONFIRM_BTN_OK_CANCEL, "STR_OK")},
       {"SigCancel()", clickBar(CONFIRM_BTN_OPEN_QUIT, "STR_QUIT")},
       {"SigDefault()", clickBar(CONFIRM_BTN_OK_CANCEL_DEFAULT, "STR_RECOVER_DEFAULT")}},
-     {},
-     {},
-     {QStringLiteral("OKCANCEL"), QStringLiteral("OKCANCEL")},
-     QStringLiteral("OKCANCEL"),
-     {{"ok", [](QObject *o) { return barButton(o, "STR_OK"); }, buttonKeys},
-      {"cancel", [](QObject *o) { return barButton(o, "STR_CANCEL"); }, buttonKeys}},
-     {}},
-    {"QMyMessageBox",
-     [](QWidget *parent) -> QObject * { return new QMyMessageBox(parent); },
-     {},
-     {},
+     {}, {}, {"OKCANCEL", "OKCANCEL"}, "OKCANCEL",
+     {{"ok", buttonWithText("STR_OK"), pressKeys()}, {"cancel", buttonWithText("STR_CANCEL"), pressKeys()}}},
+    {"QMyMessageBox", make<QMyMessageBox>(), {}, {},
      {{"question", [](QObject *o) { QMyMessageBox::question(static_cast<QWidget *>(o), "T", "C"); }},
       {"success", [](QObject *o) { QMyMessageBox::success(static_cast<QWidget *>(o), "T", "C", "x.csv"); }},
-      {"exec", execRun()}},
-     {},
-     QStringLiteral("OKCANCEL"),
-     {},
-     {}},
-    {"QExtendProgressDialog",
-     [](QWidget *parent) -> QObject * { return new QExtendProgressDialog(parent); },
-     {{"sigProgressTimeOut()",
-       [](QObject *o) { static_cast<QExtendProgressDialog *>(o)->startTimer(10, TIMEOUT_FIRST_PROGRESS); }},
+      execRun.first()},
+     {}, "OKCANCEL"},
+    {"QExtendProgressDialog", make<QExtendProgressDialog>(),
+     {{"sigProgressTimeOut()", call(&QExtendProgressDialog::startTimer, 10, TIMEOUT_FIRST_PROGRESS)},
       {"sigProgressFinished()",
        [](QObject *o) {
            auto *dialog = static_cast<QExtendProgressDialog *>(o);
            dialog->slotSetRange(0, 10);
            dialog->slotUpdateProgress(10);
        }}},
-     {},
-     {{"exec", execRun()}},
-     {},
-     QStringLiteral("cancelBtn"),
-     {},
-     {}},
-    {"QExtendSliderDialog",
-     [](QWidget *parent) -> QObject * { return new QExtendSliderDialog(parent); },
-     {{"sigSliderMoved(int)", [](QObject *o) { static_cast<QExtendSliderDialog *>(o)->setValue(7); }}},
-     {},
-     {{"exec", execRun()}},
-     {},
-     QStringLiteral("closeBtn"),
-     {},
-     {}},
-    {"QSearchProgress",
-     [](QWidget *parent) -> QObject * { return new QSearchProgress(QStringLiteral("T"), parent); },
+     {}, execRun, {}, "cancelBtn"},
+    {"QExtendSliderDialog", make<QExtendSliderDialog>(),
+     {{"sigSliderMoved(int)", call(&QExtendSliderDialog::setValue, 7)}}, {}, execRun, {}, "closeBtn"},
+    {"QSearchProgress", [](QWidget *parent) -> QObject * { return new QSearchProgress("T", parent); },
      {{"SigClose()",
        [](QObject *o) {
            auto *dialog = static_cast<QSearchProgress *>(o);
@@ -122,61 +80,22 @@ const harness::Rows registered{
            dialog->show();
            dialog->close();
        }}},
-     {},
-     {{"exec", execRun()}},
-     {},
-     {},
-     {},
-     {}},
-    {"QStyleInputDialog",
-     [](QWidget *parent) -> QObject * { return new QStyleInputDialog(parent); },
-     {},
-     {},
-     {{"exec", execRun()}},
-     {},
-     QStringLiteral("okPBtn"),
-     {},
-     {}},
-    {"QExportTypeDlg",
-     [](QWidget *parent) -> QObject * { return new QExportTypeDlg(parent); },
-     {},
-     {},
-     {{"exec", execRun()}},
-     {},
-     QStringLiteral("btn_db"),
-     {},
-     {}},
-    {"QMyColorDlg",
-     [](QWidget *parent) -> QObject * { return new QMyColorDlg(Qt::red, parent); },
-     {},
-     {},
-     {{"exec", execRun()}},
-     {},
-     QStringLiteral("OKCANCEL"),
-     {},
-     {}},
-    {"QColorButton",
-     [](QWidget *parent) -> QObject * {
-         auto *button = new QColorButton(parent);
-         button->setColor(Qt::red);
-         return button;
-     },
+     {}, execRun},
+    {"QStyleInputDialog", make<QStyleInputDialog>(), {}, {}, execRun, {}, "okPBtn"},
+    {"QExportTypeDlg", make<QExportTypeDlg>(), {}, {}, execRun, {}, "btn_db"},
+    {"QMyColorDlg", [](QWidget *parent) -> QObject * { return new QMyColorDlg(Qt::red, parent); }, {}, {}, execRun,
+     {}, "OKCANCEL"},
+    {"QColorButton", makeWith<QColorButton>([](QColorButton *button) { button->setColor(Qt::red); }),
      {{"SigColorChanged(QColor)",
        [](QObject *o) {
            answerNextModal(true);
-           QTest::mousePress(static_cast<QWidget *>(o), Qt::LeftButton);
+           pressOn()(o);
        }},
       {"clicked(bool)",
        [](QObject *o) {
            answerNextModal(false);
            static_cast<QColorButton *>(o)->click();
        }}},
-     {"clicked(bool)"},
-     {{"color dialog", [](QObject *o) { QTest::mousePress(static_cast<QWidget *>(o), Qt::LeftButton); }}},
-     {QStringLiteral("QColorButton")},
-     {},
-     {},
-     {}},
+     {"clicked(bool)"}, {{"color dialog", pressOn()}}, {"QColorButton"}},
 };
-
 } // namespace

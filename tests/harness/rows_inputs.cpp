@@ -27,18 +27,12 @@
 #include <QTest>
 
 namespace {
-
-using harness::ClassRow;
-using harness::KeyPath;
-using harness::ModalRun;
-using harness::Trigger;
-
-const QList<int> kPressKeys{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+using namespace harness;
 
 void fillCombo(QObject *object)
 {
     auto *box = static_cast<QComboBox *>(object);
-    box->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    box->addItems({"a", "b", "c"});
     box->setCurrentIndex(0);
 }
 
@@ -53,98 +47,55 @@ void pickNext(QObject *object)
 
 // Types a digit into the focused box as a user does; only the last key press may emit, and
 // nothing is sent after it (no release) as a slot may have deleted the box.
-void typeDigit(QObject *object, bool confirm)
+Fire typeDigit(bool confirm)
 {
-    auto *box = static_cast<QDoubleSpinBox *>(object);
-    // Activation must not pass through the box: its focus-out would end an edit early.
-    box->clearFocus();
-    box->activateWindow();
-    (void)QTest::qWaitForWindowActive(box->window());
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_End);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    if (!confirm) {
-        QTest::keyPress(box, Qt::Key_7);
-        return;
-    }
-    QTest::keyClick(box, Qt::Key_7);
-    QTest::keyPress(box, Qt::Key_Return);
+    return [confirm](QObject *object) {
+        auto *box = static_cast<QDoubleSpinBox *>(object);
+        // Activation must not pass through the box: its focus-out would end an edit early.
+        box->clearFocus();
+        box->activateWindow();
+        (void)QTest::qWaitForWindowActive(box->window());
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        if (confirm)
+            QTest::keyClick(box, Qt::Key_7);
+        QTest::keyPress(box, confirm ? Qt::Key_Return : Qt::Key_7);
+    };
 }
 
-void typeAndChange(QObject *object)
+// A context menu asked for over the viewport of @p T.
+template<class T>
+ModalRun contextMenu(const char *name)
 {
-    typeDigit(object, false);
+    return {name, [](QObject *o) {
+                auto *view = static_cast<T *>(o);
+                const QPoint local(5, 5);
+                QContextMenuEvent event(QContextMenuEvent::Mouse, local, view->mapToGlobal(local));
+                QApplication::sendEvent(view->viewport(), &event);
+            }};
 }
 
-void typeAndConfirm(QObject *object)
-{
-    typeDigit(object, true);
-}
-
-// Both signal on the press; the release would reach a widget a slot has deleted.
-void press(QObject *object)
-{
-    auto *widget = static_cast<QWidget *>(object);
-    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
-}
-
-void openContextMenu(QWidget *target, QWidget *receiver)
-{
-    const QPoint local(5, 5);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
-    QApplication::sendEvent(receiver, &event);
-}
-
-const harness::Rows registered{
-    {"QAxisComBoxWidget",
-     [](QWidget *parent) -> QObject * {
-         auto *w = new QAxisComBoxWidget(parent);
-         w->updateAxis(3);
-         return w;
-     },
-     {},
-     {},
-     {},
-     {QStringLiteral("AXIS_COMBOBOX")},
-     {},
-     {},
-     {}},
+const Rows registered{
+    {"QAxisComBoxWidget", makeWith<QAxisComBoxWidget>([](QAxisComBoxWidget *w) { w->updateAxis(3); }), {}, {}, {},
+     {"AXIS_COMBOBOX"}},
     {"QCustomDateTimeEdit",
      [](QWidget *parent) -> QObject * {
-         return new QCustomDateTimeEdit(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), QStringLiteral("Start"), parent);
+         return new QCustomDateTimeEdit(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), "Start", parent);
      },
-     {},
-     {},
-     {},
-     {QStringLiteral("dateTimeEdit"), QStringLiteral("pushButton")},
-     {},
-     {},
-     {}},
-    {"QCustomLineEdit", [](QWidget *parent) -> QObject * { return new QCustomLineEdit(parent); }, {}, {}, {},
-     {QStringLiteral("FLOWDIAGRAM")}, {}, {}, {}},
-    {"QExtendComboBox",
-     [](QWidget *parent) -> QObject * { return new QExtendComboBox(parent); },
-     {Trigger{"currentIndexChangedExtend(int,QVariant)", pickNext},
-      Trigger{"currentIndexChangedExtend(QString,QVariant)", pickNext},
-      Trigger{"currentTextChangedExtend(QString,QVariant)", pickNext},
-      Trigger{"clicked()", press}},
-     {},
-     {},
-     {QStringLiteral("QExtendComboBox")},
-     {},
-     {KeyPath{"open list", nullptr, {Qt::Key_Space}}},
-     fillCombo},
-    {"QExtendDoubleSpinBox",
-     [](QWidget *parent) -> QObject * { return new QExtendDoubleSpinBox(parent); },
-     {Trigger{"valueChangedExtend(double,QVariant)", typeAndChange},
-      Trigger{"valueChangedExtend(QString,QVariant)", typeAndChange},
-      Trigger{"editingFinishedExtend(double,QVariant)", typeAndConfirm}},
-     {},
-     {},
-     {QStringLiteral("QExtendDoubleSpinBox")},
-     {},
-     {},
-     {}},
+     {}, {}, {}, {"dateTimeEdit", "pushButton"}},
+    {"QCustomLineEdit", make<QCustomLineEdit>(), {}, {}, {}, {"FLOWDIAGRAM"}},
+    {"QExtendComboBox", make<QExtendComboBox>(),
+     {{"currentIndexChangedExtend(int,QVariant)", pickNext},
+      {"currentIndexChangedExtend(QString,QVariant)", pickNext},
+      {"currentTextChangedExtend(QString,QVariant)", pickNext},
+      {"clicked()", pressOn()}},
+     {}, {}, {"QExtendComboBox"}, {}, {{"open list", nullptr, {Qt::Key_Space}}}, fillCombo},
+    {"QExtendDoubleSpinBox", make<QExtendDoubleSpinBox>(),
+     {{"valueChangedExtend(double,QVariant)", typeDigit(false)},
+      {"valueChangedExtend(QString,QVariant)", typeDigit(false)},
+      {"editingFinishedExtend(double,QVariant)", typeDigit(true)}},
+     {}, {}, {"QExtendDoubleSpinBox"}},
     {"QHideableHeaderView",
      [](QWidget *parent) -> QObject * {
          auto *view = new QTableView(parent);
@@ -158,81 +109,26 @@ const harness::Rows registered{
          view->setHorizontalHeader(header);
          return header;
      },
-     {},
-     {},
-     {ModalRun{"column menu",
-               [](QObject *o) {
-                   auto *header = static_cast<QHideableHeaderView *>(o);
-                   openContextMenu(header, header->viewport());
-               }}},
-     {QStringLiteral("QTableView")},
-     {},
-     {},
-     {}},
+     {}, {}, {contextMenu<QHideableHeaderView>("column menu")}, {"QTableView"}},
     {"QItemComboBox",
-     [](QWidget *parent) -> QObject * {
-         auto *box = new QItemComboBox(parent);
-         box->addMultiItem({QStringLiteral("one"), QStringLiteral("two")}, 20);
-         return box;
-     },
-     {},
-     {},
-     {},
-     {QStringLiteral("QItemComboBox")},
-     {},
-     {},
-     {}},
-    {"QMyCombobox",
-     [](QWidget *parent) -> QObject * { return new QMyCombobox(parent); },
-     {Trigger{"sigHidePopup()",
-              [](QObject *o) {
-                  auto *box = static_cast<QComboBox *>(o);
-                  box->showPopup();
-                  box->hidePopup();
-              }}},
-     {},
-     {},
-     {QStringLiteral("QMyCombobox")},
-     {},
-     {},
-     fillCombo},
-    {"QNoWheelComboBox", [](QWidget *parent) -> QObject * { return new QNoWheelComboBox(parent); }, {}, {}, {},
-     {QStringLiteral("QNoWheelComboBox")}, {}, {}, fillCombo},
-    {"QNoWheelDateTimeEdit", [](QWidget *parent) -> QObject * { return new QNoWheelDateTimeEdit(parent); }, {}, {},
-     {}, {QStringLiteral("QNoWheelDateTimeEdit")}, {}, {}, {}},
-    {"QNoWheelDouSpinBox",
-     [](QWidget *parent) -> QObject * { return new QNoWheelDouSpinBox(parent); },
-     {Trigger{"sigCurVal(double)", typeAndConfirm}},
-     {},
-     {},
-     {QStringLiteral("QNoWheelDouSpinBox")},
-     {},
-     {},
-     {}},
-    {"QPressLabel",
-     [](QWidget *parent) -> QObject * { return new QPressLabel(parent); },
-     {Trigger{"SigMousePress()", press}},
-     {},
-     {},
-     {QStringLiteral("QPressLabel")},
-     {},
-     {KeyPath{"press", nullptr, kPressKeys}},
-     [](QObject *o) { static_cast<QLabel *>(o)->setText(QStringLiteral("Press")); }},
-    {"QPswEdit", [](QWidget *parent) -> QObject * { return new QPswEdit(parent); }, {}, {}, {},
-     {QStringLiteral("QPswEdit")}, {}, {}, {}},
-    {"QTranslatedTextEdit",
-     [](QWidget *parent) -> QObject * { return new QTranslatedTextEdit(parent); },
-     {},
-     {},
-     {ModalRun{"context menu",
-               [](QObject *o) {
-                   auto *edit = static_cast<QTranslatedTextEdit *>(o);
-                   openContextMenu(edit, edit->viewport());
-               }}},
-     {QStringLiteral("QTranslatedTextEdit")},
-     {},
-     {},
-     {}},
+     makeWith<QItemComboBox>([](QItemComboBox *box) { box->addMultiItem({"one", "two"}, 20); }), {}, {}, {},
+     {"QItemComboBox"}},
+    {"QMyCombobox", make<QMyCombobox>(),
+     {{"sigHidePopup()",
+       [](QObject *o) {
+           auto *box = static_cast<QComboBox *>(o);
+           box->showPopup();
+           box->hidePopup();
+       }}},
+     {}, {}, {"QMyCombobox"}, {}, {}, fillCombo},
+    {"QNoWheelComboBox", make<QNoWheelComboBox>(), {}, {}, {}, {"QNoWheelComboBox"}, {}, {}, fillCombo},
+    {"QNoWheelDateTimeEdit", make<QNoWheelDateTimeEdit>(), {}, {}, {}, {"QNoWheelDateTimeEdit"}},
+    {"QNoWheelDouSpinBox", make<QNoWheelDouSpinBox>(), {{"sigCurVal(double)", typeDigit(true)}}, {}, {},
+     {"QNoWheelDouSpinBox"}},
+    {"QPressLabel", make<QPressLabel>(), {{"SigMousePress()", pressOn()}}, {}, {}, {"QPressLabel"}, {},
+     {{"press", nullptr, pressKeys()}}, [](QObject *o) { static_cast<QLabel *>(o)->setText("Press"); }},
+    {"QPswEdit", make<QPswEdit>(), {}, {}, {}, {"QPswEdit"}},
+    {"QTranslatedTextEdit", make<QTranslatedTextEdit>(), {}, {}, {contextMenu<QTranslatedTextEdit>("context menu")},
+     {"QTranslatedTextEdit"}},
 };
-
 } // namespace

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
@@ -41,6 +42,69 @@ void click(QWidget *widget)
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
+Find named(const char *name)
+{
+    return [name](QObject *object) { return name ? child(object, name) : static_cast<QWidget *>(object); };
+}
+
+Fire clickOn(const char *name)
+{
+    return [name](QObject *object) { click(named(name)(object)); };
+}
+
+Fire pressOn(const char *name)
+{
+    return [name](QObject *object) {
+        QWidget *widget = named(name)(object);
+        QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    };
+}
+
+Find buttonWithText(const char *text)
+{
+    return [text](QObject *object) -> QWidget * {
+        for (QPushButton *b : object->findChildren<QPushButton *>())
+            if (!b->isHidden() && b->text() == QLatin1String(text))
+                return b;
+        return nullptr;
+    };
+}
+
+void doubleClick(QWidget *widget)
+{
+    const QPoint pos = widget->rect().center();
+    QMouseEvent event(QEvent::MouseButtonDblClick, pos, widget->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+const QList<int> &pressKeys()
+{
+    static const QList<int> keys{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+    return keys;
+}
+
+void betweenHostEditors(QObject *object)
+{
+    auto *widget = static_cast<QWidget *>(object);
+    QWidget *previous = widget->window()->findChild<QWidget *>(QStringLiteral("before"));
+    QWidget *after = widget->window()->findChild<QWidget *>(QStringLiteral("after"));
+    if (!previous || !after)
+        return;
+    QList<QWidget *> stops;
+    if (widget->focusPolicy() & Qt::TabFocus)
+        stops << widget;
+    else
+        for (QWidget *c : widget->findChildren<QWidget *>())
+            if ((c->focusPolicy() & Qt::TabFocus) && !stops.contains(c->parentWidget()))
+                stops << c;
+    for (QWidget *stop : qAsConst(stops)) {
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
+    QWidget::setTabOrder(previous, after);
+}
+
 } // namespace harness
 
 namespace {
@@ -60,10 +124,37 @@ void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QS
     previousHandler(type, context, message);
 }
 
-const ClassRow &row(int index)
+using AddRow = std::function<void(const char *tag, int item, int variant)>;
+
+// Every table has the same columns: the class's row, one of its triggers, runs or key paths,
+// and a variant. A build without anything of the kind (a narrowed family list) gets one
+// placeholder row the test skips: QTest aborts on a table without rows.
+void table(const std::function<void(const ClassRow &, const AddRow &)> &rowsOf)
 {
-    return harness::rows().at(index);
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("variant");
+    int added = 0;
+    for (int i = 0; i < harness::rows().size(); ++i) {
+        const char *name = harness::rows().at(i).className;
+        rowsOf(harness::rows().at(i), [&](const char *tag, int item, int variant) {
+            QTest::addRow("%s%s%s", name, *tag ? ", " : "", tag) << i << item << variant;
+            ++added;
+        });
+    }
+    if (added == 0)
+        QTest::newRow("none in this build") << -1 << 0 << 0;
 }
+
+#define FETCH_ROW()                                                                                                    \
+    QFETCH(int, index);                                                                                                \
+    QFETCH(int, item);                                                                                                 \
+    QFETCH(int, variant);                                                                                              \
+    Q_UNUSED(item)                                                                                                     \
+    Q_UNUSED(variant)                                                                                                  \
+    if (index < 0)                                                                                                     \
+        QSKIP("no row of this kind in this build");                                                                    \
+    const ClassRow &r = harness::rows().at(index)
 
 // Classes whose signals a row must cover: the library's own, including the base classes.
 bool isOwnClass(const char *name)
@@ -95,29 +186,18 @@ QList<QMetaMethod> signalsToCover(const QObject *object, const ClassRow &r)
     return out;
 }
 
-const harness::Trigger *triggerFor(const ClassRow &r, const QByteArray &signature)
-{
-    for (const harness::Trigger &t : r.triggers)
-        if (t.signal == signature)
-            return &t;
-    return nullptr;
-}
-
 // Closes whatever modal or popup window is left open, so a row that fails cannot hang the run.
-class ModalCloser : public QObject
-{
-public:
+struct ModalCloser : QTimer {
     explicit ModalCloser(int intervalMs)
     {
-        connect(&timer, &QTimer::timeout, this, [] {
+        connect(this, &QTimer::timeout, [] {
             if (QWidget *popup = QApplication::activePopupWidget())
                 popup->close();
             else if (QWidget *modal = QApplication::activeModalWidget())
                 modal->close();
         });
-        timer.start(intervalMs);
+        start(intervalMs);
     }
-    QTimer timer;
 };
 
 // Deletes its victim when any signal reaches kill().
@@ -159,26 +239,23 @@ struct Host {
     {
         dialog = new QDialog;
         auto *layout = new QVBoxLayout(dialog);
-        before = new QLineEdit(dialog);
-        before->setObjectName(QStringLiteral("before"));
-        container = new QWidget(dialog);
-        container->setObjectName(QStringLiteral("container"));
+        const auto add = [layout](QWidget *widget, const char *name) {
+            widget->setObjectName(QLatin1String(name));
+            layout->addWidget(widget);
+            return widget;
+        };
+        before = static_cast<QLineEdit *>(add(new QLineEdit(dialog), "before"));
+        container = add(new QWidget(dialog), "container");
         auto *inner = new QVBoxLayout(container);
         inner->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(before);
-        layout->addWidget(container);
         // Built in focus-chain order: the object comes between the two line edits.
         object = r.make(container);
         if (auto *widget = qobject_cast<QWidget *>(object.data()); widget && !widget->isWindow())
             inner->addWidget(widget);
-        after = new QLineEdit(dialog);
-        after->setObjectName(QStringLiteral("after"));
-        layout->addWidget(after);
+        after = static_cast<QLineEdit *>(add(new QLineEdit(dialog), "after"));
         if (hostDefault) {
-            hostOk = new QPushButton(QStringLiteral("Host OK"), dialog);
-            hostOk->setObjectName(QStringLiteral("hostOk"));
+            hostOk = static_cast<QPushButton *>(add(new QPushButton(QStringLiteral("Host OK"), dialog), "hostOk"));
             hostOk->setDefault(true);
-            layout->addWidget(hostOk);
         }
         if (r.prepare)
             r.prepare(object);
@@ -226,24 +303,16 @@ QString focusName()
 // Signals the object emitted, with their arguments, in a form two runs can be compared by.
 struct Recorder {
     std::vector<std::unique_ptr<QSignalSpy>> spies;
-    QStringList names;
-
-    void watch(QObject *object, const QList<QMetaMethod> &methods)
-    {
-        for (const QMetaMethod &m : methods) {
-            spies.push_back(std::make_unique<QSignalSpy>(object, m));
-            names << QString::fromLatin1(m.methodSignature());
-        }
-    }
     QStringList result() const
     {
         QStringList out;
-        for (size_t i = 0; i < spies.size(); ++i) {
-            for (const QList<QVariant> &args : *spies[i]) {
+        for (const auto &spy : spies) {
+            for (const QList<QVariant> &args : *spy) {
                 QStringList values;
                 for (const QVariant &v : args)
                     values << v.toString();
-                out << names.at(int(i)) + QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')');
+                out << QString::fromLatin1(spy->signal()) + QLatin1Char('(') + values.join(QLatin1Char(','))
+                           + QLatin1Char(')');
             }
         }
         return out;
@@ -256,321 +325,258 @@ class tst_EveryClass : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void signalsHaveTriggers_data();
-    void signalsHaveTriggers();
-    void senderDeletedInSlot_data();
-    void senderDeletedInSlot();
-    void ownerDestroyedDuringModalRun_data();
-    void ownerDestroyedDuringModalRun();
-    void tabWalk_data();
-    void tabWalk();
-    void keyPathMatchesClick_data();
-    void keyPathMatchesClick();
-};
+    void initTestCase()
+    {
+        QVERIFY(!harness::rows().isEmpty());
+        previousHandler = qInstallMessageHandler(collectWarnings);
+    }
 
-void tst_EveryClass::initTestCase()
-{
-    QVERIFY(!harness::rows().isEmpty());
-    previousHandler = qInstallMessageHandler(collectWarnings);
-}
+    void init() { warnings.clear(); }
+    void cleanup()
+    {
+        QVERIFY2(!QApplication::activeModalWidget(), "a modal window is left open");
+        const QStringList seen = warnings;
+        warnings.clear();
+        QVERIFY2(seen.isEmpty(), qPrintable(QStringLiteral("Qt warnings: ") + seen.join(QStringLiteral(" | "))));
+    }
 
-void tst_EveryClass::init()
-{
-    warnings.clear();
-}
+    void signalsHaveTriggers_data()
+    {
+        table([](const ClassRow &, const AddRow &add) { add("", 0, 0); });
+    }
 
-void tst_EveryClass::cleanup()
-{
-    QVERIFY2(!QApplication::activeModalWidget(), "a modal window is left open");
-    const QStringList seen = warnings;
-    warnings.clear();
-    QVERIFY2(seen.isEmpty(), qPrintable(QStringLiteral("Qt warnings: ") + seen.join(QStringLiteral(" | "))));
-}
+    // Builds and shows the class (no warning), and names a trigger for each of its signals, so a
+    // signal added later cannot be forgotten.
+    void signalsHaveTriggers()
+    {
+        FETCH_ROW();
+        QWidget container;
+        QObject *object = r.make(&container);
+        QVERIFY(object);
+        QCOMPARE(QByteArray(object->metaObject()->className()), QByteArray(r.className));
+        container.show();
+        if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow())
+            widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&container));
 
-void tst_EveryClass::signalsHaveTriggers_data()
-{
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < harness::rows().size(); ++i)
-        QTest::newRow(row(i).className) << i;
-}
+        QStringList missing;
+        for (const QMetaMethod &m : signalsToCover(object, r))
+            if (std::none_of(r.triggers.cbegin(), r.triggers.cend(),
+                             [&](const harness::Trigger &t) { return t.signal == m.methodSignature(); }))
+                missing << QString::fromLatin1(m.methodSignature());
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no trigger for ") + missing.join(QStringLiteral(", "))));
+        for (const harness::Trigger &t : r.triggers)
+            QVERIFY2(object->metaObject()->indexOfSignal(t.signal.constData()) >= 0, t.signal.constData());
+    }
 
-// Builds and shows the class (no warning), and names a trigger for each of its signals, so a
-// signal added later cannot be forgotten.
-void tst_EveryClass::signalsHaveTriggers()
-{
-    QFETCH(int, index);
-    const ClassRow &r = row(index);
-    QWidget container;
-    QObject *object = r.make(&container);
-    QVERIFY(object);
-    QCOMPARE(QByteArray(object->metaObject()->className()), QByteArray(r.className));
-    container.show();
-    if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow())
-        widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    void senderDeletedInSlot_data()
+    {
+        table([](const ClassRow &r, const AddRow &add) {
+            for (int k = 0; k < r.triggers.size(); ++k) {
+                add(QByteArray(r.triggers.at(k).signal + ", sender").constData(), k, 0);
+                add(QByteArray(r.triggers.at(k).signal + ", parent").constData(), k, 1);
+            }
+        });
+    }
 
-    QStringList missing;
-    for (const QMetaMethod &m : signalsToCover(object, r))
-        if (!triggerFor(r, m.methodSignature()))
-            missing << QString::fromLatin1(m.methodSignature());
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no trigger for ") + missing.join(QStringLiteral(", "))));
-    for (const harness::Trigger &t : r.triggers)
-        QVERIFY2(object->metaObject()->indexOfSignal(t.signal.constData()) >= 0, t.signal.constData());
-}
-
-void tst_EveryClass::senderDeletedInSlot_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QByteArray>("signal");
-    QTest::addColumn<bool>("viaParent");
-    for (int i = 0; i < harness::rows().size(); ++i) {
-        for (const harness::Trigger &t : row(i).triggers) {
-            QTest::addRow("%s::%s, sender", row(i).className, t.signal.constData()) << i << t.signal << false;
-            QTest::addRow("%s::%s, parent", row(i).className, t.signal.constData()) << i << t.signal << true;
+    // The trigger raises the signal; a slot deleting the sender (or its parent) leaves no crash,
+    // no sanitizer report and no warning behind, however the signal was raised.
+    void senderDeletedInSlot()
+    {
+        FETCH_ROW();
+        const harness::Trigger &trigger = r.triggers.at(item);
+        ModalCloser closer(1500);
+        // First without deleting: the trigger must really raise the signal. Then a slot deletes.
+        for (bool kill : {false, true}) {
+            QPointer<QWidget> container = new QWidget;
+            container->show();
+            QVERIFY(QTest::qWaitForWindowExposed(container));
+            QPointer<QObject> object = makeShown(r, container);
+            const QMetaObject *mo = object->metaObject();
+            const QMetaMethod signal = mo->method(mo->indexOfSignal(trigger.signal.constData()));
+            QVERIFY(signal.isValid());
+            QSignalSpy spy(object.data(), signal);
+            Killer killer;
+            killer.victim = variant ? static_cast<QObject *>(container.data()) : object.data();
+            if (kill)
+                QObject::connect(object, signal, &killer, killSlot());
+            trigger.fire(object);
+            if (kill) {
+                QTRY_VERIFY_WITH_TIMEOUT(object.isNull(), 3000);
+                QCOMPARE(killer.calls, 1);
+            } else {
+                QTRY_VERIFY2_WITH_TIMEOUT(spy.count() > 0, "the trigger did not raise the signal", 3000);
+            }
+            settle();
+            delete container.data();
+            settle();
         }
     }
-}
 
-// The trigger raises the signal; a slot deleting the sender (or its parent) leaves no crash,
-// no sanitizer report and no warning behind, however the signal was raised.
-void tst_EveryClass::senderDeletedInSlot()
-{
-    QFETCH(int, index);
-    QFETCH(QByteArray, signal);
-    QFETCH(bool, viaParent);
-    const ClassRow &r = row(index);
-    const harness::Trigger *trigger = triggerFor(r, signal);
-    ModalCloser closer(1500);
-
-    // First without deleting: the trigger must really raise the signal.
+    void ownerDestroyedDuringModalRun_data()
     {
+        table([](const ClassRow &r, const AddRow &add) {
+            for (int k = 0; k < r.modalRuns.size(); ++k) {
+                add(QByteArray(r.modalRuns.at(k).name + QByteArray(", owner")).constData(), k, 1);
+                add(QByteArray(r.modalRuns.at(k).name + QByteArray(", itself")).constData(), k, 0);
+            }
+        });
+    }
+
+    // While the run is open its owner (or the object itself) is destroyed; the run ends, the host's
+    // loop goes on, and nothing touches the dead objects.
+    void ownerDestroyedDuringModalRun()
+    {
+        FETCH_ROW();
+        ModalCloser closer(2000);
         QPointer<QWidget> container = new QWidget;
         container->show();
+        QVERIFY(QTest::qWaitForWindowExposed(container));
         QPointer<QObject> object = makeShown(r, container);
-        const int signalIndex = object->metaObject()->indexOfSignal(signal.constData());
-        QVERIFY(signalIndex >= 0);
-        QSignalSpy spy(object.data(), object->metaObject()->method(signalIndex));
-        trigger->fire(object);
-        QTRY_VERIFY2_WITH_TIMEOUT(spy.count() > 0, "the trigger did not raise the signal", 3000);
+        bool sawRun = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
+                return;
+            sawRun = true;
+            poll.stop();
+            delete (variant ? static_cast<QObject *>(container.data()) : object.data());
+        });
+        poll.start(20);
+        r.modalRuns.at(item).start(object);
+        poll.stop();
+        QVERIFY2(sawRun, "no modal run was seen");
+        QVERIFY(object.isNull());
+        settle();
         delete container.data();
         settle();
+        QTRY_VERIFY(!QApplication::activeModalWidget() && !QApplication::activePopupWidget());
+
+        // The host's loop still runs.
+        bool ticked = false;
+        QTimer::singleShot(0, this, [&] { ticked = true; });
+        QTRY_VERIFY(ticked);
     }
 
-    QPointer<QWidget> container = new QWidget;
-    container->show();
-    QVERIFY(QTest::qWaitForWindowExposed(container));
-    QPointer<QObject> object = makeShown(r, container);
-    Killer killer;
-    killer.victim = viaParent ? static_cast<QObject *>(container.data()) : object.data();
-    const int signalIndex = object->metaObject()->indexOfSignal(signal.constData());
-    QObject::connect(object, object->metaObject()->method(signalIndex), &killer, killSlot());
-    trigger->fire(object);
-    QTRY_VERIFY_WITH_TIMEOUT(object.isNull(), 3000);
-    QCOMPARE(killer.calls, 1);
-    settle();
-    delete container.data();
-    settle();
-}
-
-void tst_EveryClass::ownerDestroyedDuringModalRun_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("run");
-    QTest::addColumn<bool>("owner");
-    for (int i = 0; i < harness::rows().size(); ++i) {
-        for (int k = 0; k < row(i).modalRuns.size(); ++k) {
-            QTest::addRow("%s, %s, owner", row(i).className, row(i).modalRuns.at(k).name) << i << k << true;
-            QTest::addRow("%s, %s, itself", row(i).className, row(i).modalRuns.at(k).name) << i << k << false;
-        }
-    }
-}
-
-// While the run is open its owner (or the object itself) is destroyed; the run ends, the host's
-// loop goes on, and nothing touches the dead objects.
-void tst_EveryClass::ownerDestroyedDuringModalRun()
-{
-    QFETCH(int, index);
-    QFETCH(int, run);
-    QFETCH(bool, owner);
-    const ClassRow &r = row(index);
-    ModalCloser closer(2000);
-
-    QPointer<QWidget> container = new QWidget;
-    container->show();
-    QVERIFY(QTest::qWaitForWindowExposed(container));
-    QPointer<QObject> object = makeShown(r, container);
-    bool sawRun = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
-            return;
-        sawRun = true;
-        poll.stop();
-        if (owner)
-            delete container.data();
-        else
-            delete object.data();
-    });
-    poll.start(20);
-    r.modalRuns.at(run).start(object);
-    poll.stop();
-    QVERIFY2(sawRun, "no modal run was seen");
-    QVERIFY(object.isNull());
-    settle();
-    delete container.data();
-    settle();
-    QTRY_VERIFY(!QApplication::activeModalWidget() && !QApplication::activePopupWidget());
-
-    // The host's loop still runs.
-    bool ticked = false;
-    QTimer::singleShot(0, this, [&] { ticked = true; });
-    QTRY_VERIFY(ticked);
-}
-
-void tst_EveryClass::tabWalk_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("hostDefault");
-    for (int i = 0; i < harness::rows().size(); ++i) {
-        QTest::addRow("%s, host without default", row(i).className) << i << false;
-        QTest::addRow("%s, host with default", row(i).className) << i << true;
-    }
-}
-
-// Tab walks the object's controls in the row's order and leaves it; Shift+Tab walks them back;
-// only a shown button of the object's may be the host's default, and only where the host has none.
-void tst_EveryClass::tabWalk()
-{
-    QFETCH(int, index);
-    QFETCH(bool, hostDefault);
-    const ClassRow &r = row(index);
-    if (r.openTabFault)
-        QSKIP(r.openTabFault);
-    Host host(r, hostDefault);
-    if (!qobject_cast<QWidget *>(host.object.data()))
-        QSKIP("not a widget");
-    QVERIFY(host.show());
-    QWidget *window = host.window();
-    const bool isDialog = window != host.dialog;
-
-    QList<QPushButton *> defaults;
-    for (QPushButton *b : window->findChildren<QPushButton *>())
-        if (b->isDefault())
-            defaults << b;
-    for (QPushButton *b : defaults)
-        QVERIFY2(b->isVisible(), qPrintable(b->objectName() + QStringLiteral(" is hidden but the default")));
-    if (hostDefault && !isDialog) {
-        QCOMPARE(defaults.size(), 1);
-        QCOMPARE(defaults.first(), host.hostOk);
-    } else if (r.defaultButton.isEmpty()) {
-        QVERIFY2(defaults.isEmpty(), qPrintable(defaults.value(0) ? defaults.first()->objectName() : QString()));
-    } else {
-        QCOMPARE(defaults.size(), 1);
-        QCOMPARE(defaults.first()->objectName(), r.defaultButton);
+    void tabWalk_data()
+    {
+        table([](const ClassRow &, const AddRow &add) {
+            add("host without default", 0, 0);
+            add("host with default", 0, 1);
+        });
     }
 
-    const int limit = r.tabChain.size() + 16;
-    auto walk = [&](Qt::KeyboardModifiers modifiers, const QString &stop) {
-        QStringList seen;
-        QWidget *last = nullptr;
-        for (int step = 0; step < limit; ++step) {
-            QWidget *focus = QApplication::focusWidget();
-            if (!focus)
-                break;
-            QTest::keyClick(focus, Qt::Key_Tab, modifiers);
-            const QString name = focusName();
-            if (QWidget *now = QApplication::focusWidget())
-                if (!now->isVisible() || !now->isEnabled())
-                    seen << QStringLiteral("<hidden or disabled %1>").arg(name);
-            if (name == stop)
-                return seen;
-            // Tab through the sections of one editor (a date-time edit) is one stop.
-            if (QApplication::focusWidget() != last)
-                seen << name;
-            last = QApplication::focusWidget();
-        }
-        seen << QStringLiteral("<stuck>");
-        return seen;
-    };
-
-    if (isDialog) {
-        // Inside a dialog the walk cycles: from where the dialog put the focus, back to it.
-        if (r.tabChain.isEmpty())
-            return;
-        const QString first = focusName();
-        QCOMPARE(first, r.tabChain.first());
-        QCOMPARE(QStringList{first} + walk(Qt::NoModifier, first), r.tabChain);
-        QStringList reversed{first};
-        for (int i = r.tabChain.size() - 1; i > 0; --i)
-            reversed << r.tabChain.at(i);
-        QCOMPARE(QStringList{first} + walk(Qt::ShiftModifier, first), reversed);
-        return;
-    }
-
-    host.before->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(host.before->hasFocus());
-    QCOMPARE(walk(Qt::NoModifier, QStringLiteral("after")), r.tabChain);
-    QStringList reversed = r.tabChain;
-    std::reverse(reversed.begin(), reversed.end());
-    QCOMPARE(walk(Qt::ShiftModifier, QStringLiteral("before")), reversed);
-}
-
-void tst_EveryClass::keyPathMatchesClick_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("path");
-    QTest::addColumn<int>("key");
-    for (int i = 0; i < harness::rows().size(); ++i) {
-        for (int k = 0; k < row(i).keyPaths.size(); ++k) {
-            for (int key : row(i).keyPaths.at(k).keys) {
-                QTest::addRow("%s, %s, %s", row(i).className, row(i).keyPaths.at(k).name,
-                              qPrintable(QKeySequence(key).toString()))
-                    << i << k << key;
-            }
-        }
-    }
-}
-
-// What a click on the control emits, the key on the focused control emits too.
-void tst_EveryClass::keyPathMatchesClick()
-{
-    QFETCH(int, index);
-    QFETCH(int, path);
-    QFETCH(int, key);
-    const ClassRow &r = row(index);
-    const harness::KeyPath &kp = r.keyPaths.at(path);
-    ModalCloser closer(300);
-
-    auto record = [&](bool byKey, QStringList *out) {
-        Host host(r, false);
+    // Tab walks the object's controls in the row's order and leaves it; Shift+Tab walks them back;
+    // only a shown button of the object's may be the host's default, and only where the host has none.
+    void tabWalk()
+    {
+        FETCH_ROW();
+        const bool hostDefault = variant;
+        if (r.openTabFault)
+            QSKIP(r.openTabFault);
+        Host host(r, hostDefault);
+        if (!qobject_cast<QWidget *>(host.object.data()))
+            QSKIP("not a widget");
         QVERIFY(host.show());
-        QList<QMetaMethod> methods = signalsToCover(host.object, r);
-        if (qobject_cast<QDialog *>(host.object.data()))
-            methods << QMetaMethod::fromSignal(&QDialog::finished);
-        Recorder recorder;
-        recorder.watch(host.object, methods);
-        QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
-        QVERIFY(control);
-        QVERIFY(control->isVisible());
-        if (byKey) {
-            control->setFocus(Qt::TabFocusReason);
-            QVERIFY2(control->hasFocus(), "the control cannot take the focus");
-            QTest::keyClick(control, Qt::Key(key));
+        QWidget *window = host.window();
+        const bool isDialog = window != host.dialog;
+
+        QList<QPushButton *> defaults;
+        for (QPushButton *b : window->findChildren<QPushButton *>())
+            if (b->isDefault())
+                defaults << b;
+        for (QPushButton *b : defaults)
+            QVERIFY2(b->isVisible(), qPrintable(b->objectName() + QStringLiteral(" is hidden but the default")));
+        if (hostDefault && !isDialog) {
+            QCOMPARE(defaults.size(), 1);
+            QCOMPARE(defaults.first(), host.hostOk);
+        } else if (r.defaultButton.isEmpty()) {
+            QVERIFY2(defaults.isEmpty(), qPrintable(defaults.value(0) ? defaults.first()->objectName() : QString()));
         } else {
-            harness::click(control);
+            QCOMPARE(defaults.size(), 1);
+            QCOMPARE(defaults.first()->objectName(), r.defaultButton);
         }
-        QTest::qWait(20);
-        *out = recorder.result();
-    };
-    QStringList byMouse, byKey;
-    record(false, &byMouse);
-    record(true, &byKey);
-    QVERIFY2(!byMouse.isEmpty(), "a click emits nothing");
-    QCOMPARE(byKey, byMouse);
-}
+
+        auto walk = [&](Qt::KeyboardModifiers modifiers, const QString &stop) {
+            QStringList seen;
+            QWidget *last = nullptr;
+            for (int step = 0; step < r.tabChain.size() + 16 && QApplication::focusWidget(); ++step) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+                QWidget *now = QApplication::focusWidget();
+                const QString name = focusName();
+                if (now && (!now->isVisible() || !now->isEnabled()))
+                    seen << QStringLiteral("<hidden or disabled %1>").arg(name);
+                if (name == stop)
+                    return seen;
+                // Tab through the sections of one editor (a date-time edit) is one stop.
+                if (now != last)
+                    seen << name;
+                last = now;
+            }
+            return seen << QStringLiteral("<stuck>");
+        };
+
+        // Inside a dialog the walk cycles: from where the dialog put the focus, back to it.
+        if (isDialog && r.tabChain.isEmpty())
+            return;
+        if (!isDialog) {
+            host.before->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(host.before->hasFocus());
+        }
+        const QString first = isDialog ? focusName() : QString();
+        const QStringList lead = isDialog ? QStringList{first} : QStringList();
+        QStringList reversed = r.tabChain;
+        std::reverse(reversed.begin() + (isDialog ? 1 : 0), reversed.end());
+        QCOMPARE(lead + walk(Qt::NoModifier, isDialog ? first : QStringLiteral("after")), r.tabChain);
+        QCOMPARE(lead + walk(Qt::ShiftModifier, isDialog ? first : QStringLiteral("before")), reversed);
+    }
+
+    void keyPathMatchesClick_data()
+    {
+        table([](const ClassRow &r, const AddRow &add) {
+            for (int k = 0; k < r.keyPaths.size(); ++k)
+                for (int key : r.keyPaths.at(k).keys)
+                    add(qPrintable(QString::fromLatin1(r.keyPaths.at(k).name) + QStringLiteral(", ")
+                                   + QKeySequence(key).toString()),
+                        k, key);
+        });
+    }
+
+    // What a click on the control emits, the key on the focused control emits too.
+    void keyPathMatchesClick()
+    {
+        FETCH_ROW();
+        const harness::KeyPath &kp = r.keyPaths.at(item);
+        ModalCloser closer(300);
+        auto record = [&](bool byKey, QStringList *out) {
+            Host host(r, false);
+            QVERIFY(host.show());
+            QList<QMetaMethod> methods = signalsToCover(host.object, r);
+            if (qobject_cast<QDialog *>(host.object.data()))
+                methods << QMetaMethod::fromSignal(&QDialog::finished);
+            Recorder recorder;
+            for (const QMetaMethod &m : methods)
+                recorder.spies.push_back(std::make_unique<QSignalSpy>(host.object.data(), m));
+            QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
+            QVERIFY(control);
+            QVERIFY(control->isVisible());
+            if (byKey) {
+                control->setFocus(Qt::TabFocusReason);
+                QVERIFY2(control->hasFocus(), "the control cannot take the focus");
+                QTest::keyClick(control, Qt::Key(variant));
+            } else {
+                harness::click(control);
+            }
+            QTest::qWait(20);
+            *out = recorder.result();
+        };
+        QStringList byMouse, byKey;
+        record(false, &byMouse);
+        record(true, &byKey);
+        QVERIFY2(!byMouse.isEmpty(), "a click emits nothing");
+        QCOMPARE(byKey, byMouse);
+    }
+};
 
 QTEST_MAIN(tst_EveryClass)
 #include "tst_everyclass.moc"

@@ -3,8 +3,14 @@
 
 // Host program: finds the installed library, installs its English translator, builds one
 // widget of every family, checks that translated texts reach the screen and, given the
-// installed designer plugin's path, that the plugin loads.
+// installed designer plugin's path, that the plugin loads. Bare header names and the prefixed
+// style (<WidgetDeck/...>, <FormCore/...>) are mixed in one program, as hosts write them.
 #include <widgetdeck.h>
+
+#include <FormCore/qbasedlg.h>
+#include <WidgetDeck/qokcancel.h>
+#include <WidgetDeck/qpathlineedit.h>
+#include <WidgetDeck/widgetdeck.h>
 
 #include <QApplication>
 #include <QPluginLoader>
@@ -13,12 +19,17 @@
 #include <QTextStream>
 #include <QTranslator>
 
-#include <memory>
-#include <vector>
-
-bool buildPrefixed();
-
 namespace {
+// Builds widgets through the prefixed headers; false when one fails to come up.
+bool buildPrefixed()
+{
+    QBaseDlg dialog;
+    auto *bar = new QOkCancel(&dialog);
+    auto *path = new QPathLineEdit(&dialog);
+    return bar->parent() == &dialog && path->parent() == &dialog
+        && WIDGETDECK_VERSION >= WIDGETDECK_VERSION_CHECK(1, 0, 0);
+}
+
 template<typename Child>
 QStringList textsOf(const QWidget *widget)
 {
@@ -44,17 +55,10 @@ int main(int argc, char **argv)
     auto *okCancel = new QOkCancel;
     auto *tiles = new QChooseWidget;
     auto *folder = new QFolderEdit;
-    std::vector<std::unique_ptr<QWidget>> widgets;
-    widgets.emplace_back(okCancel);
-    widgets.emplace_back(new QMyMessageBox);
-    widgets.emplace_back(new QColorButton);
-    widgets.emplace_back(new QCursorFrame);
-    widgets.emplace_back(new QHexLineEdit(nullptr, 0, 255));
-    widgets.emplace_back(new QEditIP);
-    widgets.emplace_back(folder);
-    widgets.emplace_back(tiles);
-    widgets.emplace_back(new QPswEdit);
-    for (const auto &widget : widgets)
+    // Separate top-level windows; the process ends with them.
+    const QList<QWidget *> widgets{okCancel, new QMyMessageBox, new QColorButton, new QCursorFrame,
+                                   new QHexLineEdit(nullptr, 0, 255), new QEditIP, folder, tiles, new QPswEdit};
+    for (QWidget *widget : widgets)
         widget->show();
     app.processEvents();
 

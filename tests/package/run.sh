@@ -33,6 +33,6 @@ cmake --build "$work/cmake" >/dev/null
 
 export PKG_CONFIG_PATH="$libdir/pkgconfig${PKG_CONFIG_PATH:+:$PKG_CONFIG_PATH}"
 # shellcheck disable=SC2046
-c++ -std=c++17 -o "$work/consumer-pc" "$here/main.cpp" "$here/prefixed.cpp" $(pkg-config --cflags --libs "$pcname")
+c++ -std=c++17 -o "$work/consumer-pc" "$here/main.cpp" $(pkg-config --cflags --libs "$pcname")
 "$work/consumer-pc" ${plugin:+"$plugin"}
 echo "package check passed for Qt $major"

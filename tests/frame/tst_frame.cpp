@@ -1,0 +1,223 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
+// What the frame gives every family: catalogues and images in the resources, accessible names
+// for controls that show only an image, and double-size images on high-density screens.
+#include <QAccessible>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+#include "qbasedlg.h"
+#include "qcolorbutton.h"
+#include "qcustompushbutton.h"
+#include "qimgradiobutton.h"
+#include "qmymessagebox.h"
+#include "qokcancel.h"
+#include "qpswedit.h"
+#include "qtopsidewidget.h"
+
+namespace {
+QString nameOf(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QStringLiteral("<no interface>");
+}
+
+QStringList buttonTexts(QWidget *widget)
+{
+    QStringList all;
+    for (QPushButton *button : widget->findChildren<QPushButton *>())
+        all << button->text();
+    return all;
+}
+
+// A catalogue installed for the scope of one test.
+struct Installed {
+    QTranslator translator;
+    explicit Installed(const QString &file)
+    {
+        QVERIFY(translator.load(file));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    ~Installed() { QCoreApplication::removeTranslator(&translator); }
+};
+const QString kEnglish = QStringLiteral(":/qm/tr_libwidgetdeck_en");
+} // namespace
+
+class tst_Frame : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void catalogue_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("en cancel") << "en" << "QExtendProgressDialog" << "STR_CANCEL" << "Cancel";
+        QTest::newRow("en default") << "en" << "OkCancel" << "STR_RECOVER_DEFAULT" << "Default";
+        QTest::newRow("en config failed") << "en" << "QWebSetClient" << "STR_CONFIG_FAILED"
+                                          << "Configuration failed. Cause: %1";
+        QTest::newRow("en folder tip") << "en" << "QFolderEdit" << "STR_FOLDER_INVALID_TIP"
+                                       << "A file name cannot contains:\n\\ / : * ? \" < > |";
+        QTest::newRow("zh cancel") << "zh_CN" << "OkCancel" << "STR_CANCEL" << QString::fromUtf8("取消");
+        QTest::newRow("zh export format") << "zh_CN" << "exportDlg" << "STR_SELECT_EXPORT_FORMAT"
+                                          << QString::fromUtf8("选择导出格式：");
+        QTest::newRow("zh base dialog close") << "zh_CN" << "QBaseDlg" << "STR_CLOSE" << QString::fromUtf8("关闭");
+        // A key exists only in the contexts the catalogue lists.
+        QTest::newRow("en wrong context") << "en" << "QHexDlg" << "STR_CANCEL" << QString();
+    }
+
+    void catalogue()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, context);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_") + language));
+        QCOMPARE(translator.translate(context.toUtf8().constData(), key.toUtf8().constData()), expected);
+    }
+
+    void untranslatedKeysShowAsKeys()
+    {
+        QOkCancel bar;
+        QCOMPARE(buttonTexts(&bar),
+                 QStringList({"STR_OPEN", "STR_RECOVER_DEFAULT", "STR_OK", "STR_CANCEL", "STR_QUIT"}));
+        // Texts are translated when set; removing the translator does not change them.
+        auto english = std::make_unique<Installed>(kEnglish);
+        QOkCancel translated;
+        english.reset();
+        QCOMPARE(buttonTexts(&translated), QStringList({"Open", "Default", "OK", "Cancel", "Quit"}));
+
+        // A language the library does not ship, built by lrelease as documented, and installed
+        // after ours: its rows win, ours still fill the keys it leaves out.
+        english = std::make_unique<Installed>(kEnglish);
+        auto third = std::make_unique<Installed>(QStringLiteral(WIDGETDECK_DE_QM));
+        QOkCancel german;
+        third.reset();
+        english.reset();
+        QCOMPARE(buttonTexts(&german), QStringList({"Open", "Default", "OK", "Abbrechen", "Quit"}));
+    }
+
+    void images_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("shipped");
+        for (const char *name : {"information", "critical", "warning", "question", "success", "failure"})
+            QTest::newRow(name) << QString::fromLatin1(name) << true;
+        // Images only the original host had.
+        for (const char *name : {"arrow_left", "inverter", "../noImg.png"})
+            QTest::newRow(name) << QString::fromLatin1(name) << false;
+    }
+
+    void images()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, shipped);
+        const QImage image(QStringLiteral(":/img/commonImge/") + name);
+        QCOMPARE(!image.isNull(), shipped);
+        if (!shipped)
+            return;
+        QCOMPARE(image.size(), QSize(32, 32));
+        QVERIFY(image.hasAlphaChannel());
+        // A glyph is drawn: the image is neither empty nor a single flat colour.
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y));
+        QVERIFY(colours.size() > 2);
+    }
+
+    void passwordToggleReportsWhetherTextIsShown()
+    {
+        Installed english(kEnglish);
+        QPswEdit edit;
+        edit.show();
+        QPushButton *toggle = edit.findChild<QPushButton *>();
+        QVERIFY(toggle);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(toggle);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Show password"));
+        QVERIFY(iface->state().checkable);
+        QVERIFY(!iface->state().checked);
+        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Password is hidden"));
+
+        // Pressed the way assistive technology presses it.
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(edit.echoMode(), QLineEdit::Normal); // the press is animated
+        QVERIFY(iface->state().checked);
+        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Password is shown"));
+
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        QVERIFY(!iface->state().checked);
+    }
+
+    void imageOnlyControlsAreNamed()
+    {
+        Installed english(kEnglish);
+        QBaseDlg dialog;
+        QCOMPARE(nameOf(dialog.findChild<QToolButton *>(QStringLiteral("baseDlgCloseButton"))),
+                 QStringLiteral("Close"));
+
+        QTopSideWidget side;
+        QCOMPARE(nameOf(side.findChild<QToolButton *>(QStringLiteral("CLOSEBTN1"))), QStringLiteral("Close"));
+        QCOMPARE(nameOf(side.findChild<QToolButton *>(QStringLiteral("VIEWBTN"))), QStringLiteral("Hide"));
+
+        QColorButton colour;
+        colour.setColor(Qt::red);
+        QCOMPARE(nameOf(&colour), QStringLiteral("Color"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&colour)->text(QAccessible::Description),
+                 QStringLiteral("#ff0000"));
+
+        QMyMessageBox box;
+        auto *icon = box.findChild<QLabel *>(QStringLiteral("labelImg"));
+        box.setImg(QStringLiteral(":/img/commonImge/warning"));
+        QCOMPARE(nameOf(icon), QStringLiteral("Warning"));
+        box.setImg(QStringLiteral(":/img/commonImge/critical"));
+        QCOMPARE(nameOf(icon), QStringLiteral("Error"));
+        // A host image carries no claim about the message's kind.
+        box.setImg(QStringLiteral(":/host/logo"));
+        QCOMPARE(icon->accessibleName(), QString());
+
+        QImgRadioButton tile(nullptr, QStringLiteral("Servo"), QStringLiteral(":/img/commonImge/success"));
+        QCOMPARE(nameOf(tile.findChild<QLabel *>(QStringLiteral("labelImg"))), QStringLiteral("Servo"));
+    }
+
+    // Run alone with QT_SCALE_FACTOR=2 (the tst_highdpi test), skipped otherwise.
+    // The message images and the status button's images come from their "@2x" variants.
+    void highDpiIcons()
+    {
+        QMyMessageBox box;
+        if (box.devicePixelRatioF() != 2.0)
+            QSKIP("needs QT_SCALE_FACTOR=2");
+        box.setImg(QStringLiteral(":/img/commonImge/warning"));
+        auto *label = box.findChild<QLabel *>(QStringLiteral("labelImg"));
+        QPixmap shown = label->pixmap(Qt::ReturnByValue);
+        QCOMPARE(shown.size(), QSize(64, 64));
+        QCOMPARE(shown.devicePixelRatio(), 2.0);
+        // A path without a 2x variant still loads at its own size.
+        box.setImg(QStringLiteral(":/qm/../img/commonImge/does-not-exist"));
+        QVERIFY(label->pixmap(Qt::ReturnByValue).isNull());
+
+        QCustomPushButton button;
+        for (bool ok : {true, false}) {
+            button.setButtonStatus(ok, QStringLiteral("timeout"));
+            shown = button.getLabelImg()->pixmap(Qt::ReturnByValue);
+            QCOMPARE(shown.size(), QSize(64, 64));
+            QCOMPARE(shown.devicePixelRatio(), 2.0);
+        }
+    }
+};
+
+QTEST_MAIN(tst_Frame)
+#include "tst_frame.moc"
