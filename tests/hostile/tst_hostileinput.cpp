@@ -1,24 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Long pastes, control characters, non-ASCII text and key storms into every editor: nothing
-// crashes, validators keep their states and values stay within their ranges.
+// Long pastes, control characters, non-ASCII text and key storms into the editors: nothing
+// crashes, validators keep their states and values stay within their ranges. Validators and
+// parsers with a fuzz target are left to it (their seeds replay in tst_fuzzseeds); the IP
+// editors stay here for their key handling between segments, which the fuzzers do not drive.
 #include "qcustomdatetimeedit.h"
 #include "qcustomlineedit.h"
 #include "qeditip.h"
 #include "qextendcombobox.h"
 #include "qextenddoublespinbox.h"
-#include "qextendsliderdialog.h"
-#include "qfolderedit.h"
 #include "qhexdlg.h"
-#include "qhexlineedit.h"
-#include "qhexspinbox.h"
 #include "qintlineedit.h"
 #include "qiplineedit.h"
-#include "qmultihexspinbox.h"
 #include "qnowheeldatetimeedit.h"
 #include "qnowheeldouspinbox.h"
-#include "qpathlineedit.h"
 #include "qpswedit.h"
 #include "qstyleinputdialog.h"
 
@@ -34,7 +30,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <limits>
 
 namespace {
 
@@ -84,21 +79,6 @@ struct Subject {
 // Each editor kind with the invariant that must hold after every attack.
 Subject makeSubject(const QString &kind)
 {
-    if (kind == QLatin1String("hex spin box")) {
-        auto *spin = new QHexSpinBox;
-        return {spin, [spin] { spin->interpretText(); return spin->value() >= 0 && spin->value() <= 255; }};
-    }
-    if (kind == QLatin1String("multi hex spin box")) {
-        auto *row = new QMultiHexSpinBox(4);
-        return {row, [row] {
-                    const QList<int> values = row->getHexSpinboxValueList();
-                    return std::all_of(values.begin(), values.end(), [](int v) { return v >= 0 && v <= 255; });
-                }};
-    }
-    if (kind == QLatin1String("hex line edit")) {
-        auto *edit = new QHexLineEdit(nullptr, 16, 4095);
-        return {edit, [edit] { return matches(QStringLiteral("[0-9a-fA-F]*"), edit->text()) && edit->text().toInt(nullptr, 16) <= 4095; }};
-    }
     if (kind == QLatin1String("int line edit")) {
         auto *edit = new QIntLineEdit(nullptr, 0, 9999);
         return {edit, [edit] {
@@ -120,15 +100,6 @@ Subject makeSubject(const QString &kind)
     if (kind == QLatin1String("IP line edit")) {
         auto *edit = new QIPLineEdit;
         return {edit, [edit] { return octetsInRange(edit->getIP()); }};
-    }
-    if (kind == QLatin1String("folder edit") || kind == QLatin1String("path edit")) {
-        auto *path = kind == QLatin1String("path edit") ? new QPathLineEdit : nullptr;
-        QFolderEdit *edit = path ? path : new QFolderEdit;
-        return {edit, [edit, path] {
-                    const QString text = edit->text();
-                    return std::none_of(text.begin(), text.end(), [](QChar c) { return QStringLiteral("\\/:*?\"<>|").contains(c); })
-                        && (!path || !path->isValid() || !edit->text().trimmed().isEmpty());
-                }};
     }
     if (kind == QLatin1String("input dialog")) {
         auto *dialog = new QStyleInputDialog;
@@ -178,14 +149,12 @@ class tst_HostileInput : public QObject
 private Q_SLOTS:
     void editors_data();
     void editors();
-    void sliderTimeTexts();
 };
 
 void tst_HostileInput::editors_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"hex spin box", "multi hex spin box", "hex line edit", "int line edit", "multi-radix dialog",
-                             "segmented IP editor", "IP line edit", "folder edit", "path edit", "input dialog",
+    for (const char *kind : {"int line edit", "multi-radix dialog", "segmented IP editor", "IP line edit", "input dialog",
                              "double spin boxes", "editable combo box", "labelled editors", "password edit"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
@@ -233,16 +202,6 @@ void tst_HostileInput::editors()
         QVERIFY(guard);
         QVERIFY(subject.holds());
     }
-}
-
-void tst_HostileInput::sliderTimeTexts()
-{
-    QExtendSliderDialog dialog;
-    QCOMPARE(dialog.time2Milliseconds(repeated(QStringLiteral("1:"), 100000)), 0);
-    QCOMPARE(dialog.time2Milliseconds(QStringLiteral("99999999:0:0:0")), 0); // beyond an int, not wrapped
-    QCOMPARE(dialog.time2Milliseconds(QStringLiteral("-596:-31:-23:-648")), std::numeric_limits<int>::min());
-    QCOMPARE(dialog.time2Milliseconds(controls() + QStringLiteral(":1:2:3")), 62003);
-    QCOMPARE(dialog.time2Milliseconds(QString::fromUtf8("\u0661:0:0:0")), 0); // only ASCII digits count
 }
 
 int main(int argc, char *argv[])

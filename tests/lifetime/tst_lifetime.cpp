@@ -26,25 +26,6 @@ QComboBox *makeCombo(const QString &kind, QWidget *parent)
         return new QItemComboBox(parent);
     return new QExtendComboBox(parent);
 }
-
-void kill(QWidget *parent, QObject *victim, bool viaParent)
-{
-    if (viaParent)
-        delete parent;
-    else
-        victim->deleteLater();
-}
-
-// One row per kind, deleted either with its parent or by deleteLater().
-void addKillRows(std::initializer_list<const char *> kinds)
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("viaParent");
-    for (const char *kind : kinds) {
-        QTest::addRow("%s, parent deleted", kind) << QString::fromLatin1(kind) << true;
-        QTest::addRow("%s, deleteLater", kind) << QString::fromLatin1(kind) << false;
-    }
-}
 } // namespace
 
 class tst_Lifetime : public QObject
@@ -89,9 +70,15 @@ void tst_Lifetime::progressTimeoutPending()
     QCOMPARE(late, 0);
 }
 
+// One row per kind, deleted either with its parent or by deleteLater().
 void tst_Lifetime::comboPopupOpen_data()
 {
-    addKillRows({"no-wheel", "hide-notifying", "item", "user-data"});
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("viaParent");
+    for (const char *kind : {"no-wheel", "hide-notifying", "item", "user-data"}) {
+        QTest::addRow("%s, parent deleted", kind) << QString::fromLatin1(kind) << true;
+        QTest::addRow("%s, deleteLater", kind) << QString::fromLatin1(kind) << false;
+    }
 }
 
 void tst_Lifetime::comboPopupOpen()
@@ -107,7 +94,10 @@ void tst_Lifetime::comboPopupOpen()
     QVERIFY(QTest::qWaitForWindowExposed(parent));
     combo->showPopup();
     QTRY_VERIFY(combo->view()->isVisible());
-    kill(parent, combo, viaParent);
+    if (viaParent)
+        delete parent.data();
+    else
+        combo->deleteLater();
     QTRY_VERIFY(guard.isNull());
     delete parent.data();
     QTest::qWait(20);

@@ -3,7 +3,6 @@
 
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTranslator>
 #include <QtTest>
 
 #include "qfolderedit.h"
@@ -103,19 +102,6 @@ private Q_SLOTS:
         QCOMPARE(edit.text(), QStringLiteral("name_ok"));
         QTest::keyClick(&edit, Qt::Key_Return);
         QCOMPARE(returned.count(), 1);
-    }
-
-    void tooltip()
-    {
-        QFolderEdit bare;
-        QCOMPARE(bare.toolTip(), QStringLiteral("STR_FOLDER_INVALID_TIP"));
-
-        QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_en")));
-        QCoreApplication::installTranslator(&translator);
-        QPathLineEdit edit;
-        QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(edit.toolTip(), QStringLiteral("A file name cannot contains:\n\\ / : * ? \" < > |"));
     }
 
     void isValid_data()
