@@ -13,7 +13,6 @@
 
 #include "dialogdriver.h"
 #include "qchoosewidget.h"
-#include "qclickimglabel.h"
 #include "qclickradiobutton.h"
 #include "qcustombutton.h"
 #include "qcustompushbutton.h"
@@ -39,22 +38,6 @@ QList<bool> checkStates(QChooseWidget &w)
     for (QImgRadioButton *tile : tiles(w))
         states << tile->findChild<QRadioButton *>(QStringLiteral("radioButton"))->isChecked();
     return states;
-}
-
-// Left press reports SigClicked, any double click SigOk.
-template<typename T>
-void checkClickReporter(T *w)
-{
-    QSignalSpy clicked(w, &T::SigClicked);
-    QSignalSpy ok(w, &T::SigOk);
-    QTest::mouseClick(w, Qt::RightButton);
-    QTest::mouseClick(w, Qt::LeftButton);
-    QCOMPARE(clicked.count(), 1);
-    for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
-        QTest::mouseDClick(w, button);
-        QTest::mouseRelease(w, button);
-    }
-    QCOMPARE(ok.count(), 2);
 }
 
 QList<QToolButton *> steps(QTopWizard &w) { return w.findChildren<QToolButton *>(QStringLiteral("STATEBTN")); }
@@ -310,34 +293,9 @@ private Q_SLOTS:
             QVERIFY2(b == hostOk || !b->isDefault(), qPrintable(b->objectName()));
     }
 
-    // Left press reports SigClicked, any double click SigOk; the radio button is never
-    // pressed or toggled by the mouse.
-    void clickReporters()
+    void selectId()
     {
-        QWidget top;
-        auto *label = new QClickImgLabel(&top);
-        auto *radio = new QClickRadioButton(&top);
-        radio->move(0, 40);
-        top.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&top));
-
-        checkClickReporter(label);
-        checkClickReporter(radio);
-        QVERIFY(!radio->isChecked());
-        radio->setChecked(true);
-        QTest::mouseClick(radio, Qt::LeftButton);
-        QVERIFY(radio->isChecked());
-    }
-
-    void captionsAndSelectId()
-    {
-        std::unique_ptr<EnglishTexts> english(new EnglishTexts);
         QChooseWidget w;
-        english.reset();
-        QStringList captions;
-        for (QImgRadioButton *tile : tiles(w))
-            captions << tile->findChild<QRadioButton *>()->text();
-        QCOMPARE(captions, QStringList({"VFD", "Servo", "Remote"}));
         QCOMPARE(checkStates(w), QList<bool>({true, false, false}));
 
         // Out-of-range ids are kept and leave every tile unchecked.
@@ -350,39 +308,6 @@ private Q_SLOTS:
             QCOMPARE(checkStates(w), QList<bool>({false, false, false}));
         }
         QCOMPARE(ok.count(), 0);
-    }
-
-    void clicksSelectAndDoubleClickConfirms()
-    {
-        QChooseWidget w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QSignalSpy ok(&w, &QChooseWidget::SigOk);
-        const QList<QImgRadioButton *> t = tiles(w);
-
-        // Missing images leave the image area empty; the tiles still work.
-        auto *image1 = t.at(1)->findChild<QClickImgLabel *>(QStringLiteral("labelImg"));
-        auto *radio2 = t.at(2)->findChild<QClickRadioButton *>(QStringLiteral("radioButton"));
-        QVERIFY(image1 && radio2);
-        QTest::mouseClick(image1, Qt::LeftButton);
-        QTest::mouseClick(radio2, Qt::RightButton);
-        QCOMPARE(checkStates(w), QList<bool>({false, true, false}));
-
-        QTest::mouseClick(radio2, Qt::LeftButton);
-        QTest::mouseClick(radio2, Qt::LeftButton); // clicking the selected tile keeps it
-        QCOMPARE(checkStates(w), QList<bool>({false, false, true}));
-        QCOMPARE(ok.count(), 0);
-
-        // A real double click: first press selects, the double click confirms.
-        QTest::mousePress(image1, Qt::LeftButton);
-        QTest::mouseRelease(image1, Qt::LeftButton);
-        QTest::mouseDClick(image1, Qt::LeftButton);
-        QTest::mouseRelease(image1, Qt::LeftButton);
-        QCOMPARE(ok.count(), 1);
-        QTest::mouseDClick(radio2, Qt::RightButton);
-        QTest::mouseRelease(radio2, Qt::RightButton);
-        QCOMPARE(ok.count(), 2);
-        QCOMPARE(w.getSelectID(), 1);
     }
 
     // The colour is the behaviour: idle frame, selected fill, hover fill; each must be right
@@ -515,45 +440,12 @@ private Q_SLOTS:
         QVERIFY(view->icon().isNull());
     }
 
-    void edgeStrip()
-    {
-        QWidget top;
-        auto *layout = new QHBoxLayout(&top);
-        auto *edge = new QEdgeWidget(&top, QStringLiteral("ignored"));
-        auto *other = new QWidget(&top);
-        other->setMinimumSize(100, 160);
-        layout->addWidget(edge);
-        layout->addWidget(other);
-        top.resize(400, 200);
-        edge->setTitle(QStringLiteral("Monitor"));
-        top.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&top));
-
-        auto *button = edge->findChild<QRotatePushButton *>(QStringLiteral("MENUBTN"));
-        QVERIFY(button);
-        QCOMPARE(button->text(), QStringLiteral("Monitor"));
-        QVERIFY(edge->width() <= 30);
-
-        QSignalSpy show(edge, &QEdgeWidget::SigShow);
-        QSignalSpy preview(edge, &QEdgeWidget::SigShowPreview);
-        QSignalSpy hide(edge, &QEdgeWidget::SigHide);
-        QSignalSpy hidePreview(edge, &QEdgeWidget::SigHidePreview);
-        QTest::mouseMove(other, other->rect().center());
-        for (int entry = 1; entry <= 2; ++entry) {
-            QTest::mouseMove(button, button->rect().center());
-            QTRY_COMPARE(preview.count(), entry);
-            QTest::mouseMove(other, other->rect().center());
-        }
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(show.count(), 1);
-        QCOMPARE(hide.count() + hidePreview.count(), 0);
-    }
-
     // The caption runs top to bottom: its ink is taller than wide.
     void rotatedCaption()
     {
         QRotatePushButton button(nullptr, QStringLiteral("MMMMMMMM"));
         QCOMPARE(button.size(), QSize(30, 150));
+        QCOMPARE(QEdgeWidget().maximumWidth(), 30); // the strip the button sits in
         const QImage withText = button.grab().toImage();
         button.setText(QString());
         const QImage blank = button.grab().toImage();

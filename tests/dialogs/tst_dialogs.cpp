@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QSlider>
 #include <QTemporaryFile>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -279,8 +278,6 @@ private Q_SLOTS:
         QTest::newRow("box, Cancel focused, Return") << "box" << "STR_CANCEL" << Keys{Qt::Key_Return} << 0;
         QTest::newRow("input, Return") << "input" << "" << Keys{Qt::Key_Return} << 1;
         QTest::newRow("input, Cancel focused, Return") << "input" << "cancelPBtn" << Keys{Qt::Key_Return} << 0;
-        QTest::newRow("export, Escape") << "export" << "" << Keys{Qt::Key_Escape} << 0;
-        QTest::newRow("progress, Escape") << "progress" << "" << Keys{Qt::Key_Escape} << 0;
     }
 
     void keys()
@@ -294,12 +291,8 @@ private Q_SLOTS:
             auto *box = new QMyMessageBox(&m_parent);
             box->setBoxType(CONFIRM_BTN_OK_CANCEL);
             d.reset(box);
-        } else if (dialog == QLatin1String("input")) {
-            d.reset(new QStyleInputDialog(&m_parent));
-        } else if (dialog == QLatin1String("export")) {
-            d.reset(new QExportTypeDlg(&m_parent));
         } else {
-            d.reset(new QExtendProgressDialog(&m_parent));
+            d.reset(new QStyleInputDialog(&m_parent));
         }
         whenModal<QDialog>([&](QDialog *shown) {
             QWidget *target = shown;
@@ -316,8 +309,6 @@ private Q_SLOTS:
                 shown->done(7); // still open: neither accepted nor rejected
         });
         QCOMPARE(d->exec(), result);
-        if (auto *exported = qobject_cast<QExportTypeDlg *>(d.get()))
-            QCOMPARE(exported->getFileType(), FILE_TYPE_NONE);
     }
 
     void progressPaint()
@@ -363,30 +354,6 @@ private Q_SLOTS:
             QTest::mouseClick(child(&dialog, "cancelBtn"), Qt::LeftButton);
             QCOMPARE(rejected.count(), 1);
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        }
-        {   // Restarting the timer does not stack timeouts.
-            QExtendProgressDialog dialog;
-            QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
-            for (int round = 1; round <= 2; ++round) {
-                for (int i = 0; i < 3; ++i)
-                    dialog.startTimer(20, TIMEOUT_WHOLE_PROGRESS);
-                QVERIFY(timedOut.wait(2000));
-                QVERIFY(!timedOut.wait(100));
-                QCOMPARE(timedOut.count(), round);
-            }
-        }
-        // Ending the dialog (Cancel, close control, Escape) stops the timeout.
-        for (const char *how : {"cancelBtn", "closeBtn", ""}) {
-            QExtendProgressDialog dialog;
-            QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
-            dialog.show();
-            dialog.startTimer(30, TIMEOUT_WHOLE_PROGRESS);
-            if (*how)
-                QTest::mouseClick(child<QAbstractButton>(&dialog, how), Qt::LeftButton);
-            else
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            QVERIFY(!dialog.isVisible());
-            QVERIFY(!timedOut.wait(120));
         }
         {   // Completion after a timeout still completes.
             QExtendProgressDialog dialog(nullptr, false);
@@ -523,22 +490,6 @@ private Q_SLOTS:
         QCOMPARE(moved.count(), 2);
         QCOMPARE(moved.last().at(0).toInt(), 20);
         QCOMPARE(labelText(&dialog), QStringLiteral("100.00%"));
-        // A key on the slider moves it like a drag; the dialog is a pop-up, not embedded.
-        QWidget host;
-        auto *popup = new QExtendSliderDialog(&host);
-        QVERIFY(popup->isWindow());
-        popup->setRange(0, 10);
-        popup->show();
-        QVERIFY(QTest::qWaitForWindowExposed(popup));
-        QSignalSpy keyMoved(popup, &QExtendSliderDialog::sigSliderMoved);
-        auto *slider = child<QSlider>(popup, "slider");
-        slider->setFocus();
-        QTest::keyClick(slider, Qt::Key_End);
-        QCOMPARE(keyMoved.count(), 1);
-        QCOMPARE(keyMoved.at(0).at(0).toInt(), 10);
-        QCOMPARE(labelText(popup), QStringLiteral("100.00%"));
-        QTest::mouseClick(child(popup, "closeBtn"), Qt::LeftButton);
-        QVERIFY(!popup->isVisible());
     }
 
     void sliderPercentage_data()
@@ -644,9 +595,6 @@ private Q_SLOTS:
     void inputDialog()
     {
         QStyleInputDialog dialog;
-        dialog.setTooltip(QStringLiteral("Name of the axis"));
-        QCOMPARE(child<QLineEdit>(&dialog, "lineEdit")->toolTip(), QStringLiteral("Name of the axis"));
-        QVERIFY(dialog.toolTip().isEmpty() && child(&dialog, "okPBtn")->toolTip().isEmpty());
         // Each run: the field has the focus and its whole text is selected, so typing replaces it.
         const auto run = [&dialog](const QString &selected, const QString &typed, const char *button) {
             whenModal<QStyleInputDialog>([=](QStyleInputDialog *d) {
@@ -719,9 +667,6 @@ private Q_SLOTS:
         for (const bool confirm : {true, false}) {
             QMyColorDlg dialog(QColor(10, 20, 30));
             QCOMPARE(dialog.currentColor(), QColor(10, 20, 30));
-            auto *picker = dialog.findChild<QColorDialog *>();
-            QVERIFY(picker && !picker->isWindow());
-            QCOMPARE(picker->options(), QColorDialog::ColorDialogOptions(QColorDialog::NoButtons));
             whenModal<QMyColorDlg>([confirm](QMyColorDlg *d) {
                 QVERIFY(d->findChild<QColorDialog *>()->isVisible());
                 d->findChild<QColorDialog *>()->setCurrentColor(QColor(1, 2, 3));

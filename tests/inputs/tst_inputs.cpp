@@ -26,7 +26,6 @@
 #include "qnowheelcombobox.h"
 #include "qnowheeldatetimeedit.h"
 #include "qnowheeldouspinbox.h"
-#include "qpresslabel.h"
 #include "qpswedit.h"
 #include "qtranslatedtextedit.h"
 #include "wheel.h"
@@ -105,24 +104,6 @@ private Q_SLOTS:
         order.clear();
         combo.lineEdit()->setText(QStringLiteral("thr"));
         QCOMPARE(order, QStringList({"current thr 7"}));
-    }
-
-    void comboClickedBeforePopup()
-    {
-        QExtendComboBox combo(nullptr);
-        combo.addItems({"one", "two"});
-        combo.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&combo));
-        QList<bool> popupOpenAtClick;
-        connect(&combo, &QExtendComboBox::clicked, this,
-                [&] { popupOpenAtClick << combo.view()->isVisible(); });
-        QTest::mousePress(&combo, Qt::LeftButton);
-        QCOMPARE(popupOpenAtClick, QList<bool>({false}));
-        QTRY_VERIFY(combo.view()->isVisible());
-        combo.hidePopup();
-        QTest::mouseRelease(&combo, Qt::LeftButton);
-        QTest::mouseClick(&combo, Qt::RightButton);
-        QCOMPARE(popupOpenAtClick.size(), 2);
     }
 
     void spinSignalsCarryData()
@@ -218,30 +199,6 @@ private Q_SLOTS:
 
         spin->Slotvalidate(); // without the focus nothing is reported
         QCOMPARE(cur.count(), 1);
-    }
-
-    void hidePopupAnnounced()
-    {
-        QMyCombobox combo(nullptr);
-        combo.addItems({"one", "two", "three"});
-        combo.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&combo));
-        QList<bool> openWhenAnnounced;
-        connect(&combo, &QMyCombobox::sigHidePopup, this, [&] { openWhenAnnounced << combo.view()->isVisible(); });
-
-        // Picked by the user: the toolkit hides the popup through the override.
-        combo.showPopup();
-        QTRY_VERIFY(combo.view()->isVisible());
-        combo.view()->setCurrentIndex(combo.model()->index(2, 0));
-        QTest::keyClick(combo.view(), Qt::Key_Return);
-        QTRY_VERIFY(!combo.view()->isVisible());
-        QCOMPARE(combo.currentIndex(), 2);
-
-        // Hidden by the host.
-        combo.showPopup();
-        QTRY_VERIFY(combo.view()->isVisible());
-        combo.hidePopup();
-        QCOMPARE(openWhenAnnounced, QList<bool>({true, true}));
     }
 
     // Every entry carries its text as tooltip.
@@ -480,20 +437,6 @@ private Q_SLOTS:
         QHideableHeaderView withoutModel(Qt::Vertical, nullptr);
         withoutModel.show();
         QVERIFY(openMenu(&withoutModel).isEmpty()); // returns at once, no menu
-    }
-
-    void pressLabel()
-    {
-        QPressLabel label(nullptr);
-        QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
-        label.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&label));
-        QSignalSpy pressed(&label, &QPressLabel::SigMousePress);
-        QTest::mouseClick(&label, Qt::RightButton);
-        QTest::mouseClick(&label, Qt::MiddleButton);
-        QCOMPARE(pressed.count(), 0);
-        QTest::mouseClick(&label, Qt::LeftButton);
-        QCOMPARE(pressed.count(), 1);
     }
 };
 

@@ -8,19 +8,7 @@
 #include "qfolderedit.h"
 #include "qfoldervalidator.h"
 #include "qpathlineedit.h"
-
-namespace {
-// Types @p text one character at a time, also characters without a key of their own.
-void typeText(QWidget *w, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &release);
-    }
-}
-} // namespace
+#include "typing.h"
 
 class tst_PathEdit : public QObject
 {
