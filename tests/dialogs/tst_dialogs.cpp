@@ -445,30 +445,6 @@ private Q_SLOTS:
         QCOMPARE(close.count(), closes);
     }
 
-    void searchModalRuns()
-    {
-        QSearchProgress dialog(QStringLiteral("Searching"));
-        QCOMPARE(dialog.title(), QStringLiteral("Searching"));
-        dialog.setMax(4);
-        QSignalSpy closeRequests(&dialog, &QSearchProgress::SigCloseProgress);
-        int k = 0;
-        QCOMPARE(execFed(dialog, [&] { dialog.OnSetValue(++k); }), int(QDialog::Accepted));
-        QCOMPARE(k, 4);
-        QCOMPARE(closeRequests.count(), 0);
-        // The user closes through the title band's control: reported, rejected, no completion.
-        QSearchProgress closed(QStringLiteral("Searching"));
-        closed.setMax(10);
-        QSignalSpy closedRequests(&closed, &QSearchProgress::SigCloseProgress);
-        QSignalSpy closedClose(&closed, &QSearchProgress::SigClose);
-        QTimer::singleShot(0, &closed, [&] {
-            closed.OnSetValue(3);
-            QTest::mouseClick(child<QToolButton>(&closed, "baseDlgCloseButton"), Qt::LeftButton);
-        });
-        QCOMPARE(closed.exec(), int(QDialog::Rejected));
-        QCOMPARE(closedRequests.count(), 1);
-        QCOMPARE(closedClose.count(), 0);
-    }
-
     void sliderValueAndLabel()
     {
         QExtendSliderDialog dialog;
@@ -565,31 +541,58 @@ private Q_SLOTS:
         }
     }
 
-    void sliderDragWithLeftButtonOnly()
+    void dragWithLeftButtonOnly_data()
     {
-        QExtendSliderDialog dialog;
-        dialog.move(100, 100);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        const QPoint start = dialog.pos();
-        const QPoint grip = dialog.mapToGlobal(QPoint(3, 3)); // the background, outside every child
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QPoint>("grip");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("slider, background") << "slider" << QPoint(3, 3) << true; // outside every child
+        QTest::newRow("title band") << "base" << QPoint(60, 35) << true;
+        QTest::newRow("below the title band") << "base" << QPoint(60, 36) << false;
+    }
+
+    void dragWithLeftButtonOnly()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QPoint, grip);
+        QFETCH(bool, moves);
+        std::unique_ptr<QDialog> d;
+        if (dialog == QLatin1String("slider"))
+            d.reset(new QExtendSliderDialog);
+        else
+            d.reset(new QSearchProgress(QStringLiteral("Searching")));
+        d->move(100, 100);
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        const QPoint start = d->pos(), global = d->mapToGlobal(grip);
         const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, QPoint offset) {
-            QMouseEvent event(type, dialog.mapFromGlobal(grip + offset), grip + offset, button, buttons, Qt::NoModifier);
-            QApplication::sendEvent(&dialog, &event);
+            QMouseEvent event(type, d->mapFromGlobal(global + offset), global + offset, button, buttons, Qt::NoModifier);
+            QApplication::sendEvent(d.get(), &event);
         };
         send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, {});
         send(QEvent::MouseMove, Qt::NoButton, Qt::RightButton, {40, 30});
         send(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, {40, 30});
         send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {10, 10});
-        QCOMPARE(dialog.pos(), start);
+        QCOMPARE(d->pos(), start);
         send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {});
         send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {25, 15});
-        QCOMPARE(dialog.pos(), start + QPoint(25, 15));
+        QCOMPARE(d->pos(), moves ? start + QPoint(25, 15) : start);
         send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {-5, 40});
-        QCOMPARE(dialog.pos(), start + QPoint(-5, 40));
+        const QPoint end = moves ? start + QPoint(-5, 40) : start;
+        QCOMPARE(d->pos(), end);
         send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {-5, 40});
         send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {60, 60});
-        QCOMPARE(dialog.pos(), start + QPoint(-5, 40));
+        QCOMPARE(d->pos(), end);
+        if (dialog == QLatin1String("slider"))
+            return;
+        // The base dialog paints its title band, border and title itself.
+        const QImage titled = d->grab().toImage();
+        QCOMPARE(titled.pixelColor(3, 3), QColor(0x2d, 0x5f, 0x93));
+        QCOMPARE(titled.pixelColor(0, d->height() / 2), QColor(0x8a, 0x9b, 0xad));
+        QCOMPARE(titled.pixelColor(d->width() - 1, d->height() - 1), QColor(0x8a, 0x9b, 0xad));
+        static_cast<QSearchProgress *>(d.get())->setTitle(QString());
+        QVERIFY(d->grab().toImage() != titled);
+        QCOMPARE(child<QToolButton>(d.get(), "baseDlgCloseButton")->geometry(), QRect(d->width() - 30, 6, 24, 24));
     }
 
     void inputDialog()
