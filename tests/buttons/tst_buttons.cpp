@@ -224,43 +224,32 @@ private Q_SLOTS:
         QFETCH(bool, destroy);
         QDialog dialog;
         auto *layout = new QVBoxLayout(&dialog);
-        QWidget *control = nullptr;
+        QWidget *control = nullptr, *added = nullptr;
         QObject *source = nullptr;
-        QMetaMethod signal;
+        QMetaMethod signal = QMetaMethod::fromSignal(&QAbstractButton::clicked);
         if (kind == QLatin1String("hide") || kind == QLatin1String("closeSide")) {
-            auto *strip = new QTopSideWidget(&dialog, QStringLiteral("Axes"));
-            layout->addWidget(strip);
             const bool hide = kind == QLatin1String("hide");
-            control = strip->findChild<QWidget *>(hide ? QStringLiteral("VIEWBTN") : QStringLiteral("CLOSEBTN1"));
-            source = strip;
+            source = added = new QTopSideWidget(&dialog, QStringLiteral("Axes"));
+            control = added->findChild<QWidget *>(hide ? QStringLiteral("VIEWBTN") : QStringLiteral("CLOSEBTN1"));
             signal = hide ? QMetaMethod::fromSignal(&QTopSideWidget::SigHide) : QMetaMethod::fromSignal(&QTopSideWidget::SigClose);
         } else if (kind == QLatin1String("entry") || kind == QLatin1String("close")) {
             auto *item = new QIndustryItem(&dialog);
             item->setIndustry(QStringLiteral("Textile"));
-            layout->addWidget(item);
-            source = item;
-            if (kind == QLatin1String("entry")) {
-                control = item;
-                signal = QMetaMethod::fromSignal(&QIndustryItem::showIndustry);
-            } else {
-                control = item->findChild<QPushButton *>(QStringLiteral("closeButton"));
-                signal = QMetaMethod::fromSignal(qOverload<QString>(&QIndustryItem::removeIndustry));
-            }
+            const bool entry = kind == QLatin1String("entry");
+            source = added = item;
+            control = entry ? static_cast<QWidget *>(item) : item->findChild<QPushButton *>(QStringLiteral("closeButton"));
+            signal = entry ? QMetaMethod::fromSignal(&QIndustryItem::showIndustry)
+                           : QMetaMethod::fromSignal(qOverload<QString>(&QIndustryItem::removeIndustry));
+        } else if (kind == QLatin1String("status")) {
+            auto *status = new QCustomPushButton(&dialog, QStringLiteral("Set"));
+            added = status;
+            source = control = status->getPushButton();
         } else {
-            QPushButton *button = nullptr;
-            if (kind == QLatin1String("custom"))
-                button = new QCustomButton(&dialog, QStringLiteral("Apply"));
-            else if (kind == QLatin1String("rotate"))
-                button = new QRotatePushButton(&dialog, QStringLiteral("Panel"));
-            else if (kind == QLatin1String("menu"))
-                button = new QMenuButton(&dialog);
-            else
-                button = (new QCustomPushButton(&dialog, QStringLiteral("Set")))->getPushButton();
-            layout->addWidget(button->parentWidget() == &dialog ? button : button->parentWidget());
-            control = button;
-            source = button;
-            signal = QMetaMethod::fromSignal(&QAbstractButton::clicked);
+            source = control = added = kind == QLatin1String("custom") ? new QCustomButton(&dialog, QStringLiteral("Apply"))
+                : kind == QLatin1String("rotate") ? new QRotatePushButton(&dialog, QStringLiteral("Panel"))
+                                                  : static_cast<QPushButton *>(new QMenuButton(&dialog));
         }
+        layout->addWidget(added);
         QSignalSpy spy(source, signal);
         Deleter deleter;
         deleter.victim = control->parentWidget() == &dialog ? control : control->parentWidget();
