@@ -3,6 +3,7 @@
 
 // Every fuzz target's seeds in every test run: the seeds are the named regression inputs of
 // faults once found, and a broken invariant aborts the row that holds it.
+#include <QApplication>
 #include <QDir>
 #include <QtTest>
 
