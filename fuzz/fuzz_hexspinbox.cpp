@@ -35,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     int pos = input.size();
     const QValidator::State state = spin->validate(text, pos);
     FUZZ_CHECK(text == input && pos == input.size());
+    // Hexadecimal text is a 32-bit pattern: "FFFFFFFB" is -5, a signed text is no value.
     bool ok = false;
-    const int parsed = input.toInt(&ok, 16);
+    const int parsed = int(input.toUInt(&ok, 16));
     FUZZ_CHECK(spin->valueFromText(input) == (ok ? parsed : 0));
     if (!ok)
         FUZZ_CHECK(state == QValidator::Invalid);

@@ -1,26 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Long pastes, control characters, non-ASCII text and key storms into every editor: nothing
-// crashes, validators keep their states and values stay within their ranges.
-#include "qcustomdatetimeedit.h"
-#include "qcustomlineedit.h"
+// Long pastes, control characters, non-ASCII text and key storms into the editors with their
+// own key handling or range checks: nothing crashes and values stay within their ranges.
+// Validators and parsers with a fuzz target are left to it (its seeds replay in tst_fuzzseeds);
+// the IP editors stay here for the keys that move between segments, which no fuzzer drives.
 #include "qeditip.h"
-#include "qextendcombobox.h"
-#include "qextenddoublespinbox.h"
-#include "qextendsliderdialog.h"
-#include "qfolderedit.h"
 #include "qhexdlg.h"
-#include "qhexlineedit.h"
-#include "qhexspinbox.h"
 #include "qintlineedit.h"
 #include "qiplineedit.h"
-#include "qmultihexspinbox.h"
-#include "qnowheeldatetimeedit.h"
-#include "qnowheeldouspinbox.h"
-#include "qpathlineedit.h"
-#include "qpswedit.h"
-#include "qstyleinputdialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -32,9 +20,9 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include <algorithm>
 #include <functional>
-#include <limits>
+
+#include "typing.h"
 
 namespace {
 
@@ -63,19 +51,6 @@ bool octetsInRange(const QString &dotted)
     return matches(QStringLiteral("%1\\.%1\\.%1\\.%1").arg(octet), dotted);
 }
 
-// QTest only types ASCII; anything else arrives as a key event carrying the text, as from an input method.
-void typeCharacter(QWidget *widget, QChar c)
-{
-    if (c.unicode() < 0x80) {
-        QTest::keyClicks(widget, QString(c));
-        return;
-    }
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(widget, &release);
-}
-
 struct Subject {
     QWidget *widget = nullptr;
     std::function<bool()> holds; // the invariant after every attack
@@ -84,21 +59,6 @@ struct Subject {
 // Each editor kind with the invariant that must hold after every attack.
 Subject makeSubject(const QString &kind)
 {
-    if (kind == QLatin1String("hex spin box")) {
-        auto *spin = new QHexSpinBox;
-        return {spin, [spin] { spin->interpretText(); return spin->value() >= 0 && spin->value() <= 255; }};
-    }
-    if (kind == QLatin1String("multi hex spin box")) {
-        auto *row = new QMultiHexSpinBox(4);
-        return {row, [row] {
-                    const QList<int> values = row->getHexSpinboxValueList();
-                    return std::all_of(values.begin(), values.end(), [](int v) { return v >= 0 && v <= 255; });
-                }};
-    }
-    if (kind == QLatin1String("hex line edit")) {
-        auto *edit = new QHexLineEdit(nullptr, 16, 4095);
-        return {edit, [edit] { return matches(QStringLiteral("[0-9a-fA-F]*"), edit->text()) && edit->text().toInt(nullptr, 16) <= 4095; }};
-    }
     if (kind == QLatin1String("int line edit")) {
         auto *edit = new QIntLineEdit(nullptr, 0, 9999);
         return {edit, [edit] {
@@ -121,52 +81,6 @@ Subject makeSubject(const QString &kind)
         auto *edit = new QIPLineEdit;
         return {edit, [edit] { return octetsInRange(edit->getIP()); }};
     }
-    if (kind == QLatin1String("folder edit") || kind == QLatin1String("path edit")) {
-        auto *path = kind == QLatin1String("path edit") ? new QPathLineEdit : nullptr;
-        QFolderEdit *edit = path ? path : new QFolderEdit;
-        return {edit, [edit, path] {
-                    const QString text = edit->text();
-                    return std::none_of(text.begin(), text.end(), [](QChar c) { return QStringLiteral("\\/:*?\"<>|").contains(c); })
-                        && (!path || !path->isValid() || !edit->text().trimmed().isEmpty());
-                }};
-    }
-    if (kind == QLatin1String("input dialog")) {
-        auto *dialog = new QStyleInputDialog;
-        auto *edit = dialog->findChild<QLineEdit *>();
-        return {dialog, [dialog, edit] { return dialog->text() == edit->text(); }};
-    }
-    if (kind == QLatin1String("double spin boxes")) {
-        auto *host = new QWidget;
-        auto *a = new QExtendDoubleSpinBox(host);
-        auto *b = new QNoWheelDouSpinBox(host);
-        a->setRange(-5, 5);
-        b->setRange(0, 1);
-        return {host, [a, b] {
-                    a->interpretText();
-                    b->interpretText();
-                    return a->value() >= -5 && a->value() <= 5 && b->value() >= 0 && b->value() <= 1;
-                }};
-    }
-    if (kind == QLatin1String("editable combo box")) {
-        auto *combo = new QExtendComboBox(nullptr);
-        combo->setEditable(true);
-        combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
-        return {combo, [combo] { return combo->currentIndex() < combo->count(); }};
-    }
-    if (kind == QLatin1String("labelled editors")) {
-        auto *host = new QWidget;
-        new QCustomLineEdit(host);
-        auto *date = new QCustomDateTimeEdit(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), QStringLiteral("Start"));
-        date->setParent(host);
-        return {host, [edit = date->getDateTimeEdit()] {
-                    const QDateTime value = edit->dateTime();
-                    return value.isValid() && value >= edit->minimumDateTime() && value <= edit->maximumDateTime();
-                }};
-    }
-    if (kind == QLatin1String("password edit")) {
-        auto *edit = new QPswEdit(nullptr, QPswEdit::DisplayPassword);
-        return {edit, [edit] { return edit->echoMode() == QLineEdit::Password; }};
-    }
     return {};
 }
 
@@ -178,15 +92,12 @@ class tst_HostileInput : public QObject
 private Q_SLOTS:
     void editors_data();
     void editors();
-    void sliderTimeTexts();
 };
 
 void tst_HostileInput::editors_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"hex spin box", "multi hex spin box", "hex line edit", "int line edit", "multi-radix dialog",
-                             "segmented IP editor", "IP line edit", "folder edit", "path edit", "input dialog",
-                             "double spin boxes", "editable combo box", "labelled editors", "password edit"})
+    for (const char *kind : {"int line edit", "multi-radix dialog", "segmented IP editor", "IP line edit"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -226,23 +137,13 @@ void tst_HostileInput::editors()
             if (random.bounded(4) == 0)
                 QTest::keyClick(edit, Qt::Key(storm.at(int(random.bounded(storm.size())))));
             else
-                typeCharacter(edit, printable.at(int(random.bounded(printable.size()))));
+                typeText(edit, printable.at(int(random.bounded(printable.size()))));
             if (i % 20 == 0)
                 QVERIFY2(subject.holds(), qPrintable(why(" in a key storm: ")));
         }
         QVERIFY(guard);
         QVERIFY(subject.holds());
     }
-}
-
-void tst_HostileInput::sliderTimeTexts()
-{
-    QExtendSliderDialog dialog;
-    QCOMPARE(dialog.time2Milliseconds(repeated(QStringLiteral("1:"), 100000)), 0);
-    QCOMPARE(dialog.time2Milliseconds(QStringLiteral("99999999:0:0:0")), 0); // beyond an int, not wrapped
-    QCOMPARE(dialog.time2Milliseconds(QStringLiteral("-596:-31:-23:-648")), std::numeric_limits<int>::min());
-    QCOMPARE(dialog.time2Milliseconds(controls() + QStringLiteral(":1:2:3")), 62003);
-    QCOMPARE(dialog.time2Milliseconds(QString::fromUtf8("\u0661:0:0:0")), 0); // only ASCII digits count
 }
 
 int main(int argc, char *argv[])

@@ -15,106 +15,73 @@
 #include <QPointer>
 #include <QtTest>
 
-namespace {
-QComboBox *makeCombo(const QString &kind, QWidget *parent)
-{
-    if (kind == QLatin1String("no-wheel"))
-        return new QNoWheelComboBox(parent);
-    if (kind == QLatin1String("hide-notifying"))
-        return new QMyCombobox(parent);
-    if (kind == QLatin1String("item"))
-        return new QItemComboBox(parent);
-    return new QExtendComboBox(parent);
-}
-
-void kill(QWidget *parent, QObject *victim, bool viaParent)
-{
-    if (viaParent)
-        delete parent;
-    else
-        victim->deleteLater();
-}
-
-// One row per kind, deleted either with its parent or by deleteLater().
-void addKillRows(std::initializer_list<const char *> kinds)
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("viaParent");
-    for (const char *kind : kinds) {
-        QTest::addRow("%s, parent deleted", kind) << QString::fromLatin1(kind) << true;
-        QTest::addRow("%s, deleteLater", kind) << QString::fromLatin1(kind) << false;
-    }
-}
-} // namespace
-
 class tst_Lifetime : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void staticMessageBoxLosesParent();
-    void progressTimeoutPending();
-    void comboPopupOpen_data();
-    void comboPopupOpen();
-};
-
-
-
-void tst_Lifetime::staticMessageBoxLosesParent()
-{
-    // The auto-closing box: its parent goes first, its 1 s timer must not fire into it later.
-    QPointer<QWidget> parent = new QWidget;
-    parent->show();
-    QTimer::singleShot(50, [&] { delete parent.data(); });
-    QMyMessageBox::information(parent, QStringLiteral("Title"), QStringLiteral("Text"), MEG_CLOSE_AUTO);
-    QVERIFY(parent.isNull());
-    QTest::qWait(1200);
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void tst_Lifetime::progressTimeoutPending()
-{
-    QObject survivor;
-    int late = 0;
-    for (TimeoutMode mode : {TIMEOUT_FIRST_PROGRESS, TIMEOUT_WHOLE_PROGRESS}) {
-        auto *dialog = new QExtendProgressDialog(nullptr, true);
-        connect(dialog, &QExtendProgressDialog::sigProgressTimeOut, &survivor, [&late] { ++late; });
-        connect(dialog, &QExtendProgressDialog::sigProgressFinished, &survivor, [&late] { ++late; });
-        dialog->show();
-        dialog->slotSetRange(0, 10);
-        dialog->startTimer(30, mode);
-        dialog->slotUpdateProgress(3);
-        delete dialog;
+    void destroyed_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("viaParent"); // else deleteLater() or delete
+        QTest::newRow("auto-closing box, parent deleted") << "box" << true;
+        QTest::newRow("first-progress timeout pending") << "first" << false;
+        QTest::newRow("whole-progress timeout pending") << "whole" << false;
+        for (const char *kind : {"no-wheel", "hide-notifying", "item", "user-data"}) {
+            QTest::addRow("%s popup open, parent deleted", kind) << QString::fromLatin1(kind) << true;
+            QTest::addRow("%s popup open, deleteLater", kind) << QString::fromLatin1(kind) << false;
+        }
     }
-    QTest::qWait(150);
-    QCOMPARE(late, 0);
-}
 
-void tst_Lifetime::comboPopupOpen_data()
-{
-    addKillRows({"no-wheel", "hide-notifying", "item", "user-data"});
-}
-
-void tst_Lifetime::comboPopupOpen()
-{
-    QFETCH(QString, kind);
-    QFETCH(bool, viaParent);
-    QPointer<QWidget> parent = new QWidget;
-    QComboBox *combo = makeCombo(kind, parent);
-    combo->addItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
-    QPointer<QComboBox> guard(combo);
-    QSignalSpy changed(combo, QOverload<int>::of(&QComboBox::currentIndexChanged));
-    parent->show();
-    QVERIFY(QTest::qWaitForWindowExposed(parent));
-    combo->showPopup();
-    QTRY_VERIFY(combo->view()->isVisible());
-    kill(parent, combo, viaParent);
-    QTRY_VERIFY(guard.isNull());
-    delete parent.data();
-    QTest::qWait(20);
-    QCOMPARE(changed.size(), 0);
-}
-
-
+    void destroyed()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, viaParent);
+        QPointer<QWidget> parent = new QWidget;
+        parent->show();
+        QVERIFY(QTest::qWaitForWindowExposed(parent));
+        QObject survivor;
+        int late = 0;
+        if (state == QLatin1String("box")) {
+            // Its 1 s timer must not fire into the box once the parent took it along.
+            QTimer::singleShot(50, [&] { delete parent.data(); });
+            QMyMessageBox::information(parent, QStringLiteral("Title"), QStringLiteral("Text"), MEG_CLOSE_AUTO);
+            QVERIFY(parent.isNull());
+            QTest::qWait(1200);
+            QVERIFY(!QApplication::activeModalWidget());
+            return;
+        }
+        QPointer<QWidget> victim;
+        if (state == QLatin1String("first") || state == QLatin1String("whole")) {
+            auto *dialog = new QExtendProgressDialog(parent, true);
+            connect(dialog, &QExtendProgressDialog::sigProgressTimeOut, &survivor, [&late] { ++late; });
+            connect(dialog, &QExtendProgressDialog::sigProgressFinished, &survivor, [&late] { ++late; });
+            dialog->show();
+            dialog->slotSetRange(0, 10);
+            dialog->startTimer(30, state == QLatin1String("first") ? TIMEOUT_FIRST_PROGRESS : TIMEOUT_WHOLE_PROGRESS);
+            dialog->slotUpdateProgress(3);
+            delete dialog;
+        } else {
+            QComboBox *combo = state == QLatin1String("no-wheel") ? new QNoWheelComboBox(parent)
+                : state == QLatin1String("hide-notifying")        ? new QMyCombobox(parent)
+                : state == QLatin1String("item")                  ? new QItemComboBox(parent)
+                                                                  : static_cast<QComboBox *>(new QExtendComboBox(parent));
+            victim = combo;
+            combo->addItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
+            connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), &survivor, [&late] { ++late; });
+            combo->show();
+            combo->showPopup();
+            QTRY_VERIFY(combo->view()->isVisible());
+            if (viaParent)
+                delete parent.data();
+            else
+                combo->deleteLater();
+            QTRY_VERIFY(victim.isNull());
+        }
+        delete parent.data();
+        QTest::qWait(150);
+        QCOMPARE(late, 0);
+    }
+};
 
 QTEST_MAIN(tst_Lifetime)
 #include "tst_lifetime.moc"

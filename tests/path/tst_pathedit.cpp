@@ -3,25 +3,12 @@
 
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTranslator>
 #include <QtTest>
 
 #include "qfolderedit.h"
 #include "qfoldervalidator.h"
 #include "qpathlineedit.h"
-
-namespace {
-// Types @p text one character at a time, also characters without a key of their own.
-void typeText(QWidget *w, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &release);
-    }
-}
-} // namespace
+#include "typing.h"
 
 class tst_PathEdit : public QObject
 {
@@ -103,19 +90,6 @@ private Q_SLOTS:
         QCOMPARE(edit.text(), QStringLiteral("name_ok"));
         QTest::keyClick(&edit, Qt::Key_Return);
         QCOMPARE(returned.count(), 1);
-    }
-
-    void tooltip()
-    {
-        QFolderEdit bare;
-        QCOMPARE(bare.toolTip(), QStringLiteral("STR_FOLDER_INVALID_TIP"));
-
-        QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_en")));
-        QCoreApplication::installTranslator(&translator);
-        QPathLineEdit edit;
-        QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(edit.toolTip(), QStringLiteral("A file name cannot contains:\n\\ / : * ? \" < > |"));
     }
 
     void isValid_data()

@@ -1,0 +1,453 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
+// The button family: what clicks and keys select, report and paint.
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMetaMethod>
+#include <QPointer>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include "dialogdriver.h"
+#include "qchoosewidget.h"
+#include "qclickradiobutton.h"
+#include "qcustombutton.h"
+#include "qcustompushbutton.h"
+#include "qedgewidget.h"
+#include "qimgradiobutton.h"
+#include "qindustryitem.h"
+#include "qmenubutton.h"
+#include "qrotatepushbutton.h"
+#include "qtopsidewidget.h"
+#include "qtopwizard.h"
+
+namespace {
+const QColor kIdle(189, 208, 232), kHover(215, 226, 241), kSelected(242, 248, 254);
+
+QColor pixelAt(QWidget *w, QPoint p) { return w->grab().toImage().pixelColor(p); }
+QColor corner(QWidget *w) { return pixelAt(w, QPoint(2, 2)); }
+
+QList<QImgRadioButton *> tiles(QChooseWidget &w) { return w.findChildren<QImgRadioButton *>(QStringLiteral("CHOOSE_WIDGET")); }
+
+QList<bool> checkStates(QChooseWidget &w)
+{
+    QList<bool> states;
+    for (QImgRadioButton *tile : tiles(w))
+        states << tile->findChild<QRadioButton *>(QStringLiteral("radioButton"))->isChecked();
+    return states;
+}
+
+QList<QToolButton *> steps(QTopWizard &w) { return w.findChildren<QToolButton *>(QStringLiteral("STATEBTN")); }
+
+QList<bool> checks(QTopWizard &w)
+{
+    QList<bool> states;
+    for (QToolButton *b : steps(w))
+        states << b->isChecked();
+    return states;
+}
+
+// Item kinds of the step row from left to right: s = stretch, b = step, a = arrow.
+QString rowShape(QTopWizard &w)
+{
+    QString shape;
+    for (int i = 0; w.layout() && i < w.layout()->count(); ++i) {
+        QLayoutItem *item = w.layout()->itemAt(i);
+        if (item->spacerItem())
+            shape += QLatin1Char('s');
+        else if (qobject_cast<QToolButton *>(item->widget()))
+            shape += QLatin1Char('b');
+        else if (qobject_cast<QLabel *>(item->widget()))
+            shape += QLatin1Char('a');
+    }
+    return shape;
+}
+} // namespace
+
+// A host deleting what it built from the signal the key raised.
+class Deleter : public QObject
+{
+    Q_OBJECT
+public:
+    QPointer<QObject> victim;
+public Q_SLOTS:
+    void destroyVictim() { delete victim.data(); }
+};
+
+class tst_Buttons : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Fills: idle, hover, selected (which wins over hover). Selection is set after clicked(): a
+    // host clearing all selections in its handler ends with the clicked entry selected. Right
+    // clicks and releases outside never select.
+    void menuButtons()
+    {
+        QWidget top;
+        auto *layout = new QHBoxLayout(&top);
+        QList<QMenuButton *> entries;
+        int lastClicked = -1;
+        for (int i = 0; i < 3; ++i) {
+            auto *b = new QMenuButton(&top);
+            b->setIndex(i);
+            b->setText(QStringLiteral("Monitor"));
+            layout->addWidget(b);
+            entries << b;
+            connect(b, &QPushButton::clicked, b, [&entries, &lastClicked, b] {
+                for (QMenuButton *e : entries)
+                    e->setselected(false);
+                lastClicked = b->getIndex();
+            });
+        }
+        auto *other = new QWidget(&top);
+        other->setMinimumSize(60, 40);
+        layout->addWidget(other);
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        QTest::mouseMove(other, other->rect().center());
+
+        QMenuButton *button = entries[0];
+        QCOMPARE(corner(button), kIdle);
+        QTest::mouseMove(button, QPoint(3, 3));
+        QTRY_COMPARE(corner(button), kHover);
+        button->setselected(true);
+        QCOMPARE(corner(button), kSelected);
+        QTest::mouseMove(other, other->rect().center());
+        QTRY_COMPARE(corner(button), kSelected);
+
+        QTest::mouseClick(entries[1], Qt::RightButton);
+        QVERIFY(corner(entries[1]) != kSelected);
+        QTest::mousePress(entries[2], Qt::LeftButton);
+        QTest::mouseRelease(entries[2], Qt::LeftButton, {}, QPoint(-5, -5));
+        QVERIFY(corner(entries[2]) != kSelected);
+
+        QTest::mouseClick(entries[1], Qt::LeftButton);
+        QCOMPARE(lastClicked, 1);
+        QCOMPARE(corner(entries[0]), kIdle);
+        QCOMPARE(corner(entries[1]), kSelected);
+    }
+
+    void statusTexts_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("success") << true << QStringLiteral("ignored") << QStringLiteral("Runtime set success");
+        QTest::newRow("failure") << false << QStringLiteral("timeout") << QStringLiteral("Setting failed!(timeout)");
+        QTest::newRow("no reason") << false << QString() << QStringLiteral("Setting failed!()");
+    }
+
+    void statusTexts()
+    {
+        QFETCH(bool, ok);
+        QFETCH(QString, reason);
+        QFETCH(QString, text);
+        QCustomPushButton w;
+        {
+            EnglishTexts english;
+            w.setButtonStatus(ok, reason);
+        }
+        QCOMPARE(w.getLabelText()->text(), text);
+        const QPixmap expected(ok ? QStringLiteral(":/img/commonImge/success") : QStringLiteral(":/img/commonImge/failure"));
+        QVERIFY(!expected.isNull());
+        QCOMPARE(w.getLabelImg()->pixmap(Qt::ReturnByValue).toImage(), expected.toImage());
+    }
+
+    // A left click inside reports the industry; right clicks and releases outside do not, and a
+    // release outside forgets the press. The close button asks for removal instead.
+    void industryItem()
+    {
+        QIndustryItem item;
+        item.resize(200, 40);
+        item.setIndustry(QStringLiteral("Textile"));
+        item.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&item));
+        QSignalSpy shown(&item, &QIndustryItem::showIndustry);
+        QSignalSpy removed(&item, qOverload<QString>(&QIndustryItem::removeIndustry));
+
+        QTest::mouseClick(&item, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.takeFirst().at(0).toString(), QStringLiteral("Textile"));
+        QTest::mousePress(&item, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseRelease(&item, Qt::LeftButton, {}, QPoint(250, 20));
+        QTest::mouseRelease(&item, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseClick(&item, Qt::RightButton, {}, QPoint(20, 20));
+        QCOMPARE(shown.count(), 0);
+
+        auto *close = item.findChild<QPushButton *>();
+        QVERIFY(close);
+        QTest::mouseClick(close, Qt::LeftButton);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.at(0).at(0).toString(), QStringLiteral("Textile"));
+        QCOMPARE(shown.count(), 0);
+
+        item.setNormalIndustry(QStringLiteral("General"));
+        QVERIFY(!close->isVisible());
+        QCOMPARE(item.getIndustry(), QStringLiteral("General"));
+    }
+
+    void focusedControlKeys_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("own");
+        QTest::addColumn<bool>("destroy");
+        const QList<QPair<const char *, int>> keys{
+            {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+        for (const char *kind : {"custom", "rotate", "menu", "status", "close", "entry"}) {
+            for (const auto &k : keys) {
+                QTest::addRow("%s, %s", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1 << false;
+                QTest::addRow("%s, %s, deleted", kind, k.first) << QString::fromLatin1(kind) << k.second << true << 1 << true;
+            }
+        }
+        // Tool buttons take Space only, as Qt's do.
+        QTest::newRow("hide, Space") << QStringLiteral("hide") << int(Qt::Key_Space) << true << 1 << false;
+        QTest::newRow("close side, Space") << QStringLiteral("closeSide") << int(Qt::Key_Space) << true << 1 << true;
+        QTest::newRow("custom, disabled, Return") << QStringLiteral("custom") << int(Qt::Key_Return) << false << 0 << false;
+        QTest::newRow("status, disabled, Return") << QStringLiteral("status") << int(Qt::Key_Return) << false << 0 << false;
+    }
+
+    // In a host dialog with its own default button and a shortcut on the key, the focused control
+    // answers the key with its own action: the host's default and shortcut stay quiet, the dialog
+    // stays open. None of the family's buttons is or becomes the default. A host may delete the
+    // widget from the signal the key raised.
+    void focusedControlKeys()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, key);
+        QFETCH(bool, enabled);
+        QFETCH(int, own);
+        QFETCH(bool, destroy);
+        QDialog dialog;
+        auto *layout = new QVBoxLayout(&dialog);
+        QWidget *control = nullptr, *added = nullptr;
+        QObject *source = nullptr;
+        QMetaMethod signal = QMetaMethod::fromSignal(&QAbstractButton::clicked);
+        if (kind == QLatin1String("hide") || kind == QLatin1String("closeSide")) {
+            const bool hide = kind == QLatin1String("hide");
+            source = added = new QTopSideWidget(&dialog, QStringLiteral("Axes"));
+            control = added->findChild<QWidget *>(hide ? QStringLiteral("VIEWBTN") : QStringLiteral("CLOSEBTN1"));
+            signal = hide ? QMetaMethod::fromSignal(&QTopSideWidget::SigHide) : QMetaMethod::fromSignal(&QTopSideWidget::SigClose);
+        } else if (kind == QLatin1String("entry") || kind == QLatin1String("close")) {
+            auto *item = new QIndustryItem(&dialog);
+            item->setIndustry(QStringLiteral("Textile"));
+            const bool entry = kind == QLatin1String("entry");
+            source = added = item;
+            control = entry ? static_cast<QWidget *>(item) : item->findChild<QPushButton *>(QStringLiteral("closeButton"));
+            signal = entry ? QMetaMethod::fromSignal(&QIndustryItem::showIndustry)
+                           : QMetaMethod::fromSignal(qOverload<QString>(&QIndustryItem::removeIndustry));
+        } else if (kind == QLatin1String("status")) {
+            auto *status = new QCustomPushButton(&dialog, QStringLiteral("Set"));
+            added = status;
+            source = control = status->getPushButton();
+        } else {
+            source = control = added = kind == QLatin1String("custom") ? new QCustomButton(&dialog, QStringLiteral("Apply"))
+                : kind == QLatin1String("rotate") ? new QRotatePushButton(&dialog, QStringLiteral("Panel"))
+                                                  : static_cast<QPushButton *>(new QMenuButton(&dialog));
+        }
+        layout->addWidget(added);
+        QSignalSpy spy(source, signal);
+        Deleter deleter;
+        deleter.victim = control->parentWidget() == &dialog ? control : control->parentWidget();
+        if (destroy)
+            connect(source, signal, &deleter, deleter.metaObject()->method(deleter.metaObject()->indexOfSlot("destroyVictim()")));
+        auto *hostOk = new QPushButton(QStringLiteral("OK"), &dialog);
+        hostOk->setDefault(true);
+        layout->addWidget(hostOk);
+        QSignalSpy hostClicked(hostOk, &QPushButton::clicked);
+        auto *shortcut = new QShortcut(QKeySequence(key), &dialog);
+        QSignalSpy shortcutFired(shortcut, &QShortcut::activated);
+        QVERIFY(control);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        control->setFocus(Qt::TabFocusReason);
+        QVERIFY(control->hasFocus());
+        control->setEnabled(enabled);
+        if (!enabled)
+            control->setFocus(Qt::TabFocusReason);
+
+        QTest::keyClick(enabled ? control : static_cast<QWidget *>(&dialog), Qt::Key(key));
+        QCOMPARE(spy.count(), own);
+        QCOMPARE(deleter.victim.isNull(), destroy);
+        if (enabled) {
+            QCOMPARE(hostClicked.count(), 0);
+            QCOMPARE(shortcutFired.count(), 0);
+            QVERIFY(dialog.isVisible());
+        }
+        for (QPushButton *b : dialog.findChildren<QPushButton *>())
+            QVERIFY2(b == hostOk || !b->isDefault(), qPrintable(b->objectName()));
+    }
+
+    void selectId()
+    {
+        QChooseWidget w;
+        QCOMPARE(checkStates(w), QList<bool>({true, false, false}));
+
+        // Out-of-range ids are kept and leave every tile unchecked.
+        QSignalSpy ok(&w, &QChooseWidget::SigOk);
+        w.setSelectID(2);
+        QCOMPARE(checkStates(w), QList<bool>({false, false, true}));
+        for (int id : {5, -1}) {
+            w.setSelectID(id);
+            QCOMPARE(w.getSelectID(), id);
+            QCOMPARE(checkStates(w), QList<bool>({false, false, false}));
+        }
+        QCOMPARE(ok.count(), 0);
+    }
+
+    // The colour is the behaviour: idle frame, selected fill, hover fill; each must be right
+    // in the very first paint after the state changed.
+    void tileColoursFollowStateAtOnce()
+    {
+        QWidget top;
+        auto *layout = new QHBoxLayout(&top);
+        auto *tile = new QImgRadioButton(&top, QStringLiteral("Servo"));
+        auto *other = new QWidget(&top);
+        other->setMinimumSize(60, 60);
+        layout->addWidget(tile);
+        layout->addWidget(other);
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        QTest::mouseMove(other, other->rect().center());
+
+        const QColor frame(QStringLiteral("#CFDFF9")), hover = frame, selected(QStringLiteral("#CFEFF9"));
+        const QPoint inner(4, 4);
+        const QColor plain = pixelAt(tile, inner);
+        QCOMPARE(pixelAt(tile, QPoint(1, 1)), frame);
+        QVERIFY(plain != selected && plain != hover);
+
+        tile->setChecked(true);
+        QCOMPARE(pixelAt(tile, inner), selected);
+
+        QTest::mouseMove(tile, QPoint(3, 3));
+        QTRY_COMPARE(pixelAt(tile, inner), hover);
+        tile->setChecked(false);
+        QCOMPARE(pixelAt(tile, inner), hover);
+
+        QTest::mouseMove(other, other->rect().center());
+        QTRY_COMPARE(pixelAt(tile, inner), plain);
+        QCOMPARE(pixelAt(tile, QPoint(1, 1)), frame);
+    }
+
+    void keyboardSelection_data()
+    {
+        QTest::addColumn<int>("focusTile");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("focusAfter");
+        QTest::addColumn<bool>("shortcutFires");
+        QTest::newRow("space selects") << 1 << int(Qt::Key_Space) << 1 << 1 << false;
+        QTest::newRow("space on selected keeps it") << 0 << int(Qt::Key_Space) << 0 << 0 << false;
+        QTest::newRow("right") << 0 << int(Qt::Key_Right) << 1 << 1 << false;
+        QTest::newRow("down") << 1 << int(Qt::Key_Down) << 2 << 2 << false;
+        QTest::newRow("up") << 2 << int(Qt::Key_Up) << 1 << 1 << false;
+        QTest::newRow("left") << 1 << int(Qt::Key_Left) << 0 << 0 << false;
+        // No tile to move to: the key is the host's.
+        QTest::newRow("left at first") << 0 << int(Qt::Key_Left) << 0 << 0 << true;
+        QTest::newRow("right at last") << 2 << int(Qt::Key_Right) << 0 << 2 << true;
+    }
+
+    // Keys select like clicks (the tile's SigImgClicked, exactly one tile checked) and win over
+    // host shortcuts on the same key wherever they move something.
+    void keyboardSelection()
+    {
+        QFETCH(int, focusTile);
+        QFETCH(int, key);
+        QFETCH(int, selected);
+        QFETCH(int, focusAfter);
+        QFETCH(bool, shortcutFires);
+        QChooseWidget w;
+        auto *shortcut = new QShortcut(QKeySequence(key), &w);
+        QSignalSpy fired(shortcut, &QShortcut::activated);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QList<QImgRadioButton *> t = tiles(w);
+        QSignalSpy tileClicked(t.at(selected), &QImgRadioButton::SigImgClicked);
+        auto *radio = t.at(focusTile)->findChild<QClickRadioButton *>();
+        radio->setFocus(Qt::TabFocusReason);
+        QVERIFY(radio->hasFocus());
+
+        QTest::keyClick(radio, Qt::Key(key));
+        QCOMPARE(w.getSelectID(), selected);
+        QList<bool> expected{false, false, false};
+        expected[selected] = true;
+        QCOMPARE(checkStates(w), expected);
+        QCOMPARE(tileClicked.count(), shortcutFires ? 0 : 1);
+        QCOMPARE(fired.count(), shortcutFires ? 1 : 0);
+        QVERIFY(t.at(focusAfter)->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    // Out-of-range checks are ignored; a second list replaces the old row, leaving no stale
+    // steps or arrows behind.
+    void wizard()
+    {
+        QTopWizard w;
+        w.setBtnCheck(0); // no steps yet: nothing happens
+        w.setTextList({});
+        QVERIFY(!w.layout());
+
+        w.setTextList({"Connect", "Read", "Write"});
+        QCOMPARE(rowShape(w), QStringLiteral("sbababs"));
+        QCOMPARE(steps(w).at(1)->text(), QStringLiteral("Read"));
+        for (QToolButton *step : steps(w))
+            QVERIFY(step->isCheckable() && !step->isEnabled());
+        QCOMPARE(checks(w), QList<bool>({true, false, false}));
+        w.setBtnCheck(2);
+        w.setBtnCheck(-1);
+        w.setBtnCheck(3);
+        QCOMPARE(checks(w), QList<bool>({false, false, true}));
+        w.reInit();
+        QCOMPARE(checks(w), QList<bool>({true, false, false}));
+
+        w.show();
+        w.setBtnCheck(2);
+        QPointer<QToolButton> old = steps(w).first();
+        w.setTextList({"x", "y"});
+        QVERIFY(old.isNull());
+        QCOMPARE(rowShape(w), QStringLiteral("sbabs"));
+        QCOMPARE(w.findChildren<QLabel *>().size(), 1);
+        QCOMPARE(steps(w).size(), 2);
+        QCOMPARE(steps(w).at(1)->text(), QStringLiteral("y"));
+        QCOMPARE(checks(w), QList<bool>({true, false}));
+        w.setBtnCheck(1);
+        QCOMPARE(checks(w), QList<bool>({false, true}));
+        QTRY_VERIFY(steps(w).at(1)->isVisible());
+    }
+
+    void topSideDirection()
+    {
+        QTopSideWidget w(nullptr, QStringLiteral("Parameters"), DIRECT_DOWN);
+        auto *view = w.findChild<QToolButton *>(QStringLiteral("VIEWBTN"));
+        QVERIFY(view->icon().isNull()); // the direction is only stored at construction
+        // The arrows are host images; an icon from a resolvable path stands in for them.
+        view->setIcon(QIcon(QStringLiteral(":/img/commonImge/warning")));
+        w.setDirect(DirectSide_E(7));
+        QVERIFY(view->icon().isNull());
+    }
+
+    // The caption runs top to bottom: its ink is taller than wide.
+    void rotatedCaption()
+    {
+        QRotatePushButton button(nullptr, QStringLiteral("MMMMMMMM"));
+        QCOMPARE(button.size(), QSize(30, 150));
+        QCOMPARE(QEdgeWidget().maximumWidth(), 30); // the strip the button sits in
+        const QImage withText = button.grab().toImage();
+        button.setText(QString());
+        const QImage blank = button.grab().toImage();
+
+        QRect ink;
+        for (int y = 0; y < withText.height(); ++y)
+            for (int x = 0; x < withText.width(); ++x)
+                if (withText.pixel(x, y) != blank.pixel(x, y))
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(ink.height() >= 2 * ink.width(), "caption is not painted vertically");
+    }
+};
+
+QTEST_MAIN(tst_Buttons)
+#include "tst_buttons.moc"

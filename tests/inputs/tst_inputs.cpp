@@ -1,0 +1,444 @@
+// SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
+// SPDX-License-Identifier: MIT
+
+// The input family: the data its editors carry, the wheel, menus and labelled editors.
+#include <QAbstractItemView>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QStringListModel>
+#include <QTableView>
+
+#include "dialogdriver.h"
+#include "qaxiscomboxwidget.h"
+#include "qcustomdatetimeedit.h"
+#include "qcustomlineedit.h"
+#include "qextendcombobox.h"
+#include "qextenddoublespinbox.h"
+#include "qhideableheaderview.h"
+#include "qitemcombobox.h"
+#include "qmycombobox.h"
+#include "qnowheelcombobox.h"
+#include "qnowheeldatetimeedit.h"
+#include "qnowheeldouspinbox.h"
+#include "qpswedit.h"
+#include "qtranslatedtextedit.h"
+#include "wheel.h"
+
+namespace {
+QList<QVariantList> calls(const QSignalSpy &spy) { return spy; }
+
+const QString kButton = QStringLiteral("QPushButton{border-image: url(:/img/commonImge/%1);background: transparent;}");
+const QString kMasked = kButton.arg("hidepsw"), kReadable = kButton.arg("showpsw");
+
+// Sends a context-menu request to the viewport of @p area (where a right click lands) and hands
+// the menu it opens to @p use, which must close it. Returns the entries seen as "text", with
+// " off" when disabled and " [x]" when checked; nothing if no menu opened.
+QStringList openMenu(QAbstractScrollArea *area, const std::function<void(QMenu *)> &use = {})
+{
+    QWidget *target = area->viewport();
+    QStringList seen;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        watcher.stop();
+        for (QAction *a : menu->actions())
+            seen << a->text() + (a->isEnabled() ? "" : " off") + (a->isChecked() ? " [x]" : "");
+        if (use)
+            use(menu);
+        else
+            menu->close();
+    });
+    watcher.start(10);
+    const QPoint pos = target->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+    QApplication::sendEvent(target, &event);
+    QCoreApplication::processEvents();
+    return seen;
+}
+
+// Picks the entry @p text with the keyboard, as a user would.
+std::function<void(QMenu *)> choose(const QString &text)
+{
+    return [text](QMenu *menu) {
+        for (QAction *a : menu->actions())
+            if (a->text() == text)
+                menu->setActiveAction(a);
+        QTest::keyClick(menu, Qt::Key_Return);
+    };
+}
+} // namespace
+
+class tst_Inputs : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); } // "50.00" and "3.5" are parsed and shown
+
+    void comboSignalsCarryData()
+    {
+        QExtendComboBox combo(nullptr);
+        combo.addItems({"one", "two", "three"});
+        combo.bindUserData(7);
+
+        QStringList order;
+        connect(&combo, qOverload<int, const QVariant &>(&QExtendComboBox::currentIndexChangedExtend), this,
+                [&order](int i, const QVariant &v) { order << QStringLiteral("index %1 %2").arg(i).arg(v.toInt()); });
+        connect(&combo, qOverload<const QString &, const QVariant &>(&QExtendComboBox::currentIndexChangedExtend), this,
+                [&order](const QString &t, const QVariant &v) { order << QStringLiteral("text %1 %2").arg(t).arg(v.toInt()); });
+        connect(&combo, &QExtendComboBox::currentTextChangedExtend, this,
+                [&order](const QString &t, const QVariant &v) { order << QStringLiteral("current %1 %2").arg(t).arg(v.toInt()); });
+
+        combo.setCurrentIndex(2);
+        QCOMPARE(order, QStringList({"index 2 7", "text three 7", "current three 7"}));
+
+        // Editing the text without changing the index repeats only the text signal.
+        combo.setEditable(true);
+        order.clear();
+        combo.lineEdit()->setText(QStringLiteral("thr"));
+        QCOMPARE(order, QStringList({"current thr 7"}));
+    }
+
+    void spinSignalsCarryData()
+    {
+        QExtendDoubleSpinBox spin(nullptr);
+        spin.setPrefix(QStringLiteral("U="));
+        spin.setSuffix(QStringLiteral(" V"));
+        spin.bindUserData(QStringLiteral("P1.02"));
+        QSignalSpy number(&spin, qOverload<double, const QVariant &>(&QExtendDoubleSpinBox::valueChangedExtend));
+        QSignalSpy text(&spin, qOverload<const QString &, const QVariant &>(&QExtendDoubleSpinBox::valueChangedExtend));
+        QSignalSpy finished(&spin, &QExtendDoubleSpinBox::editingFinishedExtend);
+        const QVariant tag(QStringLiteral("P1.02"));
+
+        spin.setValue(2.5);
+        QCOMPARE(calls(number), QList<QVariantList>({{2.5, tag}}));
+        QCOMPARE(calls(text), QList<QVariantList>({{QStringLiteral("U=2.50 V"), tag}}));
+        QCOMPARE(finished.count(), 0);
+        QTest::keyClick(&spin, Qt::Key_Return);
+        QCOMPARE(calls(finished), QList<QVariantList>({{2.5, tag}}));
+    }
+
+    void wheel_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("wheelLess");
+        for (const char *kind : {"no-wheel combo", "item combo", "no-wheel spin", "no-wheel date-time", "form date-time"})
+            QTest::newRow(kind) << QString::fromLatin1(kind) << true;
+        for (const char *kind : {"hide-notifying combo", "user-data combo", "user-data spin"})
+            QTest::newRow(kind) << QString::fromLatin1(kind) << false;
+    }
+
+    // Wheel-less editors keep their value and never take the focus from a wheel; the others
+    // behave as the toolkit does.
+    void wheel()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, wheelLess);
+        std::unique_ptr<QWidget> w;
+        std::function<QVariant()> value;
+        if (kind.endsWith(QLatin1String("combo"))) {
+            QComboBox *c = kind.startsWith(QLatin1String("no-wheel")) ? new QNoWheelComboBox(nullptr)
+                : kind.startsWith(QLatin1String("item"))              ? new QItemComboBox(nullptr)
+                : kind.startsWith(QLatin1String("hide"))              ? new QMyCombobox(nullptr)
+                                                                      : static_cast<QComboBox *>(new QExtendComboBox(nullptr));
+            c->addItems({"a", "b", "c"});
+            c->setCurrentIndex(1);
+            value = [c] { return c->currentIndex(); };
+            w.reset(c);
+        } else if (kind.endsWith(QLatin1String("spin"))) {
+            QDoubleSpinBox *spin = kind.startsWith(QLatin1String("no-wheel"))
+                ? static_cast<QDoubleSpinBox *>(new QNoWheelDouSpinBox(nullptr))
+                : new QExtendDoubleSpinBox(nullptr);
+            spin->setValue(5);
+            value = [spin] { return spin->value(); };
+            w.reset(spin);
+        } else {
+            auto *edit = kind.startsWith(QLatin1String("form"))
+                ? new QNoWheelDateTimeEdit(nullptr)
+                : new QNoWheelDateTimeEdit(nullptr, QDateTime(QDate(2024, 3, 1), QTime(12, 0)));
+            value = [edit] { return edit->dateTime(); };
+            w.reset(edit);
+        }
+        const QVariant before = value();
+        turnWheel(w.get(), -1);
+        QCOMPARE(value() == before, wheelLess);
+        if (wheelLess)
+            QCOMPARE(w->focusPolicy(), Qt::StrongFocus);
+    }
+
+    void curValOnlyWhenConfirmedWithFocus()
+    {
+        QWidget top;
+        auto *spin = new QNoWheelDouSpinBox(&top);
+        auto *other = new QLineEdit(&top);
+        other->move(0, 40);
+        top.show();
+        QVERIFY(QTest::qWaitForWindowActive(&top));
+        QSignalSpy cur(spin, &QNoWheelDouSpinBox::sigCurVal);
+
+        spin->setFocus();
+        QTRY_VERIFY(spin->hasFocus());
+        spin->selectAll();
+        QTest::keyClicks(spin, QStringLiteral("3.5"));
+        QTest::keyClick(spin, Qt::Key_Return);
+        QCOMPARE(calls(cur), QList<QVariantList>({{3.5}}));
+
+        spin->selectAll();
+        QTest::keyClicks(spin, QStringLiteral("4.5"));
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        QCOMPARE(spin->value(), 4.5);
+        QCOMPARE(cur.count(), 1);
+
+        spin->Slotvalidate(); // without the focus nothing is reported
+        QCOMPARE(cur.count(), 1);
+    }
+
+    // Every entry carries its text as tooltip.
+    void entriesCarryToolTips()
+    {
+        QItemComboBox box(nullptr);
+        box.addOneItem(QStringLiteral("P0.00 Control mode"));
+        box.addMultiItem({"P0.01 Run command source", "P0.02 Frequency source"}, 0);
+        box.addOneItem(QString());
+        QCOMPARE(box.itemTextList(),
+                 QStringList({"P0.00 Control mode", "P0.01 Run command source", "P0.02 Frequency source", ""}));
+        for (int i = 0; i < box.count(); ++i)
+            QCOMPARE(box.itemData(i, Qt::ToolTipRole).toString(), box.itemText(i));
+        // A host's model replaces (and deletes) the box's own: the adders go on with the new one.
+        box.setModel(new QStringListModel(QStringList{QStringLiteral("host")}, &box));
+        box.addOneItem(QStringLiteral("P0.03"));
+        box.addMultiItem({QStringLiteral("P0.04")}, 0);
+        QCOMPARE(box.itemTextList(), QStringList({"host", "P0.03", "P0.04"}));
+    }
+
+    void dropDownWidth_data()
+    {
+        QTest::addColumn<QStringList>("strings");
+        QTest::addColumn<int>("extra");
+        QTest::addColumn<bool>("widened");
+        QTest::newRow("empty list") << QStringList() << 10 << true;
+        QTest::newRow("short after long") << QStringList({"ab", "a"}) << 20 << true;
+        QTest::newRow("no extra") << QStringList({"ab"}) << 0 << false;
+        QTest::newRow("negative extra") << QStringList({"ab"}) << -4 << false;
+    }
+
+    // Only the strings of the call count; rows added earlier do not widen the list.
+    void dropDownWidth()
+    {
+        QFETCH(QStringList, strings);
+        QFETCH(int, extra);
+        QFETCH(bool, widened);
+
+        QItemComboBox box(nullptr);
+        box.addOneItem(QStringLiteral("a much longer entry added before"));
+        const QString before = QStringLiteral("QListView{color: red}");
+        box.view()->setStyleSheet(before);
+        box.addMultiItem(strings, extra);
+
+        int widest = 0;
+        for (const QString &s : strings)
+            widest = qMax(widest, box.fontMetrics().horizontalAdvance(s));
+        const QString expected = widened ? QStringLiteral("QAbstractItemView{min-width: %1px}").arg(widest + extra) : before;
+        QCOMPARE(box.view()->styleSheet(), expected);
+        QCOMPARE(box.count(), 1 + strings.size());
+    }
+
+    void axes_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("offered");
+        QTest::newRow("negative") << -3 << QStringList({"X"});
+        QTest::newRow("none") << 0 << QStringList({"X"});
+        QTest::newRow("one") << 1 << QStringList({"X"});
+        QTest::newRow("two") << 2 << QStringList({"X", "Y", "Z"});
+        QTest::newRow("six") << 6 << QStringList({"X", "Y", "Z"});
+    }
+
+    void axes()
+    {
+        QFETCH(int, count);
+        QFETCH(QStringList, offered);
+        QAxisComBoxWidget w;
+        auto *combo = w.findChild<QComboBox *>(QStringLiteral("AXIS_COMBOBOX"));
+        QVERIFY(combo);
+
+        w.updateAxis(3);
+        combo->setCurrentIndex(2);
+        w.updateAxis(count); // refilling starts again at "X"
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+        QCOMPARE(texts, offered);
+        QCOMPARE(w.getAxisIndex(), 0);
+    }
+
+    void valueWithUnit()
+    {
+        QCustomLineEdit w;
+        auto *edit = w.findChild<QLineEdit *>(QStringLiteral("FLOWDIAGRAM"));
+        auto *unit = w.findChild<QLabel *>();
+        QVERIFY(edit && unit);
+        w.setValue(QStringLiteral("50.00"));
+        w.setUnit(QStringLiteral("Hz"));
+        QCOMPARE(edit->text(), QStringLiteral("50.00"));
+        QCOMPARE(unit->text(), QStringLiteral("Hz"));
+        QCOMPARE(unit->width(), 40);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint inside(4, edit->height() / 2);
+        const QColor enabledBackground = edit->grab().toImage().pixelColor(inside);
+        w.setEnable(false);
+        QVERIFY(!edit->isEnabled());
+        QVERIFY(unit->isEnabled());
+        // The disabled edit looks read-only: its background changes.
+        QVERIFY(edit->grab().toImage().pixelColor(inside) != enabledBackground);
+        w.setEnable(true);
+        QVERIFY(edit->isEnabled());
+    }
+
+    // The toggle flips between masked and readable. Only the toggle changes that flag; the fixed
+    // modes leave it for a later switch back.
+    void passwordModes()
+    {
+        QPswEdit edit;
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        auto *toggle = edit.findChild<QPushButton *>();
+        QVERIFY(toggle && toggle->isVisible());
+        QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        QCOMPARE(toggle->styleSheet(), kMasked);
+        edit.setText(QStringLiteral("secret"));
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+        QCOMPARE(toggle->styleSheet(), kReadable);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        QCOMPARE(edit.text(), QStringLiteral("secret"));
+
+        // The toggle never takes the focus nor becomes a default; Alt+F8 in the edit toggles too.
+        QCOMPARE(toggle->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!toggle->autoDefault() && !toggle->isDefault());
+        QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_F8, Qt::AltModifier);
+        QApplication::sendEvent(&edit, &override);
+        QVERIFY(override.isAccepted());
+        QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
+        QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+        QVERIFY(toggle->isChecked());
+        QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
+        QCOMPARE(edit.echoMode(), QLineEdit::Password);
+
+        edit.setDisplayMode(QPswEdit::DisplaySwitchable); // masked -> readable
+        QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+        edit.setDisplayMode(QPswEdit::DisplayPassword);
+        QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        QVERIFY(toggle->isHidden());
+        edit.setDisplayMode(QPswEdit::DisplaySwitchable); // continues: readable -> masked
+        QVERIFY(!toggle->isHidden());
+        QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        QCOMPARE(toggle->styleSheet(), kMasked);
+        edit.setDisplayMode(QPswEdit::DisplayMode(9));
+        QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+        QVERIFY(toggle->isHidden());
+    }
+
+    void passwordButtonGeometry()
+    {
+        QPswEdit edit;
+        edit.resize(200, edit.sizeHint().height());
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        auto *toggle = edit.findChild<QPushButton *>();
+        const int side = edit.sizeHint().height();
+        QCOMPARE(toggle->size(), QSize(side, side));
+        QCOMPARE(edit.textMargins().right(), toggle->width());
+        QCOMPARE(toggle->geometry().right(), edit.rect().right());
+
+        // The cursor never reaches under the button, however long the text.
+        edit.setEchoMode(QLineEdit::Normal);
+        edit.setText(QString(80, QLatin1Char('W')));
+        edit.end(false);
+        edit.repaint(); // the line edit scrolls its text while painting
+        const QRect cursor = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QVERIFY2(cursor.right() <= toggle->geometry().left(), qPrintable(QString::number(cursor.right())));
+    }
+
+    void textEditMenu()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_en")));
+        QCoreApplication::installTranslator(&translator);
+        QTranslatedTextEdit edit(nullptr);
+        QCoreApplication::removeTranslator(&translator);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+
+        QCOMPARE(openMenu(&edit), QStringList({"Copy off", "Select all"}));
+        edit.setPlainText(QStringLiteral("Fault 12: overcurrent"));
+        QMenu *menu = nullptr;
+        openMenu(&edit, [&menu](QMenu *m) {
+            menu = m;
+            choose(QStringLiteral("Select all"))(m);
+        });
+        QVERIFY(menu);
+        QCOMPARE(edit.textCursor().selectedText(), QStringLiteral("Fault 12: overcurrent"));
+        QCOMPARE(menu->actions().at(0)->shortcut(), QKeySequence(QKeySequence::Copy));
+        QCOMPARE(menu->actions().at(1)->shortcut(), QKeySequence(QKeySequence::SelectAll));
+        QVERIFY(edit.actions().isEmpty());
+        QCOMPARE(openMenu(&edit).value(0), QStringLiteral("Copy"));
+        edit.moveCursor(QTextCursor::End);
+        QCOMPARE(openMenu(&edit).value(0), QStringLiteral("Copy off"));
+    }
+
+    // The menu lists the sections past the sixth and toggles them; reopening it does not pile up
+    // actions. With six sections or fewer, or no model, no menu opens.
+    void headerMenu()
+    {
+        QStandardItemModel model(2, 9), few(1, 6);
+        for (int c = 0; c < 9; ++c)
+            model.setHorizontalHeaderItem(c, new QStandardItem(QStringLiteral("col %1").arg(c)));
+        // A title is shown as written, never as a mnemonic.
+        model.setHorizontalHeaderItem(8, new QStandardItem(QStringLiteral("I&O")));
+        QTableView view, fewView;
+        QHideableHeaderView *header = nullptr, *fewHeader = nullptr;
+        for (auto [v, m, h] : {std::make_tuple(&view, &model, &header), std::make_tuple(&fewView, &few, &fewHeader)}) {
+            *h = new QHideableHeaderView(Qt::Horizontal, v);
+            v->setHorizontalHeader(*h);
+            v->setModel(m);
+            v->resize(900, 200);
+            v->show();
+            QVERIFY(QTest::qWaitForWindowExposed(v));
+        }
+        QVERIFY(header->stretchLastSection());
+
+        const QStringList all{"col 6 [x]", "col 7 [x]", "I&&O [x]"};
+        QCOMPARE(openMenu(header), all);
+        openMenu(header, choose(QStringLiteral("col 7")));
+        QVERIFY(view.isColumnHidden(7));
+        QVERIFY(header->isVisible());
+        QCOMPARE(header->sectionResizeMode(0), QHeaderView::Interactive);
+        QCOMPARE(openMenu(header), QStringList({"col 6 [x]", "col 7", "I&&O [x]"}));
+        openMenu(header, choose(QStringLiteral("col 7")));
+        QVERIFY(!header->isSectionHidden(7));
+        QCOMPARE(openMenu(header), all);
+        QCOMPARE(header->findChildren<QAction *>().size(), 3);
+        for (int c = 0; c < 6; ++c)
+            QVERIFY(!header->isSectionHidden(c));
+
+        QVERIFY(openMenu(fewHeader).isEmpty());
+        QVERIFY(fewHeader->findChildren<QAction *>().isEmpty());
+        QHideableHeaderView withoutModel(Qt::Vertical, nullptr);
+        withoutModel.show();
+        QVERIFY(openMenu(&withoutModel).isEmpty()); // returns at once, no menu
+    }
+};
+
+QTEST_MAIN(tst_Inputs)
+#include "tst_inputs.moc"
