@@ -8,6 +8,7 @@
 #include "qokcancel.h"
 #include "qwebsetclient.h"
 
+#include <QDialog>
 #include <QGridLayout>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTranslator>
+#include <QVBoxLayout>
 
 using namespace WidgetDeckNet;
 
@@ -73,6 +75,7 @@ private Q_SLOTS:
     void formAndObjectNames();
     void fillsFromFirstIPv4Entry();
     void modesSwitchTheEditors();
+    void refreshAnswersItsOwnReturn();
     void proposedGateway_data();
     void proposedGateway();
     void applyOutcome_data();
@@ -183,6 +186,29 @@ void tst_WebSetClient::modesSwitchTheEditors()
     QTest::mouseClick(child<QRadioButton>("radioButtonGetIpManual"), Qt::LeftButton);
     QVERIFY(child<QEditIP>("lineEditIpAddr")->isEnabled());
     QCOMPARE(child<QEditIP>("lineEditIpAddr")->text(), QStringLiteral("1.1.1.1"));
+}
+
+// In a host dialog the bar's OK is the default; Return on a focused Refresh re-reads the
+// adapters and applies nothing.
+void tst_WebSetClient::refreshAnswersItsOwnReturn()
+{
+    QDialog host;
+    auto *layout = new QVBoxLayout(&host);
+    m_panel->setParent(&host);
+    layout->addWidget(m_panel);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    QPushButton *refresh = button(m_panel, "Refresh");
+    QVERIFY(button(child<QOkCancel>("widgetOkCancel"), "OK")->isDefault());
+    m_adapters.append(Adapter{"Later", {}});
+    refresh->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(refresh, Qt::Key_Return);
+    QVERIFY(child<QComboBox>("comboBoxSelectNet")->findText(QStringLiteral("Later")) >= 0);
+    QVERIFY(!refresh->isDefault());
+    QTest::qWait(50);
+    QVERIFY(m_fake.calls().isEmpty());
+    QVERIFY(host.isVisible());
 }
 
 void tst_WebSetClient::proposedGateway_data()
