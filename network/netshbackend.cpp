@@ -19,7 +19,8 @@ QString netshStaticCommandLine(const QString &adapter, const QString &address, c
                                const QString &gateway)
 {
     // The multi-argument arg() substitutes in one pass, so a "%2" inside a value stays as it is.
-    const QString gatewayValue = QLatin1Char('"') + gateway + QLatin1Char('"');
+    // No gateway is netsh's keyword none, not an empty (invalid) address.
+    const QString gatewayValue = gateway.isEmpty() ? QStringLiteral("none") : QLatin1Char('"') + gateway + QLatin1Char('"');
     return QStringLiteral("netsh interface ipv4 set address name = \"%1\" source = static "
                           "address = \"%2\" mask = \"%3\" gateway = %4")
         .arg(adapter, address, mask, gatewayValue);
@@ -49,7 +50,10 @@ ConfigOutcome applyWithNetsh(const AdapterConfig &input, const CommandRunner &ru
             if (value.endsWith(QLatin1Char('\\')))
                 return failure(QCoreApplication::translate("QWebSetClient", "STR_NET_VALUE_BACKSLASH").arg(value));
     }
-    const AdapterConfig &config = input;
+    AdapterConfig config;
+    const QString refused = checkedConfig(input, &config);
+    if (!refused.isEmpty())
+        return failure(refused);
 
     const QString commandLine = config.dhcp
         ? netshDhcpCommandLine(config.adapter)
