@@ -140,12 +140,20 @@ bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
         d->octets[0]->selectAll();
         return answer;
     }
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return answer;
     auto *edit = qobject_cast<QLineEdit *>(watched);
     const int index = getIndex(edit);
     if (index < 0)
         return answer;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Return moves between the octets even where the host has a shortcut on it.
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return) {
+            event->accept();
+            return true;
+        }
+        return answer;
+    }
 
     const int next = (index + 1) % 4;
     const int previous = (index + 3) % 4;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -63,6 +64,9 @@ void tst_IpEditors::cleanup() { delete m_window; }
 QWidget *tst_IpEditors::shown(Editor kind)
 {
     QWidget *editor = kind == EditIP ? static_cast<QWidget *>(new QEditIP(m_window)) : new QIPLineEdit(m_window);
+    // The host's shortcuts on the keys the editors use must not take them away.
+    for (int key : {Qt::Key_Return, Qt::Key_Left, Qt::Key_Right, Qt::Key_Backspace})
+        new QShortcut(QKeySequence(key), m_window);
     m_window->show();
     if (!QTest::qWaitForWindowActive(m_window))
         qWarning("window not active");
