@@ -83,7 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     config.mask = fields.value(2);
     config.gateway = fields.value(3);
     const QByteArray nmcliOutput = fields.value(4).toUtf8();
-    const bool refused = !unsafeFieldCause(config).isEmpty();
+    AdapterConfig checked;
+    const bool refused = !checkedConfig(config, &checked).isEmpty();
+    FUZZ_CHECK(unsafeFieldCause(config).isEmpty() || refused);
 
     QList<CommandSpec> calls;
     const CommandRunner record = [&calls, &nmcliOutput](const CommandSpec &command) {
@@ -109,8 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             expected = QStringList{"interface", "ip", "set", "address", "name=" + config.adapter, "source=dhcp"};
         else
             expected = QStringList{"interface", "ipv4", "set", "address", "name", "=", config.adapter, "source", "=",
-                                   "static", "address", "=", config.address, "mask", "=", config.mask, "gateway",
-                                   "=", config.gateway};
+                                   "static", "address", "=", checked.address, "mask", "=", checked.mask, "gateway",
+                                   "=", checked.gateway.isEmpty() ? QStringLiteral("none") : checked.gateway};
+        FUZZ_CHECK(config.dhcp || (isDottedQuad(checked.address) && isDottedQuad(checked.mask)));
         FUZZ_CHECK(balanced);
         FUZZ_CHECK(arguments == expected);
     }

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 #include "qeditip.h"
+#include "qeditip_p.h"
 
+#include "ipv4text_p.h"
 #include "widgetdeckregexp_p.h"
 
 #include <QApplication>
@@ -16,20 +18,21 @@
 
 QEditIP::QEditIP(QWidget *parent)
     : QWidget(parent)
-    // The range is not the validator's business: slotEditTextChanged clamps full segments.
-    , m_validator(WidgetDeckRegExp::validator(QStringLiteral("[0-9]{3}"), this))
+    , d(std::make_unique<QEditIPPrivate>())
 {
+    // The range is not the validator's business: slotEditTextChanged clamps full segments.
+    d->validator = WidgetDeckRegExp::validator(QStringLiteral("[0-9]{3}"), this);
     auto *layout = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("ipSegment%1").arg(i));
-        edit->setValidator(m_validator);
+        edit->setValidator(d->validator);
         edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         edit->setFrame(false);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textChanged, this, &QEditIP::slotEditTextChanged);
         layout->addWidget(edit);
-        m_edits.append(edit);
+        d->edits.append(edit);
         edit->setStyleSheet(QStringLiteral("QLineEdit{border:0px groove gray}"));
     }
     layout->setContentsMargins(2, 2, 2, 2);
@@ -38,6 +41,14 @@ QEditIP::QEditIP(QWidget *parent)
 }
 
 QEditIP::~QEditIP() = default;
+
+bool QEditIPPrivate::setTextKeepingFocus(QEditIP *edit, const QString &ip)
+{
+    edit->d->focusFollowsText = false;
+    const bool shown = edit->setIP(ip);
+    edit->d->focusFollowsText = true;
+    return shown;
+}
 
 bool QEditIP::setText(const QString &ip)
 {
@@ -51,14 +62,14 @@ QString QEditIP::text()
 
 void QEditIP::clear()
 {
-    for (QLineEdit *edit : qAsConst(m_edits))
+    for (QLineEdit *edit : qAsConst(d->edits))
         edit->clear();
 }
 
 void QEditIP::setReadOnly(bool readOnly)
 {
-    m_readOnly = readOnly;
-    for (QLineEdit *edit : qAsConst(m_edits))
+    d->readOnly = readOnly;
+    for (QLineEdit *edit : qAsConst(d->edits))
         edit->setReadOnly(readOnly);
     update();
 }
@@ -73,12 +84,12 @@ void QEditIP::slotEditTextChanged(QString str)
     if (str.size() != 3)
         return;
     auto *edit = qobject_cast<QLineEdit *>(sender());
-    const int index = m_edits.indexOf(edit);
-    QLineEdit *following = (index >= 0 && index < 3) ? m_edits.at(index + 1) : nullptr;
+    const int index = d->edits.indexOf(edit);
+    QLineEdit *following = (index >= 0 && index < 3) ? d->edits.at(index + 1) : nullptr;
     if (edit && str.toInt(nullptr, 10) > 255)
         edit->setText(QStringLiteral("255"));
     // Only typing moves on; text set by the host leaves the focus where it is.
-    if (following && edit && edit->hasFocus()) {
+    if (following && edit && edit->hasFocus() && d->focusFollowsText) {
         following->setFocus(Qt::OtherFocusReason);
         following->selectAll();
     }
@@ -86,16 +97,16 @@ void QEditIP::slotEditTextChanged(QString str)
 
 bool QEditIP::setIP(QString ip)
 {
-    if (!WidgetDeckRegExp::exactMatch(QStringLiteral("[0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}[.][0-9]{1,3}"), ip))
+    const QStringList parts = WidgetDeckNet::ipv4Groups(ip);
+    if (parts.isEmpty())
         return false;
-    const QStringList parts = ip.split(QLatin1Char('.'));
     QWidget *focusBefore = focusWidget();
-    for (int k = 0; k < parts.size() && k < m_edits.size(); ++k)
-        m_edits.at(k)->setText(parts.at(k));
+    for (int k = 0; k < parts.size() && k < d->edits.size(); ++k)
+        d->edits.at(k)->setText(parts.at(k));
     // A full part hands the focus on and selects the next segment, but that segment's own
     // setText then drops the selection; select it again so it is replaced when typed over.
     auto *focused = qobject_cast<QLineEdit *>(focusWidget());
-    if (focused && focused != focusBefore && m_edits.contains(focused))
+    if (focused && focused != focusBefore && d->edits.contains(focused))
         focused->selectAll();
     return true;
 }
@@ -103,30 +114,30 @@ bool QEditIP::setIP(QString ip)
 QString QEditIP::getIP()
 {
     QStringList parts;
-    for (QLineEdit *edit : qAsConst(m_edits))
+    for (QLineEdit *edit : qAsConst(d->edits))
         parts << edit->text();
     return parts.join(QLatin1Char('.'));
 }
 
 QLineEdit *QEditIP::getAdjacentEdit(QLineEdit *edit, bool next)
 {
-    const int index = m_edits.indexOf(edit);
+    const int index = d->edits.indexOf(edit);
     if (index < 0)
         return nullptr;
     const int adjacent = next ? index + 1 : index - 1;
-    return (adjacent >= 0 && adjacent < m_edits.size()) ? m_edits.at(adjacent) : nullptr;
+    return (adjacent >= 0 && adjacent < d->edits.size()) ? d->edits.at(adjacent) : nullptr;
 }
 
 bool QEditIP::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && m_edits.size() == 4 && watched == m_edits.at(3)) {
+    if (event->type() == QEvent::FocusOut && d->edits.size() == 4 && watched == d->edits.at(3)) {
         // Switching windows or opening a popup is not leaving the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             // Qt has already chosen the widget that gets the focus. When it is one of our own
             // segments, a host deleting the editor from the slot would pull it out from under
             // Qt's focus handling, so the signal waits for the event loop then.
-            if (m_edits.contains(qobject_cast<QLineEdit *>(QApplication::focusWidget()))) {
+            if (d->edits.contains(qobject_cast<QLineEdit *>(QApplication::focusWidget()))) {
                 QMetaObject::invokeMethod(this, [this] { emit editingFinished(); }, Qt::QueuedConnection);
             } else {
                 QPointer<QEditIP> guard(this);
@@ -140,15 +151,15 @@ bool QEditIP::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
 
-    const int index = m_edits.indexOf(qobject_cast<QLineEdit *>(watched));
+    const int index = d->edits.indexOf(qobject_cast<QLineEdit *>(watched));
     if (index < 0)
         return false;
-    QLineEdit *edit = m_edits.at(index);
+    QLineEdit *edit = d->edits.at(index);
     const int key = static_cast<QKeyEvent *>(event)->key();
 
     if ((key == Qt::Key_Left || key == Qt::Key_Backspace) && edit->cursorPosition() == 0) {
         if (index > 0) {
-            QLineEdit *previous = m_edits.at(index - 1);
+            QLineEdit *previous = d->edits.at(index - 1);
             previous->setFocus(Qt::OtherFocusReason);
             previous->setCursorPosition(previous->text().size());
         }
@@ -161,7 +172,7 @@ bool QEditIP::eventFilter(QObject *watched, QEvent *event)
 
     if ((atEnd || (digit && full)) && !edit->hasSelectedText()) {
         if (index < 3) {
-            QLineEdit *following = m_edits.at(index + 1);
+            QLineEdit *following = d->edits.at(index + 1);
             following->setFocus(Qt::OtherFocusReason);
             if (atEnd) {
                 following->setCursorPosition(0);
@@ -187,7 +198,7 @@ void QEditIP::paintEvent(QPaintEvent *event)
     Q_UNUSED(event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setBrush(QBrush(m_readOnly ? QColor(200, 200, 200, 255) : QColor(255, 255, 255, 255)));
+    painter.setBrush(QBrush(d->readOnly ? QColor(200, 200, 200, 255) : QColor(255, 255, 255, 255)));
     painter.drawRoundedRect(rect(), 4.0, 4.0, Qt::AbsoluteSize);
 
     const float quarterWidth = float(rect().width() / 4.0);

@@ -6,11 +6,12 @@
 
 #include "widgetdeck_export.h"
 
-#include <QVector>
 #include <QWidget>
 
+#include <memory>
+
 class QLineEdit;
-class QValidator;
+class QEditIPPrivate;
 
 /// IPv4 entry as four segments of up to three digits inside a painted rounded frame.
 /// A full segment is clamped to 255 and hands the focus on; leaving the last one ends editing.
@@ -53,9 +54,8 @@ private:
     bool setIP(QString ip);
     QString getIP();
 
-    QVector<QLineEdit *> m_edits;
-    bool m_readOnly = false;
-    QValidator *m_validator;
+    friend class QEditIPPrivate;
+    std::unique_ptr<QEditIPPrivate> const d;
 };
 
 #endif // QEDITIP_H

@@ -3,6 +3,7 @@
 
 #include "qiplineedit.h"
 
+#include "ipv4text_p.h"
 #include "widgetdeckregexp_p.h"
 
 #include <QHBoxLayout>
@@ -13,12 +14,17 @@
 
 namespace {
 const char OctetPattern[] = "(2[0-5]{2}|2[0-4][0-9]|1?[0-9]{1,2})";
-const char AddressPattern[] = "\\b(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}"
-                              "(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\b";
 } // namespace
+
+class QIPLineEditPrivate
+{
+public:
+    QLineEdit *octets[4] = {};
+};
 
 QIPLineEdit::QIPLineEdit(QWidget *parent)
     : QLineEdit(parent)
+    , d(std::make_unique<QIPLineEditPrivate>())
 {
     const QString octet = QString::fromLatin1(OctetPattern);
 
@@ -28,7 +34,7 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
 
     for (int i = 0; i < 4; ++i) {
         QLineEdit *edit = new QLineEdit(this);
-        m_octets[i] = edit;
+        d->octets[i] = edit;
         edit->setObjectName(QStringLiteral("ipOctet%1").arg(i));
         edit->setFrame(false);
         edit->setMaxLength(3);
@@ -49,7 +55,7 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     // The frame itself takes no input: focusing it focuses the first octet.
     setFocusPolicy(Qt::NoFocus);
-    setFocusProxy(m_octets[0]);
+    setFocusProxy(d->octets[0]);
     installEventFilter(this);
 
     // Queued, so the length check runs after the octet has taken the key.
@@ -63,7 +69,7 @@ QString QIPLineEdit::getIP() const
 {
     QString octets[4];
     for (int i = 0; i < 4; ++i) {
-        octets[i] = m_octets[i]->text();
+        octets[i] = d->octets[i]->text();
         if (octets[i].isEmpty())
             octets[i] = QStringLiteral("0");
     }
@@ -83,10 +89,10 @@ void QIPLineEdit::setIP(const QString &ip)
         delete box.data();
         return;
     }
-    const QStringList parts = ip.split(QLatin1Char('.'));
+    const QStringList parts = WidgetDeckNet::ipv4Groups(ip);
     for (int i = 0; i < 4 && i < parts.size(); ++i)
-        m_octets[i]->setText(parts.at(i));
-    m_octets[0]->selectAll();
+        d->octets[i]->setText(parts.at(i));
+    d->octets[0]->selectAll();
 }
 
 void QIPLineEdit::setIP(const int &ip)
@@ -99,26 +105,26 @@ void QIPLineEdit::slotTextChanged(QLineEdit *pEdit)
     const int index = getIndex(pEdit);
     if (index < 0 || index == 3 || pEdit->text().size() != 3)
         return;
-    m_octets[index + 1]->setFocus(Qt::OtherFocusReason);
-    m_octets[index + 1]->selectAll();
+    d->octets[index + 1]->setFocus(Qt::OtherFocusReason);
+    d->octets[index + 1]->selectAll();
 }
 
 bool QIPLineEdit::isValidIP(const QString &ip)
 {
-    return WidgetDeckRegExp::exactMatch(QString::fromLatin1(AddressPattern), ip);
+    return !WidgetDeckNet::canonicalIPv4(ip).isEmpty();
 }
 
 int QIPLineEdit::getIndex(QLineEdit *edit)
 {
     for (int i = 0; i < 4; ++i)
-        if (m_octets[i] == edit)
+        if (d->octets[i] == edit)
             return i;
     return -1;
 }
 
 void QIPLineEdit::focusOctet(int index, bool cursorAtEnd)
 {
-    QLineEdit *edit = m_octets[index];
+    QLineEdit *edit = d->octets[index];
     edit->setFocus();
     edit->setCursorPosition(cursorAtEnd ? edit->text().size() : 0);
     edit->selectAll();
@@ -129,17 +135,25 @@ bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
     const bool answer = QLineEdit::eventFilter(watched, event);
 
     if (event->type() == QEvent::Show && watched == this) {
-        m_octets[0]->setFocus(Qt::OtherFocusReason);
-        m_octets[0]->setCursorPosition(m_octets[0]->text().size());
-        m_octets[0]->selectAll();
+        d->octets[0]->setFocus(Qt::OtherFocusReason);
+        d->octets[0]->setCursorPosition(d->octets[0]->text().size());
+        d->octets[0]->selectAll();
         return answer;
     }
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return answer;
     auto *edit = qobject_cast<QLineEdit *>(watched);
     const int index = getIndex(edit);
     if (index < 0)
         return answer;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Return moves between the octets even where the host has a shortcut on it.
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return) {
+            event->accept();
+            return true;
+        }
+        return answer;
+    }
 
     const int next = (index + 1) % 4;
     const int previous = (index + 3) % 4;
@@ -173,8 +187,8 @@ bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_Backspace:
         if (edit->text().isEmpty() || edit->cursorPosition() == 0) {
             if (index > 0) {
-                m_octets[index - 1]->setFocus();
-                m_octets[index - 1]->setCursorPosition(m_octets[index - 1]->text().size());
+                d->octets[index - 1]->setFocus();
+                d->octets[index - 1]->setCursorPosition(d->octets[index - 1]->text().size());
             }
             return QLineEdit::eventFilter(watched, event);
         }
@@ -197,7 +211,7 @@ void QIPLineEdit::paintEvent(QPaintEvent *event)
     const int y = height() / 2 + 2;
     int x = 0;
     for (int i = 0; i < 3; ++i) {
-        x += m_octets[i]->width() + (i == 0 ? 4 : 5);
+        x += d->octets[i]->width() + (i == 0 ? 4 : 5);
         painter.drawEllipse(x, y, 1, 1);
     }
 }

@@ -8,6 +8,10 @@
 
 #include <QLineEdit>
 
+#include <memory>
+
+class QIPLineEditPrivate;
+
 /// Fixed-size IPv4 entry: a read-only line edit hosting four frameless octet editors with
 /// painted dots between them. Return cycles through the octets; Tab and Shift+Tab walk them and
 /// then leave the editor; a full octet hands on.
@@ -49,7 +53,7 @@ private:
     static QString getIPItemStr(unsigned char value);
     void focusOctet(int index, bool cursorAtEnd);
 
-    QLineEdit *m_octets[4];
+    std::unique_ptr<QIPLineEditPrivate> const d;
 };
 
 #endif // QIPLINEEDIT_H

@@ -6,6 +6,8 @@
 
 // Internal: the operating-system side of the adapter panel. Nothing here is exported.
 
+#include "ipv4text_p.h"
+
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
@@ -18,11 +20,11 @@
 
 namespace WidgetDeckNet {
 
-/// One external program to run: a plain program with an argument list, or (Windows) a
-/// program with a verbatim argument string that must reach the program unchanged.
 /// The longest time the panel waits for the platform's tools, all steps together.
 constexpr int CommandTimeLimitMs = 3000;
 
+/// One external program to run: a plain program with an argument list, or (Windows) a
+/// program with a verbatim argument string that must reach the program unchanged.
 struct CommandSpec {
     QString program;
     QStringList arguments;
@@ -86,6 +88,18 @@ QList<Adapter> systemAdapters();
 
 /// Empty when every field is safe to hand to a command; otherwise why it is not.
 QString unsafeFieldCause(const AdapterConfig &config);
+/// The checks every back end makes before it runs anything: unsafe text, then (designated
+/// mode) the first missing field, an invalid mask, address or gateway. Empty when @p input
+/// passes; @p checked is then @p input with canonical addresses (an empty gateway stays empty:
+/// no gateway).
+QString checkedConfig(const AdapterConfig &input, AdapterConfig *checked);
+/// Prefix length of a contiguous dotted IPv4 mask, or -1.
+int prefixLengthOfMask(const QString &mask);
+
+inline ConfigOutcome failure(const QString &cause)
+{
+    return {false, cause};
+}
 
 // netsh (Windows)
 QString netshDhcpCommandLine(const QString &adapter);
@@ -102,13 +116,7 @@ QStringList nmcliDeviceConnectionArguments(const QString &device);
 QString deviceConnectionUuid(const QByteArray &terseOutput);
 QStringList nmcliModifyArguments(const QString &uuid, const AdapterConfig &config, int prefixLength);
 QStringList nmcliUpArguments(const QString &uuid);
-/// Prefix length of a contiguous dotted IPv4 mask, or -1.
-int prefixLengthOfMask(const QString &mask);
 ConfigOutcome applyWithNmcli(const AdapterConfig &config, const CommandRunner &run);
-
-/// Dotted IPv4 text (four groups of 1-3 digits, each at most 255) in its canonical form,
-/// leading zeros dropped ("192.168.001.020" gives "192.168.1.20"); empty when it is not one.
-QString canonicalIPv4(const QString &text);
 
 // Routing table (Linux)
 struct RouteEntry {

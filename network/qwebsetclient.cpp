@@ -8,8 +8,11 @@
 #include "qmymessagebox.h"
 #include "qwebsetthread.h"
 
+#include "ipv4text_p.h"
 #include "networklogging_p.h"
+#include "qeditip_p.h"
 
+#include <QKeyEvent>
 #include <QList>
 #include <QMap>
 #include <QNetworkAddressEntry>
@@ -44,6 +47,45 @@ public:
         : QWebSetClient(std::move(dd), parent)
     {
     }
+};
+
+// Refresh is no auto-default button (a dialog would make it its default, and Return in any
+// editor would re-read the adapters), so with the focus on it, it answers Return and Enter
+// itself instead of letting them reach the dialog's default (which applies the settings).
+class OwnReturnKeys : public QObject
+{
+public:
+    explicit OwnReturnKeys(QPushButton *button)
+        : QObject(button)
+        , m_button(button)
+    {
+        setObjectName(QStringLiteral("ownReturnKeys"));
+        button->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_button || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+            return QObject::eventFilter(watched, event);
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        const bool returnKey = plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+        if (!m_button->isEnabled() || !(returnKey || (plain && key->key() == Qt::Key_Space)))
+            return QObject::eventFilter(watched, event);
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        if (!returnKey)
+            return false; // Space: the button's own handling
+        event->accept();
+        if (!key->isAutoRepeat())
+            m_button->click();
+        return true;
+    }
+
+private:
+    QPushButton *const m_button;
 };
 
 AdapterConfig formValues(const Ui::QWebSetClient *ui)
@@ -90,6 +132,8 @@ void QWebSetClient::init()
 {
     setObjectName(QStringLiteral("TAB_WIDGET"));
     d->ui->pushButtonRefresh->setObjectName(QStringLiteral("OKCANCEL"));
+    d->ui->pushButtonRefresh->setAutoDefault(false);
+    new OwnReturnKeys(d->ui->pushButtonRefresh);
     d->ui->radioButtonGetIpManual->setChecked(true);
     d->ui->radioButtonGetDnsAuto->setEnabled(false);
     d->ui->radioButtonGetDnsManual->setChecked(true);
@@ -167,10 +211,9 @@ QString QWebSetClient::getDefaultGateway()
     QString gateway = d->worker.backend().gatewayFor(address);
     if (gateway.isEmpty() || gateway == QLatin1String("0.0.0.0")) {
         // Assume the router is host 1 of the address's last octet range.
-        QStringList parts = address.split(QLatin1Char('.'));
-        for (const QString &part : qAsConst(parts))
-            if (part.isEmpty())
-                return gateway;
+        QStringList parts = ipv4Groups(address);
+        if (parts.isEmpty())
+            return gateway;
         parts.last() = QStringLiteral("1");
         gateway = parts.join(QLatin1Char('.'));
     }
@@ -182,8 +225,10 @@ void QWebSetClient::onIpEditFinished()
     const QString gateway = getDefaultGateway();
     if (gateway.isEmpty())
         return;
-    d->ui->lineEditSubnet->setText(QStringLiteral("255.255.255.0"));
-    d->ui->lineEditDefaultGateway->setText(gateway);
+    // Tab out of the address has just put the focus into the mask; the proposal must not
+    // carry it on through the full segments.
+    QEditIPPrivate::setTextKeepingFocus(d->ui->lineEditSubnet, QStringLiteral("255.255.255.0"));
+    QEditIPPrivate::setTextKeepingFocus(d->ui->lineEditDefaultGateway, gateway);
 }
 
 void QWebSetClient::onAutoIPButtonclicked()

@@ -47,6 +47,25 @@ void typeOctetDigit(QObject *object)
 
 const QStringList kSegments{QStringLiteral("ipSegment0"), QStringLiteral("ipSegment1"),
                             QStringLiteral("ipSegment2"), QStringLiteral("ipSegment3")};
+// The panel's stops: adapter list, Refresh, the mode (one stop for the radio pair), the address,
+// mask and gateway editors, and the OK of its bar.
+QStringList panelChain()
+{
+    QStringList chain{QStringLiteral("comboBoxSelectNet"), QStringLiteral("OKCANCEL"),
+                      QStringLiteral("radioButtonGetIpAuto")};
+    for (int editor = 0; editor < 3; ++editor)
+        chain += kSegments;
+    return chain << QStringLiteral("OKCANCEL");
+}
+
+// A mask whose full first segment Tab out of the address replaces: the proposal must not carry
+// the focus on through the mask's segments.
+void preparePanel(QObject *object)
+{
+    static_cast<QEditIP *>(harness::child(object, "lineEditIpAddr"))->setText(QStringLiteral("10.0.0.5"));
+    static_cast<QEditIP *>(harness::child(object, "lineEditSubnet"))->setText(QStringLiteral("0.0.0.0"));
+}
+
 const QStringList kOctets{QStringLiteral("ipOctet0"), QStringLiteral("ipOctet1"),
                           QStringLiteral("ipOctet2"), QStringLiteral("ipOctet3")};
 
@@ -80,11 +99,10 @@ const harness::Rows registered{
               [](QObject *object) { emit static_cast<QWebSetClient *>(object)->SigConfigOver(QStringLiteral("done")); }}},
      {},
      {},
-     {},
+     panelChain(),
      QStringLiteral("OKCANCEL"),
      {},
-     {},
-     "Tab cycles inside the address editor and never reaches the mask, gateway and buttons"},
+     preparePanel},
 };
 
 } // namespace

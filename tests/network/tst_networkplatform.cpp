@@ -3,50 +3,58 @@
 
 #include "fakecommands.h"
 
-Q_DECLARE_METATYPE(WidgetDeckNet::AdapterConfig)
-Q_DECLARE_METATYPE(WidgetDeckNet::CommandResult)
-
 using namespace WidgetDeckNet;
 
 namespace {
 
-AdapterConfig config(const QString &adapter, bool dhcp = false)
+enum Backend { Netsh = 1, Nmcli = 2, Both = Netsh | Nmcli };
+
+AdapterConfig config(const QString &adapter, bool dhcp = false, const QString &address = QStringLiteral("192.168.1.20"),
+                     const QString &mask = QStringLiteral("255.255.255.0"), const QString &gateway = QStringLiteral("192.168.1.1"))
 {
-    AdapterConfig c;
-    c.adapter = adapter;
-    c.dhcp = dhcp;
-    if (!dhcp) {
-        c.address = QStringLiteral("192.168.1.20");
-        c.mask = QStringLiteral("255.255.255.0");
-        c.gateway = QStringLiteral("192.168.1.1");
-    }
-    return c;
+    return dhcp ? AdapterConfig{adapter, true, {}, {}, {}} : AdapterConfig{adapter, false, address, mask, gateway};
 }
 
 // nmcli's answer to the device's own profile query (a VPN on top is not listed there).
 const QByteArray Active = "7f3e-aaaa\n";
 
-bool isDeviceQuery(const CommandSpec &command)
+ConfigOutcome apply(Backend backend, const AdapterConfig &input, const CommandRunner &run)
 {
-    return command.arguments.value(2) == QLatin1String("device");
+    return backend == Netsh ? applyWithNetsh(input, run) : applyWithNmcli(input, run);
+}
+
+// What the process gets: netsh's verbatim line, or nmcli's argument list.
+QString shown(const CommandSpec &command)
+{
+    if (command.program == QLatin1String("netsh"))
+        return command.program + QLatin1Char(' ') + command.nativeArguments;
+    return command.arguments.join(QLatin1Char('|'));
+}
+
+CommandResult notFinished(const QByteArray &output = {})
+{
+    CommandResult result = FakeCommands::ok(output);
+    result.finished = false;
+    return result;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(WidgetDeckNet::AdapterConfig)
+Q_DECLARE_METATYPE(WidgetDeckNet::CommandResult)
+Q_DECLARE_METATYPE(Backend)
 
 class tst_NetworkPlatform : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void netshCommandLines();
-    void netshOutcome_data();
-    void netshOutcome();
-    void unsafeFieldsRefused_data();
-    void unsafeFieldsRefused();
-    void netshTrailingBackslashRefused();
-    void nmcliSequence();
-    void nmcliFailures_data();
-    void nmcliFailures();
+    void commands_data();
+    void commands();
+    void refusedBeforeRunning_data();
+    void refusedBeforeRunning();
+    void outcome_data();
+    void outcome();
     void maskPrefix();
     void routeTable();
 
@@ -61,212 +69,168 @@ void tst_NetworkPlatform::initTestCase()
     QCoreApplication::installTranslator(&m_translator);
 }
 
-void tst_NetworkPlatform::netshCommandLines()
+void tst_NetworkPlatform::commands_data()
 {
-    QCOMPARE(netshDhcpCommandLine(QStringLiteral("Ethernet")),
-             QStringLiteral("netsh interface ip set address name=\"Ethernet\" source=dhcp"));
-    const QString line = QStringLiteral("netsh interface ipv4 set address name = \"Ethernet\" source = static "
-                                        "address = \"192.168.1.20\" mask = \"255.255.255.0\" gateway = \"192.168.1.1\"");
-    // A "%2" inside a value is not substituted again.
-    QCOMPARE(netshStaticCommandLine(QStringLiteral("LAN %2"), "a", "b", "c"),
-             QStringLiteral("netsh interface ipv4 set address name = \"LAN %2\" source = static "
-                            "address = \"a\" mask = \"b\" gateway = \"c\""));
+    QTest::addColumn<Backend>("backend");
+    QTest::addColumn<AdapterConfig>("input");
+    QTest::addColumn<QStringList>("expected");
+    const QString netshStatic = QStringLiteral("netsh interface ipv4 set address name = \"%1\" source = static "
+                                               "address = \"192.168.1.20\" mask = \"255.255.255.0\" gateway = %2");
+    QTest::newRow("netsh static") << Netsh << config("Ethernet") << QStringList{netshStatic.arg("Ethernet", "\"192.168.1.1\"")};
+    QTest::newRow("netsh dhcp") << Netsh << config("Ethernet", true)
+                                << QStringList{"netsh interface ip set address name=\"Ethernet\" source=dhcp"};
+    // A "%2" in a value is not substituted again; a backslash inside the name is harmless.
+    QTest::newRow("netsh %2 in name") << Netsh << config("LAN %2") << QStringList{netshStatic.arg("LAN %2", "\"192.168.1.1\"")};
+    QTest::newRow("netsh inner backslash") << Netsh << config("Eth\\1") << QStringList{netshStatic.arg("Eth\\1", "\"192.168.1.1\"")};
+    // Leading zeros are dropped before anything runs; an empty gateway editor is no gateway.
+    QTest::newRow("netsh zeros, no gateway") << Netsh << config("Ethernet", false, "192.168.001.020", "255.255.255.000", "...")
+                                             << QStringList{netshStatic.arg("Ethernet", "none")};
+    const QString show = QStringLiteral("-g|GENERAL.CON-UUID|device|show|");
+    const QString modify = QStringLiteral("connection|modify|7f3e-aaaa|ipv4.method|");
+    const QString up = QStringLiteral("connection|up|7f3e-aaaa");
+    QTest::newRow("nmcli static") << Nmcli << config("enp3s0")
+        << QStringList{show + "enp3s0", modify + "manual|ipv4.addresses|192.168.1.20/24|ipv4.gateway|192.168.1.1", up};
+    QTest::newRow("nmcli dhcp") << Nmcli << config("eth0:1", true)
+        << QStringList{show + "eth0:1", modify + "auto|ipv4.addresses||ipv4.gateway|", up};
+    QTest::newRow("nmcli zeros, no gateway") << Nmcli << config("enp3s0", false, "010.000.000.009", "255.240.0.0", "")
+        << QStringList{show + "enp3s0", modify + "manual|ipv4.addresses|10.0.0.9/12|ipv4.gateway|", up};
+}
 
-    // The process gets the line verbatim: program plus native arguments, no argument list.
+void tst_NetworkPlatform::commands()
+{
+    QFETCH(Backend, backend);
+    QFETCH(AdapterConfig, input);
+    QFETCH(QStringList, expected);
     FakeCommands fake;
-    applyWithNetsh(config(QStringLiteral("Ethernet")), fake.runner());
-    QCOMPARE(fake.calls().size(), 1);
-    const CommandSpec command = fake.calls().first();
-    QCOMPARE(command.program + QLatin1Char(' ') + command.nativeArguments, line);
-    QCOMPARE(command.program, QStringLiteral("netsh"));
-    QVERIFY(command.arguments.isEmpty());
-    QCOMPARE(command.timeoutMs, 3000);
+    fake.reply = [](const CommandSpec &command) {
+        return FakeCommands::ok(command.program == QLatin1String("netsh") ? "\r\n" : command.arguments.value(2) == "device" ? Active : "");
+    };
+    QVERIFY(apply(backend, input, fake.runner()).success);
+    QStringList seen;
+    for (const CommandSpec &command : fake.calls()) {
+        seen << shown(command);
+        QVERIFY(command.timeoutMs > 0 && command.timeoutMs <= CommandTimeLimitMs);
+        if (backend == Netsh) {
+            QCOMPARE(command.timeoutMs, CommandTimeLimitMs);
+            QVERIFY(command.arguments.isEmpty()); // the line goes verbatim
+        } else {
+            QVERIFY(command.environment.contains(qMakePair(QStringLiteral("LC_ALL"), QStringLiteral("C"))));
+        }
+    }
+    QCOMPARE(seen, expected);
 }
 
-void tst_NetworkPlatform::netshOutcome_data()
+void tst_NetworkPlatform::refusedBeforeRunning_data()
 {
-    QTest::addColumn<bool>("dhcp");
-    QTest::addColumn<bool>("started");
-    QTest::addColumn<QByteArray>("output");
-    QTest::addColumn<QString>("cause"); // null: success
-    const QString notStarted = QStringLiteral("netsh could not be started (No such file or directory)");
-    QTest::newRow("empty line") << false << true << QByteArray("\r\n") << QString();
-    QTest::newRow("no output") << false << true << QByteArray() << QString("");
-    QTest::newRow("two empty lines") << false << true << QByteArray("\r\n\r\n") << "\r\n\r\n";
-    QTest::newRow("error text") << false << true << QByteArray("Element not found.\r\n") << "Element not found.\r\n";
-    QTest::newRow("not started") << false << false << QByteArray() << notStarted;
-    QTest::newRow("dhcp, any output") << true << true << QByteArray("DHCP is already enabled.") << QString();
-    QTest::newRow("dhcp, not started") << true << false << QByteArray() << notStarted;
-}
-
-void tst_NetworkPlatform::netshOutcome()
-{
-    QFETCH(bool, dhcp);
-    QFETCH(bool, started);
-    QFETCH(QByteArray, output);
-    QFETCH(QString, cause);
-    FakeCommands fake;
-    fake.reply = [&](const CommandSpec &) { return started ? FakeCommands::ok(output) : FakeCommands::notStarted(); };
-    const ConfigOutcome outcome = applyWithNetsh(config(QStringLiteral("Ethernet"), dhcp), fake.runner());
-    QCOMPARE(outcome.success, cause.isNull());
-    QCOMPARE(outcome.cause, cause.isNull() ? QString() : cause);
-}
-
-void tst_NetworkPlatform::unsafeFieldsRefused_data()
-{
+    QTest::addColumn<int>("backends");
     QTest::addColumn<AdapterConfig>("input");
     QTest::addColumn<QString>("causeStart");
-    QTest::newRow("quote in name") << config("Eth\" source=dhcp") << "the adapter name contains a double quote";
-    QTest::newRow("line feed, dhcp") << config("Eth\nnet", true) << "the adapter name contains a control";
-    QTest::newRow("carriage return") << config("Eth\r") << "the adapter name contains a control";
-    QTest::newRow("line separator") << config(QString(QChar(0x2028))) << "the adapter name contains a control";
-    QTest::newRow("no adapter") << config(QString()) << "no network adapter is selected";
-    AdapterConfig c = config("Ethernet");
-    c.address = QStringLiteral("1.2.3.4\" gateway=\"9.9.9.9");
-    QTest::newRow("quote in address") << c << "the IP address contains a double quote";
-    c = config("Ethernet");
-    c.mask = QStringLiteral("255.255.255.0\x01");
-    QTest::newRow("control in mask") << c << "the subnet mask contains a control";
-    c = config("Ethernet");
-    c.gateway = QStringLiteral("1.1.1.1\t");
-    QTest::newRow("tab in gateway") << c << "the default gateway contains a control";
+    QTest::newRow("quote in name") << int(Both) << config("Eth\" source=dhcp") << "the adapter name contains a double quote";
+    QTest::newRow("line feed, dhcp") << int(Both) << config("Eth\nnet", true) << "the adapter name contains a control";
+    QTest::newRow("line separator") << int(Both) << config(QString(QChar(0x2028))) << "the adapter name contains a control";
+    QTest::newRow("no adapter") << int(Both) << config(QString()) << "no network adapter is selected";
+    QTest::newRow("quote in address") << int(Both) << config("Ethernet", false, "1.2.3.4\" gateway=\"9.9.9.9")
+                                      << "the IP address contains a double quote";
+    QTest::newRow("control in mask") << int(Both) << config("Ethernet", false, "1.2.3.4", "255.255.255.0\x01")
+                                     << "the subnet mask contains a control";
+    QTest::newRow("tab in gateway") << int(Both) << config("Ethernet", false, "1.2.3.4", "255.0.0.0", "1.1.1.1\t")
+                                    << "the default gateway contains a control";
+    // The first missing field of a blank form; untouched editors read "...".
+    QTest::newRow("blank form") << int(Both) << config("Ethernet", false, "...", "...", "...") << "the IP address is missing";
+    QTest::newRow("no mask") << int(Both) << config("Ethernet", false, "192.168.1.20", "", "") << "the subnet mask is missing";
+    QTest::newRow("four digits") << int(Both) << config("Ethernet", false, "192.168.1.0256")
+                                 << "the IP address 192.168.1.0256 is not valid";
+    QTest::newRow("bad mask") << int(Both) << config("Ethernet", false, "1.2.3.4", "255.0.255.0")
+                              << "the subnet mask 255.0.255.0 is not valid";
+    // nmcli takes these as lists, so a comma would add a second address or gateway.
+    QTest::newRow("address list") << int(Both) << config("Ethernet", false, "192.168.1.20,10.0.0.9")
+                                  << "the IP address 192.168.1.20,10.0.0.9 is not valid";
+    QTest::newRow("gateway list") << int(Both) << config("Ethernet", false, "1.2.3.4", "255.0.0.0", "1.1.1.1 10.0.0.1")
+                                  << "the default gateway 1.1.1.1 10.0.0.1 is not valid";
+    // netsh's runtime reads backslashes before a quote as an escape: "name=\"Eth\\\"" would
+    // swallow the closing quote and merge the following arguments.
+    QTest::newRow("backslash name") << int(Netsh) << config("Eth\\") << "the adapter name ends with a backslash";
+    QTest::newRow("backslash name, dhcp") << int(Netsh) << config("Eth\\", true) << "the adapter name ends with a backslash";
+    QTest::newRow("backslash gateway") << int(Netsh) << config("Eth", false, "1.2.3.4", "255.0.0.0", "1.1.1.1\\")
+                                       << "the address 1.1.1.1\\ ends with a backslash";
 }
 
-void tst_NetworkPlatform::unsafeFieldsRefused()
+void tst_NetworkPlatform::refusedBeforeRunning()
 {
+    QFETCH(int, backends);
     QFETCH(AdapterConfig, input);
     QFETCH(QString, causeStart);
-    for (auto apply : {applyWithNetsh, applyWithNmcli}) {
+    for (Backend backend : {Netsh, Nmcli}) {
+        if (!(backends & backend))
+            continue;
         FakeCommands fake;
-        const ConfigOutcome outcome = apply(input, fake.runner());
+        const ConfigOutcome outcome = apply(backend, input, fake.runner());
         QVERIFY(!outcome.success);
         QVERIFY2(outcome.cause.startsWith(causeStart), qPrintable(outcome.cause));
         QVERIFY(fake.calls().isEmpty());
     }
 }
 
-void tst_NetworkPlatform::netshTrailingBackslashRefused()
+void tst_NetworkPlatform::outcome_data()
 {
-    // "name=\"Eth\\\"" would escape the closing quote and merge the following arguments.
-    AdapterConfig gateway = config("Ethernet");
-    gateway.gateway = QStringLiteral("192.168.1.1\\");
-    for (const AdapterConfig &input : {config("Eth\\"), config("Eth\\", true), gateway}) {
-        FakeCommands fake;
-        const ConfigOutcome outcome = applyWithNetsh(input, fake.runner());
-        QVERIFY(!outcome.success);
-        QVERIFY2(outcome.cause.contains(QLatin1String("ends with a backslash")), qPrintable(outcome.cause));
-        QVERIFY(fake.calls().isEmpty());
-    }
-    FakeCommands fake;
-    QVERIFY(!applyWithNetsh(config("Eth\\1"), fake.runner()).cause.contains(QLatin1String("backslash")));
-    QCOMPARE(fake.calls().size(), 1);
-}
-
-void tst_NetworkPlatform::nmcliSequence()
-{
-    FakeCommands fake;
-    fake.reply = [](const CommandSpec &command) {
-        return FakeCommands::ok(isDeviceQuery(command) ? Active : "");
-    };
-    // Leading zeros are dropped before anything runs; no gateway stays no gateway.
-    AdapterConfig zeros = config("enp3s0");
-    zeros.address = QStringLiteral("192.168.001.020");
-    QVERIFY(applyWithNmcli(zeros, fake.runner()).success);
-    QVERIFY(applyWithNmcli(config("eth0:1", true), fake.runner()).success);
-    AdapterConfig noGateway = config("enp3s0");
-    noGateway.gateway.clear();
-    QVERIFY(applyWithNmcli(noGateway, fake.runner()).success);
-    const QList<CommandSpec> calls = fake.calls();
-    QCOMPARE(calls.size(), 9);
-    const QStringList show = {"-g", "GENERAL.CON-UUID", "device", "show", "enp3s0"};
-    QCOMPARE(calls.at(0).arguments, show);
-    QCOMPARE(calls.at(1).arguments, (QStringList{"connection", "modify", "7f3e-aaaa", "ipv4.method", "manual",
-                                                 "ipv4.addresses", "192.168.1.20/24", "ipv4.gateway", "192.168.1.1"}));
-    QCOMPARE(calls.at(2).arguments, (QStringList{"connection", "up", "7f3e-aaaa"}));
-    QCOMPARE(calls.at(3).arguments.last(), QStringLiteral("eth0:1"));
-    QCOMPARE(calls.at(4).arguments, (QStringList{"connection", "modify", "7f3e-aaaa", "ipv4.method", "auto",
-                                                 "ipv4.addresses", "", "ipv4.gateway", ""}));
-    QCOMPARE(calls.at(7).arguments.mid(6), (QStringList{"192.168.1.20/24", "ipv4.gateway", ""}));
-    // Activation still running at the limit: the profile was changed, so it is no failure.
-    CommandResult slow = FakeCommands::ok("");
-    slow.finished = false;
-    fake.reply = [slow](const CommandSpec &command) {
-        return isDeviceQuery(command) ? FakeCommands::ok(Active)
-                                      : command.arguments.value(1) == QLatin1String("up") ? slow : FakeCommands::ok("");
-    };
-    const ConfigOutcome activating = applyWithNmcli(config("enp3s0"), fake.runner());
-    QVERIFY(activating.success);
-    QVERIFY2(activating.cause.contains(QLatin1String("still being activated")), qPrintable(activating.cause));
-    for (const CommandSpec &command : calls) {
-        QCOMPARE(command.program, QStringLiteral("nmcli"));
-        QVERIFY(command.environment.contains(qMakePair(QStringLiteral("LC_ALL"), QStringLiteral("C"))));
-        QVERIFY(command.timeoutMs > 0 && command.timeoutMs <= 3000);
-    }
-}
-
-void tst_NetworkPlatform::nmcliFailures_data()
-{
-    QTest::addColumn<AdapterConfig>("input");
-    QTest::addColumn<CommandResult>("showReply");
-    QTest::addColumn<CommandResult>("modifyReply");
+    QTest::addColumn<Backend>("backend");
+    QTest::addColumn<bool>("dhcp");
+    QTest::addColumn<QList<CommandResult>>("replies"); // one per command that must run, in order
+    QTest::addColumn<bool>("success");
     QTest::addColumn<QString>("cause");
-    QTest::addColumn<int>("calls");
+    const CommandResult none = FakeCommands::ok("");
     const CommandResult active = FakeCommands::ok(Active);
-    const CommandResult fine = FakeCommands::ok("");
-    QTest::newRow("nmcli missing") << config("enp3s0") << FakeCommands::notStarted() << fine
-        << "nmcli could not be started; is NetworkManager's command-line tool installed? (No such file or directory)" << 1;
-    QTest::newRow("not running") << config("enp3s0") << FakeCommands::ok("", 8, "Error: NetworkManager is not running.\n")
-                                 << fine << "Error: NetworkManager is not running." << 1;
-    QTest::newRow("exit 8, no text") << config("enp3s0") << FakeCommands::ok("", 8) << fine
-                                     << "NetworkManager is not running" << 1;
-    QTest::newRow("no profile") << config("eth9") << FakeCommands::ok("\n") << fine << "no NetworkManager connection is active on eth9" << 1;
-    QTest::newRow("permission refused") << config("enp3s0", true) << active
-        << FakeCommands::ok("", 1, "Error: Insufficient privileges.\n") << "Error: Insufficient privileges." << 2;
-    CommandResult timedOut = FakeCommands::ok("partial");
-    timedOut.finished = false;
-    QTest::newRow("timeout") << config("enp3s0") << active << timedOut << "nmcli did not finish in time" << 2;
-    CommandResult crashed = FakeCommands::ok("");
+    const CommandResult missing = FakeCommands::notStarted();
+    using R = QList<CommandResult>;
+    const QString netshMissing = QStringLiteral("netsh could not be started (No such file or directory)");
+    // netsh answers a change with one empty line; anything else is the cause, as printed.
+    QTest::newRow("netsh empty line") << Netsh << false << R{FakeCommands::ok("\r\n")} << true << "";
+    QTest::newRow("netsh no output") << Netsh << false << R{none} << false << "";
+    QTest::newRow("netsh two lines") << Netsh << false << R{FakeCommands::ok("\r\n\r\n")} << false << "\r\n\r\n";
+    QTest::newRow("netsh error") << Netsh << false << R{FakeCommands::ok("Element not found.\r\n")} << false
+                                 << "Element not found.\r\n";
+    QTest::newRow("netsh missing") << Netsh << false << R{missing} << false << netshMissing;
+    QTest::newRow("netsh dhcp, any output") << Netsh << true << R{FakeCommands::ok("DHCP is already enabled.")} << true << "";
+    QTest::newRow("netsh dhcp, missing") << Netsh << true << R{missing} << false << netshMissing;
+    QTest::newRow("nmcli missing") << Nmcli << false << R{missing} << false
+        << "nmcli could not be started; is NetworkManager's command-line tool installed? (No such file or directory)";
+    QTest::newRow("nmcli not running") << Nmcli << false << R{FakeCommands::ok("", 8, "Error: NetworkManager is not running.\n")}
+                                       << false << "Error: NetworkManager is not running.";
+    QTest::newRow("nmcli exit 8, silent") << Nmcli << false << R{FakeCommands::ok("", 8)} << false << "NetworkManager is not running";
+    QTest::newRow("nmcli exit 3, silent") << Nmcli << false << R{active, FakeCommands::ok("", 3)} << false << "nmcli timed out";
+    QTest::newRow("nmcli exit 4, silent") << Nmcli << false << R{active, FakeCommands::ok("", 4)} << false
+                                          << "nmcli failed with exit code 4";
+    QTest::newRow("nmcli no profile") << Nmcli << false << R{FakeCommands::ok("\n")} << false
+                                      << "no NetworkManager connection is active on Ethernet";
+    QTest::newRow("nmcli refused") << Nmcli << true << R{active, FakeCommands::ok("", 1, "Error: Insufficient privileges.\n")}
+                                   << false << "Error: Insufficient privileges.";
+    QTest::newRow("nmcli too slow") << Nmcli << false << R{active, notFinished("partial")} << false << "nmcli did not finish in time";
+    CommandResult crashed = none;
     crashed.exitCode = -1;
     crashed.crashed = true;
     crashed.errorString = QStringLiteral("The process crashed");
-    QTest::newRow("crashed") << config("enp3s0") << active << crashed << "nmcli stopped unexpectedly (The process crashed)" << 2;
-    AdapterConfig blank = config("enp3s0");
-    blank.address.clear();
-    blank.mask.clear();
-    blank.gateway.clear();
-    QTest::newRow("blank form") << blank << active << fine << "the IP address is missing" << 0;
-    blank.address = QStringLiteral("192.168.1.20");
-    QTest::newRow("no mask") << blank << active << fine << "the subnet mask is missing" << 0;
-    AdapterConfig octet = config("enp3s0");
-    octet.address = QStringLiteral("192.168.1.0256");
-    QTest::newRow("four digits") << octet << active << fine << "the IP address 192.168.1.0256 is not valid" << 0;
-    AdapterConfig badMask = config("enp3s0");
-    badMask.mask = QStringLiteral("255.0.255.0");
-    QTest::newRow("bad mask") << badMask << active << fine << "the subnet mask 255.0.255.0 is not valid" << 0;
-    // nmcli takes these as lists, so a comma would add a second address or gateway.
-    AdapterConfig listed = config("enp3s0");
-    listed.address = QStringLiteral("192.168.1.20,10.0.0.9");
-    QTest::newRow("address list") << listed << active << fine << "the IP address 192.168.1.20,10.0.0.9 is not valid" << 0;
-    listed = config("enp3s0");
-    listed.gateway = QStringLiteral("192.168.1.1 10.0.0.1");
-    QTest::newRow("gateway list") << listed << active << fine << "the default gateway 192.168.1.1 10.0.0.1 is not valid" << 0;
+    QTest::newRow("nmcli crashed") << Nmcli << false << R{active, crashed} << false << "nmcli stopped unexpectedly (The process crashed)";
+    QTest::newRow("nmcli up fails") << Nmcli << false << R{active, none, FakeCommands::ok("", 4, "Error: no carrier.")} << false
+                                    << "Error: no carrier.";
+    // The profile is changed by then; a slow activation is no failure.
+    QTest::newRow("nmcli still activating") << Nmcli << false << R{active, none, notFinished()} << true
+                                            << "the settings were saved; the connection is still being activated";
 }
 
-void tst_NetworkPlatform::nmcliFailures()
+void tst_NetworkPlatform::outcome()
 {
-    QFETCH(AdapterConfig, input);
-    QFETCH(CommandResult, showReply);
-    QFETCH(CommandResult, modifyReply);
+    QFETCH(Backend, backend);
+    QFETCH(bool, dhcp);
+    QFETCH(QList<CommandResult>, replies);
+    QFETCH(bool, success);
     QFETCH(QString, cause);
-    QFETCH(int, calls);
     FakeCommands fake;
-    fake.reply = [&](const CommandSpec &command) {
-        return isDeviceQuery(command) ? showReply : modifyReply;
-    };
-    const ConfigOutcome outcome = applyWithNmcli(input, fake.runner());
-    QVERIFY(!outcome.success);
+    int step = 0;
+    fake.reply = [&](const CommandSpec &) { return replies.value(step++, FakeCommands::ok("")); };
+    const ConfigOutcome outcome = apply(backend, config(QStringLiteral("Ethernet"), dhcp), fake.runner());
+    QCOMPARE(outcome.success, success);
     QCOMPARE(outcome.cause, cause);
-    QCOMPARE(fake.calls().size(), calls);
+    QCOMPARE(fake.calls().size(), replies.size());
 }
 
 void tst_NetworkPlatform::maskPrefix()
@@ -284,14 +248,14 @@ void tst_NetworkPlatform::routeTable()
     QSKIP("The sample table is the one a little-endian kernel prints");
 #endif
     const char table[] = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n"
-                             "eth0\t00000000\t0101A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n"
-                             "eth0\t0001A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\t0\t0\t0\n"
-                             "eth0\t00000000\tFE01A8C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n"
-                             "wlan0\t00000000\t0100000A\t0003\t0\t0\t50\t00000000\t0\t0\t0\n"
-                             "eth1\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n"
-                             "garbage line\n"
-                             // A NUL would cut the name to "eth0" and lend this route to eth0.
-                             "eth0\0x\t00000000\t0901A8C0\t0003\t0\t0\t1\t00000000\t0\t0\t0\n";
+                         "eth0\t00000000\t0101A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n"
+                         "eth0\t0001A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\t0\t0\t0\n"
+                         "eth0\t00000000\tFE01A8C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n"
+                         "wlan0\t00000000\t0100000A\t0003\t0\t0\t50\t00000000\t0\t0\t0\n"
+                         "eth1\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n"
+                         "garbage line\n"
+                         // A NUL would cut the name to "eth0" and lend this route to eth0.
+                         "eth0\0x\t00000000\t0901A8C0\t0003\t0\t0\t1\t00000000\t0\t0\t0\n";
     const QList<RouteEntry> routes = parseRouteTable(QByteArray(table, sizeof(table) - 1));
     QCOMPARE(routes.size(), 5);
     QCOMPARE(routes.at(1).destination.toString(), QStringLiteral("192.168.1.0"));
