@@ -316,11 +316,13 @@ windows)
     install_missing
     cmake -S "$root" -B "$root/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
         -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF -DWIDGETDECK_BUILD_TESTS=OFF
-    cmake --build "$root/build-windows" -j "$jobs" --target WidgetDeckObjects_autogen FormCore_autogen
+    # The moc and uic outputs of every family's object library and of libFormCore.
+    autogen=($(cmake --build "$root/build-windows" --target help | sed -n 's/^\(\(WidgetDeck_[a-z]*\|FormCore\)_autogen\):.*/\1/p'))
+    cmake --build "$root/build-windows" -j "$jobs" --target "${autogen[@]}"
     python3 - "$root/build-windows/compile_commands.json" "$jobs" <<'EOF'
-import concurrent.futures, json, os, shlex, subprocess, sys
+import concurrent.futures, json, os, re, shlex, subprocess, sys
 entries = [e for e in json.load(open(sys.argv[1]))
-           if any(t in e.get('output', e['command']) for t in ('WidgetDeckObjects.dir', 'FormCore.dir'))]
+           if re.search(r'CMakeFiles/(WidgetDeck_[a-z]+|FormCore)\.dir/', e.get('output', e['command']))]
 def command(entry):
     source = entry['file']
     # Where a family has per-platform sources, the Windows one replaces the Linux one.
