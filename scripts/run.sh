@@ -317,7 +317,9 @@ windows)
     cmake -S "$root" -B "$root/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
         -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF -DWIDGETDECK_BUILD_TESTS=OFF
     # The moc and uic outputs of every family's object library and of libFormCore.
-    autogen=($(cmake --build "$root/build-windows" --target help | sed -n 's/^\(\(WidgetDeck_[a-z]*\|FormCore\)_autogen\):.*/\1/p'))
+    # (Ninja names them by their output: a target per library, or the autogen timestamp file.)
+    autogen=($(cmake --build "$root/build-windows" --target help \
+        | sed -n 's/^\(\(WidgetDeck_[a-z]*\|FormCore\)_autogen\|.*\/\(WidgetDeck_[a-z]*\|FormCore\)_autogen\/timestamp\): .*/\1/p'))
     cmake --build "$root/build-windows" -j "$jobs" --target "${autogen[@]}"
     python3 - "$root/build-windows/compile_commands.json" "$jobs" <<'EOF'
 import concurrent.futures, json, os, re, shlex, subprocess, sys
