@@ -392,9 +392,6 @@ private Q_SLOTS:
 
         w.setTextList({"Connect", "Read", "Write"});
         QCOMPARE(rowShape(w), QStringLiteral("sbababs"));
-        QCOMPARE(steps(w).at(1)->text(), QStringLiteral("Read"));
-        for (QToolButton *step : steps(w))
-            QVERIFY(step->isCheckable() && !step->isEnabled());
         QCOMPARE(checks(w), QList<bool>({true, false, false}));
         w.setBtnCheck(2);
         w.setBtnCheck(-1);
