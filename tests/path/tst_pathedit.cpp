@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "qfolderedit.h"
@@ -73,23 +72,6 @@ private Q_SLOTS:
         edit.setCursorPosition(1); // typed in the middle too
         typeText(&edit, QStringLiteral("/:|"));
         QCOMPARE(edit.text(), expected);
-    }
-
-    void pasteAndReturn()
-    {
-        QFolderEdit edit;
-        QSignalSpy returned(&edit, &QLineEdit::returnPressed);
-        QTest::keyClick(&edit, Qt::Key_Return); // empty is intermediate
-        QCOMPARE(returned.count(), 0);
-
-        edit.setText(QStringLiteral("name"));
-        edit.end(false);
-        edit.insert(QStringLiteral("a/b")); // what a paste does
-        QCOMPARE(edit.text(), QStringLiteral("name"));
-        edit.insert(QStringLiteral("_ok"));
-        QCOMPARE(edit.text(), QStringLiteral("name_ok"));
-        QTest::keyClick(&edit, Qt::Key_Return);
-        QCOMPARE(returned.count(), 1);
     }
 
     void isValid_data()
