@@ -687,6 +687,20 @@ private Q_SLOTS:
             QCOMPARE(button->styleSheet(), before);
         }
     }
+
+    // Escape in the embedded picker ends the whole dialog; the picker stays for the next run.
+    void colorEscapeInPicker()
+    {
+        QMyColorDlg dialog(QColor(9, 9, 9), &m_parent);
+        auto *picker = dialog.findChild<QColorDialog *>(QStringLiteral("colorPicker"));
+        QVERIFY(picker);
+        whenModal<QMyColorDlg>([picker](QMyColorDlg *) { QTest::keyClick(picker, Qt::Key_Escape); });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QVERIFY(!picker->isHidden());
+        whenModal<QMyColorDlg>([](QMyColorDlg *d) { clickBar(d, true); });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(!picker->isHidden());
+    }
 };
 
 QTEST_MAIN(tst_Dialogs)
