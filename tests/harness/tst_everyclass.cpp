@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSet>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -303,9 +304,12 @@ QString focusName()
 // Signals the object emitted, with their arguments, in a form two runs can be compared by.
 struct Recorder {
     std::vector<std::unique_ptr<QSignalSpy>> spies;
+    int hostShortcuts = 0;
     QStringList result() const
     {
         QStringList out;
+        for (int i = 0; i < hostShortcuts; ++i)
+            out << QStringLiteral("host shortcut");
         for (const auto &spy : spies) {
             for (const QList<QVariant> &args : *spy) {
                 QStringList values;
@@ -561,6 +565,10 @@ private Q_SLOTS:
             QVERIFY(control);
             QVERIFY(control->isVisible());
             if (byKey) {
+                // A host shortcut on the same key must not steal it from the focused control.
+                auto *shortcut = new QShortcut(QKeySequence(variant), host.dialog);
+                shortcut->setContext(Qt::WindowShortcut);
+                connect(shortcut, &QShortcut::activated, this, [&recorder] { ++recorder.hostShortcuts; });
                 control->setFocus(Qt::TabFocusReason);
                 QVERIFY2(control->hasFocus(), "the control cannot take the focus");
                 QTest::keyClick(control, Qt::Key(variant));
