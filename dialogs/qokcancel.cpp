@@ -5,6 +5,7 @@
 #include "ui_qokcancel.h"
 
 #include <QDialog>
+#include <QKeyEvent>
 
 class QOkCancelPrivate
 {
@@ -26,6 +27,7 @@ QOkCancel::QOkCancel(QWidget *parent, ConfirmBtnType_E type)
     for (QPushButton *button : buttons) {
         button->setObjectName(QStringLiteral("OKCANCEL"));
         button->setCursor(Qt::PointingHandCursor);
+        button->installEventFilter(this);
     }
 
     connect(d->ui.pushButtonOpen, &QPushButton::clicked, this, &QOkCancel::SigOpen);
@@ -123,4 +125,22 @@ QString QOkCancel::cancelBtnText() const
 bool QOkCancel::isOkBtnEnabled() const
 {
     return d->ui.pushButtonOk->isEnabled();
+}
+
+bool QOkCancel::eventFilter(QObject *watched, QEvent *event)
+{
+    // A focused button keeps Space, Return and Enter from the host's shortcuts: the key
+    // presses the button, as a click would.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *button = qobject_cast<QPushButton *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        const bool pressKey = key->key() == Qt::Key_Space
+            || ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && button && button->autoDefault());
+        if (button && button->isEnabled() && mods == Qt::NoModifier && pressKey) {
+            event->accept();
+            return true;
+        }
+    }
+    return QBaseStyleWidget::eventFilter(watched, event);
 }

@@ -60,6 +60,8 @@ Q_SIGNALS:
 protected:
     /// Makes a shown OK the default button of the enclosing dialog when it has none.
     void showEvent(QShowEvent *event) override;
+    /// Claims Space, Return and Enter from host shortcuts while one of the buttons has the focus.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::unique_ptr<QOkCancelPrivate> const d;

@@ -112,6 +112,7 @@ private Q_SLOTS:
         QTest::newRow("edit: in range") << int(Validator) << 16 << 255 << "1F" << 2 << A;
         QTest::newRow("edit: above top") << int(Validator) << 16 << 255 << "1FF" << 3 << I;
         QTest::newRow("edit: lower case") << int(Validator) << 0 << 255 << "ab" << 2 << A;
+        QTest::newRow("edit: first and last digits") << int(Validator) << 0 << INT_MAX << "09AFaf" << 6 << A;
         QTest::newRow("edit: cursor mid-text") << int(Validator) << 0 << 255 << "aG" << 1 << I;
         QTest::newRow("edit: minus") << int(Validator) << -10 << 255 << "-" << 1 << I;
         QTest::newRow("edit: non-latin") << int(Validator) << 0 << 255 << QString::fromUtf8("1\xef\xbc\x91") << 2 << I;
