@@ -49,6 +49,8 @@ QHexDlg::QHexDlg(QWidget *parent, int bits)
     connect(d->ui->okCancel, &QOkCancel::SigOk, this, &QHexDlg::OnOK);
     connect(d->ui->okCancel, &QOkCancel::SigCancel, this, &QHexDlg::OnCancel);
     setFocusPolicy(Qt::NoFocus);
+    // The explanation pane is no document: Tab moves on instead of inserting a tab stop.
+    d->ui->textEdit->setTabChangesFocus(true);
     connect(d->ui->widgetModify, &QHexSubWidget::sigValueChanged, this, &QHexDlg::slotHighlightExplain);
 }
 

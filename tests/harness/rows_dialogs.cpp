@@ -55,7 +55,7 @@ const Rows registered{
      {{"question", [](QObject *o) { QMyMessageBox::question(static_cast<QWidget *>(o), "T", "C"); }},
       {"success", [](QObject *o) { QMyMessageBox::success(static_cast<QWidget *>(o), "T", "C", "x.csv"); }},
       execRun.first()},
-     {}, "OKCANCEL"},
+     {"OKCANCEL", "OKCANCEL"}, "OKCANCEL"},
     {"QExtendProgressDialog", make<QExtendProgressDialog>(),
      {{"sigProgressTimeOut()", call(&QExtendProgressDialog::startTimer, 10, TIMEOUT_FIRST_PROGRESS)},
       {"sigProgressFinished()",
@@ -64,9 +64,10 @@ const Rows registered{
            dialog->slotSetRange(0, 10);
            dialog->slotUpdateProgress(10);
        }}},
-     {}, execRun, {}, "cancelBtn"},
+     {}, execRun, {"closeBtn", "cancelBtn"}, "cancelBtn"},
     {"QExtendSliderDialog", make<QExtendSliderDialog>(),
-     {{"sigSliderMoved(int)", call(&QExtendSliderDialog::setValue, 7)}}, {}, execRun, {}, "closeBtn"},
+     {{"sigSliderMoved(int)", call(&QExtendSliderDialog::setValue, 7)}}, {}, execRun,
+     {"slider", "closeBtn"}, "closeBtn"},
     {"QSearchProgress", [](QWidget *parent) -> QObject * { return new QSearchProgress("T", parent); },
      {{"SigClose()",
        [](QObject *o) {
@@ -81,8 +82,9 @@ const Rows registered{
            dialog->close();
        }}},
      {}, execRun},
-    {"QStyleInputDialog", make<QStyleInputDialog>(), {}, {}, execRun, {}, "okPBtn"},
-    {"QExportTypeDlg", make<QExportTypeDlg>(), {}, {}, execRun, {}, "btn_db"},
+    {"QStyleInputDialog", make<QStyleInputDialog>(), {}, {}, execRun, {"lineEdit", "okPBtn", "cancelPBtn"}, "okPBtn"},
+    {"QExportTypeDlg", make<QExportTypeDlg>(), {}, {}, execRun, {"btn_db", "btn_csv"}, "btn_db"},
+    // No chain: most stops are inside Qt's own colour picker, whose order differs between Qt versions.
     {"QMyColorDlg", [](QWidget *parent) -> QObject * { return new QMyColorDlg(Qt::red, parent); }, {}, {}, execRun,
      {}, "OKCANCEL"},
     {"QColorButton", makeWith<QColorButton>([](QColorButton *button) { button->setColor(Qt::red); }),

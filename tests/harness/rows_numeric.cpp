@@ -23,7 +23,12 @@ const Rows registered{
     {"QIntLineEdit", make<QIntLineEdit>(), {}, {}, {}, {"RANGEEDIT"}, {}, {}, betweenHostEditors},
     {"QHexValidator", make<QHexValidator>(), {{"changed()", call(&QHexValidator::setRange, 1, 9)}}, {"changed()"}},
     {"QHexDlg", make<QHexDlg>(), {{"accepted()", call(&QHexDlg::OnOK)}}, {"accepted()"},
-     {{"exec", [](QObject *o) { static_cast<QHexDlg *>(o)->exec(); }}}, {}, "OKCANCEL",
+     {{"exec", [](QObject *o) { static_cast<QHexDlg *>(o)->exec(); }}},
+     {"OKCANCEL", "OKCANCEL", "textEdit", "RANGEEDIT", "RANGEEDIT", "bitButton_15", "bitButton_14", "bitButton_13",
+      "bitButton_12", "bitButton_11", "bitButton_10", "bitButton_9", "bitButton_8", "bitButton_7", "bitButton_6",
+      "bitButton_5", "bitButton_4", "bitButton_3", "bitButton_2", "bitButton_1", "bitButton_0", "RANGEEDIT",
+      "RANGEEDIT"},
+     "OKCANCEL",
      {{"OK", buttonWithText("STR_OK"), pressKeys()}, {"Cancel", buttonWithText("STR_CANCEL"), pressKeys()}}},
 };
 } // namespace
