@@ -200,7 +200,7 @@ deb)
         cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
             -DWIDGETDECK_QT_MAJOR="$major" >/dev/null
         targets=(WidgetDeck FormCore)
-        cmake --build "$dir" --target help | grep -q '^widgetdeck_designer:' && targets+=(widgetdeck_designer)
+        cmake --build "$dir" --target help | grep '^widgetdeck_designer:' >/dev/null && targets+=(widgetdeck_designer)
         cmake --build "$dir" -j "$jobs" --target "${targets[@]}"
         rm -rf "$dir/packages"
         (cd "$dir" && cpack -G DEB -C RelWithDebInfo >/dev/null)
@@ -212,7 +212,8 @@ deb)
         # Both majors' packages go into one system at once: no file may collide.
         dpkg -i "${debs[@]}"
         plugins=$(${qtpaths[$major]} -query QT_INSTALL_PLUGINS)/designer
-        if ! dpkg -L "${installed[@]}" | grep -q "^$plugins/libwidgetdeck.*\.so$"; then
+        # grep reads the whole list: with -q it would stop early and pipefail would see dpkg's SIGPIPE.
+        if ! dpkg -L "${installed[@]}" | grep "^$plugins/libwidgetdeck.*\.so$" >/dev/null; then
             echo "deb: no designer plugin in $plugins" >&2
             exit 1
         fi
