@@ -34,7 +34,8 @@ bool isFraction(double value)
     return value >= 0.0 && value <= 1.0; // false for NaN as well
 }
 
-// Areas near INT_MAX: sums of sizes and margins are done in 64 bits and saturated.
+// Areas near INT_MAX: sums of sizes and margins are done in 64 bits and saturated (rectangles
+// are built from their corners, since QRect(x, y, w, h) adds in int).
 int saturated(qint64 value)
 {
     return int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
@@ -130,12 +131,12 @@ public:
                 handles.addEllipse(QRectF(0, at - m / 2, m, m));
                 handles.addEllipse(QRectF(double(across) + m + 2, at - m / 2, m, m));
                 pair[o].line[k] = QLine(m, at, far, at);
-                pair[o].band[k] = QRect(m, at - 1, across, 3);
+                pair[o].band[k] = QRect(QPoint(m, at - 1), QPoint(saturated(qint64(m) + across - 1), saturated(qint64(at) + 1)));
             } else {
                 handles.addEllipse(QRectF(at - m / 2, 0, m, m));
                 handles.addEllipse(QRectF(at - m / 2, double(across) + m + 2, m, m));
                 pair[o].line[k] = QLine(at, m, at, far);
-                pair[o].band[k] = QRect(at - 1, m, 3, across);
+                pair[o].band[k] = QRect(QPoint(at - 1, m), QPoint(saturated(qint64(at) + 1), saturated(qint64(m) + across - 1)));
             }
             pair[o].handle[k] = handles;
         }
@@ -144,8 +145,8 @@ public:
     {
         const int at = pair[o].pix[k];
         if (o == H)
-            return QRect(0, at - Margin, size.width(), 2 * Margin + 1);
-        return QRect(at - Margin, 0, 2 * Margin + 1, size.height());
+            return QRect(QPoint(0, at - Margin), QPoint(size.width() - 1, saturated(qint64(at) + Margin)));
+        return QRect(QPoint(at - Margin, 0), QPoint(saturated(qint64(at) + Margin), size.height() - 1));
     }
     void paint(int o, QPainter *painter) const
     {

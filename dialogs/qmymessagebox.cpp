@@ -182,7 +182,8 @@ void QMyMessageBox::fitContent()
         d->m_scroll->setWidgetResizable(true);
         d->m_scroll->viewport()->setAutoFillBackground(false);
         d->m_scroll->setSizePolicy(label->sizePolicy());
-        d->ui.horizontalLayout->replaceWidget(label, d->m_scroll);
+        // The layout hands back the label's old item, which is ours to delete.
+        delete d->ui.horizontalLayout->replaceWidget(label, d->m_scroll);
         d->m_scroll->setWidget(label);
     }
     resize(width(), qMin(wanted, cap));
