@@ -18,7 +18,7 @@
 #   scripts/run.sh deb       build the Debian packages for Qt 5 and Qt 6, install them with dpkg,
 #                            build a host against /usr, remove them again (needs root)
 #   scripts/run.sh licence   list the tracked files without an SPDX licence header (fails if any)
-#   scripts/run.sh abi       compare the libraries' ABI with the last tagged release (abidiff)
+#   scripts/run.sh abi       compare the libraries' ABI with scripts/abi-baseline or the last release (abidiff)
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
 #   scripts/run.sh docs      write the API reference (build/docs/html); any Doxygen warning fails
 set -euo pipefail
@@ -231,7 +231,14 @@ abi)
     install_missing
     scratch=${WIDGETDECK_ABI_DIR:-$root/build-abi}
     mkdir -p "$scratch"
-    base=$(git -C "$root" describe --tags --abbrev=0 --match 'v*' 2>/dev/null || true)
+    # The commit whose ABI the current SOVERSION promises, kept in the tree because a clone may carry
+    # no tags; raise it with the SOVERSION. Without it, the last release tag.
+    base=$(sed -n 's/^\([0-9a-f]\{7,40\}\).*/\1/p' "$root/scripts/abi-baseline" 2>/dev/null | head -n 1)
+    if [ -n "$base" ] && ! git -C "$root" cat-file -e "$base^{commit}" 2>/dev/null; then
+        echo "abi: the baseline commit $base is not in this clone; fetch the history (git fetch --unshallow)" >&2
+        exit 1
+    fi
+    [ -n "$base" ] || base=$(git -C "$root" describe --tags --abbrev=0 --match 'v*' 2>/dev/null || true)
     if [ -z "$base" ]; then
         # No release tag in this clone: the commit that started the current version series.
         version=$(sed -n 's/^project(WidgetDeck VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
