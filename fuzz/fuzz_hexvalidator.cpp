@@ -7,16 +7,7 @@
 #include "qhexlineedit.h"
 #include "qhexvalidator.h"
 
-namespace {
-bool allHex(const QString &text)
-{
-    for (const QChar c : text)
-        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-              || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
-            return false;
-    return true;
-}
-} // namespace
+#include <QRegularExpression>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -28,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int bottom = qMin(a, b), top = qMax(a, b);
     const int posChoice = reader.byte();
     const QString input = reader.rest();
+    static const QRegularExpression hexDigits(QStringLiteral("\\A[0-9A-Fa-f]*\\z"));
 
     QHexValidator validator;
     validator.setRange(bottom, top);
@@ -39,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The cursor position does not matter: a good text is Acceptable with the cursor at 0 too.
     if (input.isEmpty())
         FUZZ_CHECK(state == QValidator::Intermediate);
-    else if (!allHex(input))
+    else if (!hexDigits.match(input).hasMatch())
         FUZZ_CHECK(state == QValidator::Invalid);
     if (state == QValidator::Acceptable) {
         bool ok = false;
@@ -54,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &piece : input.split(QLatin1Char('\n'))) {
         edit->insert(piece);
         const QString shown = edit->text();
-        FUZZ_CHECK(allHex(shown));
+        FUZZ_CHECK(hexDigits.match(shown).hasMatch());
         // With a negative bottom a short text may be the start of a negative pattern ("FFF"),
         // so only ranges from 0 up bound what the editor shows.
         if (!shown.isEmpty() && bottom >= 0) {
