@@ -1,13 +1,25 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Hexadecimal validator, alone and installed in its line edit.
+// Hexadecimal checkers: the validator, alone and installed in its line edit, and the spin box.
 #include "fuzzsupport.h"
 
 #include "qhexlineedit.h"
+#include "qhexspinbox.h"
 #include "qhexvalidator.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
+
+namespace {
+class OpenHexSpinBox : public QHexSpinBox
+{
+public:
+    using QHexSpinBox::lineEdit;
+    using QHexSpinBox::validate;
+    using QHexSpinBox::valueFromText;
+};
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -55,5 +67,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(ok && value <= top);
         }
     }
+
+    // Spin box text is a 32-bit pattern: "FFFFFFFB" is -5, a signed text is no value.
+    static OpenHexSpinBox *spin = new OpenHexSpinBox;
+    spin->setRange(bottom, top);
+    spin->setValue(bottom);
+    const QValidator::State boxState = spin->validate(text, pos);
+    FUZZ_CHECK(text == input);
+    bool ok = false;
+    const int parsed = int(input.toUInt(&ok, 16));
+    FUZZ_CHECK(spin->valueFromText(input) == (ok ? parsed : 0));
+    if (!ok)
+        FUZZ_CHECK(boxState == QValidator::Invalid);
+    if (boxState == QValidator::Acceptable)
+        FUZZ_CHECK(parsed >= bottom && parsed <= top);
+    // Whatever reaches its editor, the value stays within the range.
+    spin->lineEdit()->selectAll();
+    spin->lineEdit()->insert(input);
+    spin->interpretText();
+    FUZZ_CHECK(spin->value() >= bottom && spin->value() <= top);
     return 0;
 }

@@ -4,10 +4,9 @@
 # widgetdeck_fuzz_targets(OUT): the fuzz targets (fuzz_*.cpp) whose families are built.
 # Used by fuzz/ (libFuzzer or replay drivers) and by tests/hostile (seed replay in the suite).
 set(_wd_fuzz_needs
-    "fuzz_editip:network" "fuzz_iplineedit:network" "fuzz_netcommands:network"
-    "fuzz_routetable:network" "fuzz_foldername:path" "fuzz_hexexplain:numeric"
-    "fuzz_hexspinbox:numeric" "fuzz_hexvalidator:numeric" "fuzz_multihexspinbox:numeric"
-    "fuzz_slidertime:dialogs")
+    "fuzz_ipeditors:network" "fuzz_netcommands:network" "fuzz_routetable:network"
+    "fuzz_foldername:path" "fuzz_hexexplain:numeric" "fuzz_hexvalidator:numeric"
+    "fuzz_multihexspinbox:numeric" "fuzz_slidertime:dialogs")
 function(widgetdeck_fuzz_targets out)
     file(GLOB _sources RELATIVE ${PROJECT_SOURCE_DIR}/fuzz ${PROJECT_SOURCE_DIR}/fuzz/fuzz_*.cpp)
     set(_built)

@@ -15,7 +15,7 @@ class tst_PathEdit : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QLoggingCategory::setFilterRules(QStringLiteral("widgetdeck.*.debug=false")); // the validator logs every input
+        QLoggingCategory::setFilterRules(QStringLiteral("widgetdeck.*.debug=false")); // logs every input
     }
 
     // What any text does to the validator is the fuzz target's part; these rows pin the states.
@@ -81,15 +81,11 @@ private Q_SLOTS:
         QTest::newRow("PrN") << "PrN" << false;
         QTest::newRow("aux with blanks") << "  aux " << false;
         QTest::newRow("com3") << "com3" << false;
-        QTest::newRow("Lpt12") << "Lpt12" << false;
         QTest::newRow("12LPT") << "12LPT" << false;
         QTest::newRow("bars stand for letters") << "|||1" << false;
-        QTest::newRow("c|n") << "c|n" << false;
         QTest::newRow("forbidden with blanks") << " x:y " << false;
         QTest::newRow("con.txt") << "con.txt" << true;
         QTest::newRow("comx") << "comx" << true;
-        QTest::newRow("LPT") << "LPT" << true;
-        QTest::newRow("console") << "console" << true;
         QTest::newRow("com3a") << "com3a" << true;
     }
 

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// IPv4 line edit: the whole-address check and the per-octet validator.
-// setIP is only called with addresses the check accepts: a refused one would open a modal box.
+// IPv4 editors: the segmented editor's setText, and the line edit's whole-address check and
+// per-octet validator. setIP is only called with addresses the check accepts: a refused one
+// would open a modal box.
 #include "fuzzsupport.h"
 
+#include "qeditip.h"
 #include "qiplineedit.h"
 
 #include <QLineEdit>
@@ -17,19 +19,28 @@ class OpenIPLineEdit : public QIPLineEdit
 public:
     using QIPLineEdit::isValidIP;
 };
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzSupport::ensureApplication();
     const QString input = FuzzSupport::text(data, size);
-    static OpenIPLineEdit *edit = new OpenIPLineEdit;
-    // The oracle is written differently from the library's check on purpose.
+    // The oracles are written differently from the library's checks on purpose.
     static const QString part = QStringLiteral("(?:[01]?[0-9]{1,2}|2[0-4][0-9]|25[0-5])");
     static const QRegularExpression quad(
         QRegularExpression::anchoredPattern(QStringLiteral("%1\\.%1\\.%1\\.%1").arg(part)));
+    static const QRegularExpression dotted(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,3}(?:\\.[0-9]{1,3}){3}")));
 
+    // The segmented editor takes dotted digit groups only and clamps full segments to 255.
+    static QEditIP *segmented = new QEditIP;
+    segmented->setText(QStringLiteral("1.2.3.4"));
+    const bool accepted = segmented->setText(input);
+    FUZZ_CHECK(accepted == dotted.match(input).hasMatch());
+    FUZZ_CHECK(accepted || segmented->text() == QLatin1String("1.2.3.4"));
+    FUZZ_CHECK(quad.match(segmented->text()).hasMatch());
+
+    static OpenIPLineEdit *edit = new OpenIPLineEdit;
     const bool valid = edit->isValidIP(input);
     FUZZ_CHECK(valid == quad.match(input).hasMatch());
     if (valid) {
