@@ -22,13 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QList<int> values = row->getHexSpinboxValueList();
     FUZZ_CHECK(values.size() == 4);
     for (int i = 0; i < values.size(); ++i) {
-        if (i >= texts.size()) {
-            FUZZ_CHECK(values.at(i) == 7); // fields without a text keep their value
-            continue;
-        }
-        const double d = texts.at(i).toDouble();
-        const int expected = std::isnan(d) || d < 0 ? 0 : d > 255 ? 255 : int(std::trunc(d));
-        FUZZ_CHECK(values.at(i) == expected);
+        // Fields without a text keep their value.
+        const double d = i < texts.size() ? texts.at(i).toDouble() : 7.0;
+        FUZZ_CHECK(values.at(i) == (std::isnan(d) || d < 0 ? 0 : d > 255 ? 255 : int(std::trunc(d))));
     }
     return 0;
 }

@@ -3,7 +3,6 @@
 
 // Every fuzz target's seeds in every test run: the seeds are the named regression inputs of
 // faults once found, and a broken invariant aborts the row that holds it.
-#include <QApplication>
 #include <QDir>
 #include <QtTest>
 
@@ -18,6 +17,11 @@ class tst_FuzzSeeds : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // validators log every input
+    }
+
     void replay_data()
     {
         QTest::addColumn<int>("target");
@@ -41,13 +45,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // The validators log every keystroke.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-    QApplication app(argc, argv);
-    tst_FuzzSeeds test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(tst_FuzzSeeds)
 
 #include "tst_fuzzseeds.moc"
