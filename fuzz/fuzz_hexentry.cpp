@@ -1,15 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Hexadecimal checkers: the validator, alone and installed in its line edit, and the spin box.
+// Hexadecimal entry: the validator, alone and installed in its line edit, the spin box, and the
+// row of four-digit fields set from comma-separated decimal texts.
 #include "fuzzsupport.h"
 
 #include "qhexlineedit.h"
 #include "qhexspinbox.h"
 #include "qhexvalidator.h"
+#include "qmultihexspinbox.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
+
+#include <cmath>
 
 namespace {
 class OpenHexSpinBox : public QHexSpinBox
@@ -81,5 +85,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     spin->lineEdit()->insert(input);
     spin->interpretText();
     FUZZ_CHECK(spin->value() >= bottom && spin->value() <= top);
+
+    static QMultiHexSpinBox *row = new QMultiHexSpinBox(4);
+    const QStringList texts = input.split(QLatin1Char(','));
+    for (QHexSpinBox *field : row->getHexSpinboxList())
+        field->setValue(7);
+    FUZZ_CHECK(row->setHexSpinboxValueList(texts));
+    const QList<int> values = row->getHexSpinboxValueList();
+    FUZZ_CHECK(values.size() == 4);
+    for (int i = 0; i < values.size(); ++i) {
+        // Fields without a text keep their value.
+        const double d = i < texts.size() ? texts.at(i).toDouble() : 7.0;
+        FUZZ_CHECK(values.at(i) == (std::isnan(d) || d < 0 ? 0 : d > 255 ? 255 : int(std::trunc(d))));
+    }
     return 0;
 }
