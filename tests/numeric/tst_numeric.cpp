@@ -211,8 +211,8 @@ private Q_SLOTS:
         QTest::newRow("hex: 16 to 255") << HexEdit << 16 << 255 << "" << "1F0" << "1F" << true;
         QTest::newRow("hex: intermediate") << HexEdit << 16 << 255 << "" << "1" << "1" << false;
         QTest::newRow("hex: refused chars") << HexEdit << 0 << 255 << "" << "g -x1" << "1" << true;
-        QTest::newRow("hex: program set a prefix") << HexEdit << 0 << 65536 << "0x1F" << "gx" << "0x1F" << false;
-        QTest::newRow("hex: negative pattern") << HexEdit << -16 << 16 << "" << "FFFFFFFB" << "FFFFFFFB" << true;
+        QTest::newRow("hex: program-set 0x") << HexEdit << 0 << 65536 << "0x1F" << "gx" << "0x1F" << false;
+        QTest::newRow("hex: pattern") << HexEdit << -16 << 16 << "" << "FFFFFFFB" << "FFFFFFFB" << true;
         QTest::newRow("decimal") << IntEdit << 0 << 9999 << "" << "a99990" << "9999" << true;
         // The box keeps its own range, 0 to 255.
         QTest::newRow("box") << HexBox << 0 << 255 << "" << "1g0" << "10" << true;
