@@ -8,13 +8,7 @@
 #include "qokcancel.h"
 #include "qwebsetclient.h"
 
-#include <QDialog>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
+#include <QtWidgets>
 
 using namespace WidgetDeckNet;
 
