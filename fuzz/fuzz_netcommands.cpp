@@ -7,43 +7,35 @@
 
 #include "qnetworkplatform_p.h"
 
+#include <QRegularExpression>
+
 using namespace WidgetDeckNet;
 
 namespace {
-// How a Windows program's C runtime splits its command line into arguments.
-QStringList windowsArguments(const QString &line, bool *balanced)
+// How a Windows program's C runtime splits its command line. It reads backslashes before a
+// quote as an escape, so such a line is not usable at all.
+QStringList windowsArguments(const QString &line, bool *usable)
 {
     QStringList arguments;
     QString current;
     bool inQuotes = false, inArgument = false;
-    for (int i = 0; i < line.size(); ++i) {
-        int backslashes = 0;
-        while (i < line.size() && line.at(i) == QLatin1Char('\\'))
-            ++backslashes, ++i;
-        const bool quote = i < line.size() && line.at(i) == QLatin1Char('"');
-        // Before a quote, pairs of backslashes are one each and an odd one escapes the quote.
-        current += QString(quote ? backslashes / 2 : backslashes, QLatin1Char('\\'));
-        inArgument = inArgument || backslashes > 0;
-        if (i == line.size())
-            break;
-        if (quote && backslashes % 2) {
-            current += QLatin1Char('"');
-        } else if (quote) {
+    for (const QChar c : line) {
+        if (c == QLatin1Char('"')) {
             inQuotes = !inQuotes;
             inArgument = true;
-        } else if (!inQuotes && (line.at(i) == QLatin1Char(' ') || line.at(i) == QLatin1Char('\t'))) {
+        } else if (!inQuotes && (c == QLatin1Char(' ') || c == QLatin1Char('\t'))) {
             if (inArgument)
                 arguments << current;
             current.clear();
             inArgument = false;
         } else {
-            current += line.at(i);
+            current += c;
             inArgument = true;
         }
     }
     if (inArgument)
         arguments << current;
-    *balanced = !inQuotes;
+    *usable = !inQuotes && !line.contains(QLatin1String("\\\""));
     return arguments;
 }
 
@@ -60,6 +52,16 @@ bool isPlainDottedQuad(const QString &text)
     }
     return plain;
 }
+
+// The prefix length of a plain contiguous mask, or -1.
+int prefixOf(const QString &mask)
+{
+    for (int length = 0; length <= 32; ++length) {
+        if (mask == QHostAddress(length ? ~0u << (32 - length) : 0u).toString())
+            return length;
+    }
+    return -1;
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -72,6 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     AdapterConfig checked;
     const bool refused = !checkedConfig(config, &checked).isEmpty();
     FUZZ_CHECK(unsafeFieldCause(config).isEmpty() || refused);
+    FUZZ_CHECK(refused || config.dhcp || (isPlainDottedQuad(checked.address) && prefixOf(checked.mask) >= 0));
+    FUZZ_CHECK(refused || checked.gateway.isEmpty() || isPlainDottedQuad(checked.gateway));
 
     QList<CommandSpec> calls;
     const CommandRunner record = [&calls, &nmcliOutput](const CommandSpec &command) {
@@ -90,8 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const CommandSpec &command = calls.at(0);
         FUZZ_CHECK(calls.size() == 1 && command.program == QLatin1String("netsh") && command.arguments.isEmpty());
         FUZZ_CHECK(command.timeoutMs == CommandTimeLimitMs);
-        bool balanced = false;
-        const QStringList arguments = windowsArguments(command.nativeArguments, &balanced);
+        bool usable = false;
+        const QStringList arguments = windowsArguments(command.nativeArguments, &usable);
         QStringList expected;
         if (config.dhcp)
             expected = QStringList{"interface", "ip", "set", "address", "name=" + config.adapter, "source=dhcp"};
@@ -99,29 +103,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             expected = QStringList{"interface", "ipv4", "set", "address", "name", "=", config.adapter, "source", "=",
                                    "static", "address", "=", checked.address, "mask", "=", checked.mask, "gateway",
                                    "=", checked.gateway.isEmpty() ? QStringLiteral("none") : checked.gateway};
-        FUZZ_CHECK(config.dhcp || (isPlainDottedQuad(checked.address) && isPlainDottedQuad(checked.mask)));
-        FUZZ_CHECK(checked.gateway.isEmpty() || isPlainDottedQuad(checked.gateway));
-        FUZZ_CHECK(balanced && arguments == expected);
+        FUZZ_CHECK(usable && arguments == expected);
     }
 
+    // nmcli: the device's own profile, the first answer line that can be a UUID, is modified
+    // and brought up; the address and gateway must be one plain address each, not lists.
     calls.clear();
     const ConfigOutcome nmcli = applyWithNmcli(config, record);
-    FUZZ_CHECK(!refused || (calls.isEmpty() && !nmcli.success));
-    for (const CommandSpec &command : calls) {
-        FUZZ_CHECK(command.program == QLatin1String("nmcli") && command.nativeArguments.isEmpty());
-        if (command.arguments.value(1) != QLatin1String("modify"))
-            continue;
-        FUZZ_CHECK(!config.dhcp || command.arguments.mid(3) == QStringList({"ipv4.method", "auto", "ipv4.addresses", "",
-                                                                          "ipv4.gateway", ""}));
-        if (config.dhcp)
-            continue;
-        // nmcli reads these two as lists: each must be one plain address, not several.
-        const QString address = command.arguments.value(6);
-        FUZZ_CHECK(isPlainDottedQuad(address.section(QLatin1Char('/'), 0, 0)) && address.count(QLatin1Char('/')) == 1);
-        const QString gateway = command.arguments.value(8);
-        FUZZ_CHECK(gateway.isEmpty() || isPlainDottedQuad(gateway));
-        FUZZ_CHECK(command.arguments.size() == 9);
+    QString uuid;
+    for (const QString &line : QString::fromLocal8Bit(nmcliOutput).split(QLatin1Char('\n'))) {
+        if (uuid.isEmpty() && !line.trimmed().contains(QRegularExpression(QStringLiteral("^$|[ :,]"))))
+            uuid = line.trimmed();
     }
-    FUZZ_CHECK(!nmcli.success || calls.size() == 3);
+    const QStringList modify = config.dhcp
+        ? QStringList{"auto", "ipv4.addresses", "", "ipv4.gateway", ""}
+        : QStringList{"manual", "ipv4.addresses", checked.address + '/' + QString::number(prefixOf(checked.mask)),
+                      "ipv4.gateway", checked.gateway};
+    const QList<QStringList> expected = {{"-g", "GENERAL.CON-UUID", "device", "show", config.adapter},
+                                         QStringList{"connection", "modify", uuid, "ipv4.method"} + modify,
+                                         {"connection", "up", uuid}};
+    FUZZ_CHECK(calls.size() == (refused ? 0 : uuid.isEmpty() ? 1 : 3));
+    FUZZ_CHECK(nmcli.success == (calls.size() == 3));
+    for (int i = 0; i < calls.size(); ++i) {
+        const CommandSpec &command = calls.at(i);
+        FUZZ_CHECK(command.program == QLatin1String("nmcli") && command.nativeArguments.isEmpty());
+        FUZZ_CHECK(command.arguments == expected.at(i));
+        FUZZ_CHECK(command.timeoutMs > 0 && command.timeoutMs <= CommandTimeLimitMs);
+        FUZZ_CHECK(command.environment.contains(qMakePair(QStringLiteral("LC_ALL"), QStringLiteral("C"))));
+    }
     return 0;
 }

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// The exact netsh command lines, and that no value escapes its argument, are checked by
-// fuzz_netcommands over its seeds; here: nmcli's steps, refusals and how outcomes are read.
+// The exact command lines of both tools, and that no value escapes its argument, are checked
+// by fuzz_netcommands over its seeds; here: which input is refused and how outcomes are read.
 
 #include "fakecommands.h"
 
@@ -44,8 +44,6 @@ class tst_NetworkPlatform : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void nmcliCommands_data();
-    void nmcliCommands();
     void refusedBeforeRunning_data();
     void refusedBeforeRunning();
     void outcome_data();
@@ -61,38 +59,6 @@ void tst_NetworkPlatform::initTestCase()
 {
     QVERIFY(m_translator.load(QStringLiteral(WIDGETDECK_QM_DIR "/tr_libwidgetdeck_en.qm")));
     QCoreApplication::installTranslator(&m_translator);
-}
-
-void tst_NetworkPlatform::nmcliCommands_data()
-{
-    QTest::addColumn<AdapterConfig>("input");
-    QTest::addColumn<QString>("modify"); // the arguments after the method
-    QTest::newRow("static") << config("enp3s0") << "manual|ipv4.addresses|192.168.1.20/24|ipv4.gateway|192.168.1.1";
-    QTest::newRow("dhcp") << config("enp3s0", true) << "auto|ipv4.addresses||ipv4.gateway|";
-    // Leading zeros are dropped before anything runs; an empty gateway editor is no gateway.
-    QTest::newRow("zeros, no gateway") << config("enp3s0", false, "010.000.000.009", "255.240.0.0", "")
-                                       << "manual|ipv4.addresses|10.0.0.9/12|ipv4.gateway|";
-    QTest::newRow("host mask") << config("enp3s0", false, "10.0.0.9", "255.255.255.255", "...")
-                               << "manual|ipv4.addresses|10.0.0.9/32|ipv4.gateway|";
-    QTest::newRow("empty mask") << config("enp3s0", false, "10.0.0.9", "0.0.0.0", "...")
-                                << "manual|ipv4.addresses|10.0.0.9/0|ipv4.gateway|";
-}
-
-void tst_NetworkPlatform::nmcliCommands()
-{
-    QFETCH(AdapterConfig, input);
-    QFETCH(QString, modify);
-    FakeCommands fake;
-    fake.reply = [](const CommandSpec &command) { return FakeCommands::ok(command.arguments.value(2) == "device" ? Active : ""); };
-    QVERIFY(applyWithNmcli(input, fake.runner()).success);
-    QStringList seen;
-    for (const CommandSpec &command : fake.calls()) {
-        seen << command.arguments.join(QLatin1Char('|'));
-        QVERIFY(command.timeoutMs > 0 && command.timeoutMs <= CommandTimeLimitMs);
-        QVERIFY(command.environment.contains(qMakePair(QStringLiteral("LC_ALL"), QStringLiteral("C"))));
-    }
-    QCOMPARE(seen, (QStringList{"-g|GENERAL.CON-UUID|device|show|enp3s0", "connection|modify|7f3e-aaaa|ipv4.method|" + modify,
-                                "connection|up|7f3e-aaaa"}));
 }
 
 void tst_NetworkPlatform::refusedBeforeRunning_data()
