@@ -75,36 +75,28 @@ void tst_IpEditors::keys_data()
     QTest::addColumn<int>("focusAfter");
     QTest::addColumn<int>("cursorAfter");  // -1: not looked at
     QTest::addColumn<QString>("selected"); // in the focused segment afterwards
-    QTest::addColumn<QString>("text");     // empty: start; "..." or "0.0.0.0": start refused
+    QTest::addColumn<QString>("text");     // empty: start; "0.0.0.0": start refused
     using K = QList<int>;
     const K n192{Qt::Key_1, Qt::Key_9, Qt::Key_2};
     const QString a = QStringLiteral("192.1.12.123"), b = QStringLiteral("192.25.0.123");
-    // A full part set by the host hands the focus on too, and the segment it lands in is selected.
+    // A full part set by the host hands the focus on too, and the segment it lands in is selected;
+    // which texts are taken, and clamped, is fuzz_editip's and fuzz_iplineedit's.
     QTest::newRow("set plain") << EditIP << "192.168.1.10" << NoKeys << 0 << K{} << 2 << -1 << "1" << "";
-    QTest::newRow("set clamped") << EditIP << "256.1.1.999" << NoKeys << 0 << K{} << 1 << -1 << "1" << "255.1.1.255";
-    QTest::newRow("set five groups") << EditIP << "1.2.3.4.5" << NoKeys << 0 << K{} << 0 << -1 << "" << "...";
-    QTest::newRow("set four digits") << EditIP << "1.2.3.1234" << NoKeys << 0 << K{} << 0 << -1 << "" << "...";
     QTest::newRow("full segment hands on") << EditIP << a << 0 << AllSelected << n192 << 1 << -1 << "1" << "";
     QTest::newRow("999 clamped") << EditIP << a << 1 << AllSelected << K{Qt::Key_9, Qt::Key_9, Qt::Key_9} << 2 << -1 << "12"
                                  << "192.255.12.123";
-    QTest::newRow("'.' refused") << EditIP << a << 2 << AllSelected << K{Qt::Key_1, Qt::Key_Period, Qt::Key_2} << 2 << 2 << ""
-                                 << "";
     QTest::newRow("digit after full moves on") << EditIP << a << 0 << 3 << K{Qt::Key_7} << 1 << -1 << "1" << "";
     QTest::newRow("digit in full last refused") << EditIP << a << 3 << 3 << K{Qt::Key_7} << 3 << 3 << "" << "";
     QTest::newRow("digit over part replaces") << EditIP << a << 0 << SecondSelected << K{Qt::Key_5} << 0 << 1 << ""
                                               << "5.1.12.123";
     QTest::newRow("right at end") << EditIP << a << 1 << 1 << K{Qt::Key_Right} << 2 << 0 << "" << "";
-    QTest::newRow("right at end of last") << EditIP << a << 3 << 3 << K{Qt::Key_Right} << 3 << 3 << "" << "";
     QTest::newRow("left at start") << EditIP << a << 2 << 0 << K{Qt::Key_Left} << 1 << 1 << "" << "";
     QTest::newRow("backspace at start") << EditIP << a << 2 << 0 << K{Qt::Key_Backspace} << 1 << 1 << "" << "";
     QTest::newRow("backspace in first") << EditIP << a << 0 << 0 << K{Qt::Key_Backspace} << 0 << 0 << "" << "";
     // QIPLineEdit selects the first octet when set; it hands on after the octet took the key (queued).
     QTest::newRow("set leading zeros kept") << IPLineEdit << "001.002.003.004" << NoKeys << 0 << K{} << 0 << -1 << "001" << "";
     QTest::newRow("set octet 256") << IPLineEdit << "256.1.1.1" << NoKeys << 0 << K{} << 0 << -1 << "" << "0.0.0.0";
-    QTest::newRow("set leading blank") << IPLineEdit << " 1.2.3.4" << NoKeys << 0 << K{} << 0 << -1 << "" << "0.0.0.0";
     QTest::newRow("octet hands on") << IPLineEdit << b << 0 << AllSelected << n192 << 1 << -1 << "25" << "";
-    QTest::newRow("256 refused") << IPLineEdit << b << 1 << AllSelected << K{Qt::Key_2, Qt::Key_5, Qt::Key_6} << 1 << 2 << ""
-                                 << "";
     QTest::newRow("last octet stays") << IPLineEdit << b << 3 << AllSelected << n192 << 3 << 3 << "" << "192.25.0.192";
     QTest::newRow("return rings") << IPLineEdit << b << 3 << 0 << K{Qt::Key_Return} << 0 << -1 << "192" << "";
     QTest::newRow("left wraps") << IPLineEdit << b << 0 << 0 << K{Qt::Key_Left} << 3 << -1 << "123" << "";
@@ -127,7 +119,7 @@ void tst_IpEditors::keys()
     QFETCH(QString, text);
     QWidget *editor = shown(kind);
     const QList<QLineEdit *> s = parts(editor);
-    const bool refused = text == QLatin1String("...") || text == QLatin1String("0.0.0.0");
+    const bool refused = text == QLatin1String("0.0.0.0");
     s.at(0)->setFocus();
     QString box;
     QTimer::singleShot(0, editor, [&box] {
@@ -137,7 +129,7 @@ void tst_IpEditors::keys()
         }
     });
     if (kind == EditIP)
-        QCOMPARE(static_cast<QEditIP *>(editor)->setText(start), !refused);
+        QVERIFY(static_cast<QEditIP *>(editor)->setText(start));
     else
         static_cast<QIPLineEdit *>(editor)->setIP(start);
     QCOMPARE(box, kind == IPLineEdit && refused ? QStringLiteral("Attention|Your IP Address is Invalid!") : QString());
