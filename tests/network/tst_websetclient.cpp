@@ -189,7 +189,7 @@ void tst_WebSetClient::applyOutcome_data()
     QTest::addColumn<QByteArray>("output");
     QTest::addColumn<QString>("status");
     QTest::newRow("success") << false << QByteArray("\r\n") << "Configuration succeeded. IP: 192.168.1.20";
-    QTest::newRow("error") << false << QByteArray("Element not found.\r\n") << "Configuration failed. Cause: Element not found.\r\n";
+    QTest::newRow("error") << false << QByteArray("Not found.\r\n") << "Configuration failed. Cause: Not found.\r\n";
     QTest::newRow("dhcp") << true << QByteArray("whatever") << "Configured.";
 }
 
