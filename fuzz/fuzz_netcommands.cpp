@@ -39,18 +39,12 @@ QStringList windowsArguments(const QString &line, bool *usable)
     return arguments;
 }
 
-// Four ASCII groups of 0 to 255 without leading zeros, which a tool could read as octal.
+// Four groups of 0 to 255 without leading zeros, which a tool could read as octal: exactly
+// what Qt's own parser prints back.
 bool isPlainDottedQuad(const QString &text)
 {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    bool plain = parts.size() == 4;
-    for (const QString &part : parts) {
-        bool ok = part.size() <= 3 && (part.size() == 1 || !part.startsWith(QLatin1Char('0')));
-        for (const QChar c : part)
-            ok = ok && c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        plain = plain && ok && part.toInt(&ok) <= 255 && ok;
-    }
-    return plain;
+    const QHostAddress address(text);
+    return address.protocol() == QAbstractSocket::IPv4Protocol && address.toString() == text;
 }
 
 // The prefix length of a plain contiguous mask, or -1.
