@@ -67,7 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray nmcliOutput = fields.value(4).toUtf8();
     AdapterConfig checked;
     const bool refused = !checkedConfig(config, &checked).isEmpty();
-    FUZZ_CHECK(unsafeFieldCause(config).isEmpty() || refused);
+    // No adapter, or a double quote or a control, format or separator character in a value
+    // the tool gets, is refused.
+    static const QRegularExpression unsafe(QStringLiteral("[\"\\p{Cc}\\p{Cf}\\p{Zl}\\p{Zp}]"));
+    bool unsafeInput = config.adapter.isEmpty() || config.adapter.contains(unsafe);
+    for (const QString &value : {config.address, config.mask, config.gateway})
+        unsafeInput = unsafeInput || (!config.dhcp && value.contains(unsafe));
+    FUZZ_CHECK(!unsafeInput || refused);
     FUZZ_CHECK(refused || config.dhcp || (isPlainDottedQuad(checked.address) && prefixOf(checked.mask) >= 0));
     FUZZ_CHECK(refused || checked.gateway.isEmpty() || isPlainDottedQuad(checked.gateway));
 
