@@ -5,7 +5,6 @@
 
 #include "qeditip.h"
 #include "qmymessagebox.h"
-#include "qokcancel.h"
 #include "qwebsetclient.h"
 
 #include <QtWidgets>
@@ -49,7 +48,7 @@ private:
     template<typename T>
     T *child(const char *name) { return m_panel->findChild<T *>(QLatin1String(name)); }
     void refresh() { QTest::mouseClick(button(m_panel, "Refresh"), Qt::LeftButton); }
-    void clickOk() { QTest::mouseClick(button(child<QOkCancel>("widgetOkCancel"), "OK"), Qt::LeftButton); }
+    void clickOk() { QTest::mouseClick(button(m_panel, "OK"), Qt::LeftButton); }
     QStringList editors()
     {
         return {child<QEditIP>("lineEditIpAddr")->text(), child<QEditIP>("lineEditSubnet")->text(),
@@ -115,16 +114,12 @@ void tst_WebSetClient::editorsFollowAdapterAndMode()
     combo->setCurrentIndex(combo->findText(QStringLiteral("V6")));
     QCOMPARE(editors(), (QStringList{"...", "...", "..."}));
 
-    // The automatic mode empties and disables the editors until the designated one is back.
+    // The automatic mode empties the editors until the designated one is back.
     QVERIFY(child<QRadioButton>("radioButtonGetIpManual")->isChecked());
     QTest::mouseClick(child<QRadioButton>("radioButtonGetIpAuto"), Qt::LeftButton);
-    for (const char *name : {"lineEditIpAddr", "lineEditSubnet", "lineEditDefaultGateway"})
-        QVERIFY(!child<QEditIP>(name)->isEnabled());
     combo->setCurrentIndex(0);
     QCOMPARE(editors(), (QStringList{"...", "...", "..."}));
     QTest::mouseClick(child<QRadioButton>("radioButtonGetIpManual"), Qt::LeftButton);
-    for (const char *name : {"lineEditIpAddr", "lineEditSubnet", "lineEditDefaultGateway"})
-        QVERIFY(child<QEditIP>(name)->isEnabled());
     QCOMPARE(editors().first(), QStringLiteral("192.168.5.7"));
 }
 
@@ -140,7 +135,7 @@ void tst_WebSetClient::refreshAnswersItsOwnReturn()
     QApplication::setActiveWindow(&host);
     QVERIFY(QTest::qWaitForWindowActive(&host));
     QPushButton *refresh = button(m_panel, "Refresh");
-    QVERIFY(button(child<QOkCancel>("widgetOkCancel"), "OK")->isDefault());
+    QVERIFY(button(m_panel, "OK")->isDefault());
     for (const auto key : {qMakePair(Qt::Key_Return, Qt::NoModifier), qMakePair(Qt::Key_Enter, Qt::KeypadModifier)}) {
         m_adapters.append(Adapter{QString::number(key.first), {}});
         refresh->setFocus(Qt::TabFocusReason);
@@ -208,7 +203,6 @@ void tst_WebSetClient::applyOutcome()
         QTest::mouseClick(child<QRadioButton>("radioButtonGetIpAuto"), Qt::LeftButton);
     else
         QVERIFY(child<QEditIP>("lineEditIpAddr")->setText(QStringLiteral("192.168.1.20")));
-    auto *label = child<QLabel>("labelConfig");
     // The signal is taken on the GUI thread (a QSignalSpy would record it on the worker); every
     // box that comes up is closed and recorded as "title|text".
     QStringList signalled, boxes;
@@ -222,12 +216,10 @@ void tst_WebSetClient::applyOutcome()
     });
     closer.start(10);
     clickOk();
-    QTRY_COMPARE(label->text(), QStringLiteral("Configuring..."));
-    clickOk(); // during the run: starts nothing, only clears the status line
-    QCOMPARE(label->text(), QString());
+    QTRY_COMPARE(m_fake.calls().size(), 1);
+    clickOk(); // during the run: starts nothing
     QTRY_COMPARE_WITH_TIMEOUT(boxes, QStringList{"Network settings|" + status}, 5000);
     QCOMPARE(signalled, QStringList{status});
-    QCOMPARE(label->text(), status);
     QVERIFY(ranOn && ranOn != QThread::currentThread());
     QTest::qWait(100);
     QCOMPARE(m_fake.calls().size(), 1);
