@@ -18,22 +18,20 @@ QStringList windowsArguments(const QString &line, bool *usable)
 {
     QStringList arguments;
     QString current;
-    bool inQuotes = false, inArgument = false;
+    bool inQuotes = false;
+    // Every value the tool gets is non-empty, so an empty argument need not be told from none.
     for (const QChar c : line) {
         if (c == QLatin1Char('"')) {
             inQuotes = !inQuotes;
-            inArgument = true;
         } else if (!inQuotes && (c == QLatin1Char(' ') || c == QLatin1Char('\t'))) {
-            if (inArgument)
+            if (!current.isEmpty())
                 arguments << current;
             current.clear();
-            inArgument = false;
         } else {
             current += c;
-            inArgument = true;
         }
     }
-    if (inArgument)
+    if (!current.isEmpty())
         arguments << current;
     *usable = !inQuotes && !line.contains(QLatin1String("\\\""));
     return arguments;

@@ -4,8 +4,7 @@
 #ifndef FAKECOMMANDS_H
 #define FAKECOMMANDS_H
 
-// A recording command runner for the internal network tests: panels are built with
-// createWebSetClient() over it, so no real adapter is read and no real command can start.
+// A recording command runner: panels built over it read no real adapter and start no command.
 
 #include "qnetworkplatform_p.h"
 #include "qwebsetclient_p.h"

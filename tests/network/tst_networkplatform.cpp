@@ -12,18 +12,8 @@ namespace {
 
 enum Backend { Netsh, Nmcli };
 
-AdapterConfig named(const QString &adapter, bool dhcp = false)
-{
-    return {adapter, dhcp, QStringLiteral("192.168.1.20"), QStringLiteral("255.255.255.0"), QStringLiteral("192.168.1.1")};
-}
-
 // nmcli's answer to the device's own profile query; lines that are no UUID are skipped.
 const QByteArray Active = "a b\n7f3e-aaaa\n";
-
-ConfigOutcome apply(Backend backend, const AdapterConfig &input, const CommandRunner &run)
-{
-    return backend == Netsh ? applyWithNetsh(input, run) : applyWithNmcli(input, run);
-}
 
 CommandResult result(const QByteArray &output, int exitCode = 0, bool finished = true)
 {
@@ -34,7 +24,6 @@ CommandResult result(const QByteArray &output, int exitCode = 0, bool finished =
 
 } // namespace
 
-Q_DECLARE_METATYPE(WidgetDeckNet::AdapterConfig)
 Q_DECLARE_METATYPE(WidgetDeckNet::CommandResult)
 Q_DECLARE_METATYPE(Backend)
 
@@ -99,7 +88,10 @@ void tst_NetworkPlatform::outcome()
     FakeCommands fake;
     int step = 0;
     fake.reply = [&](const CommandSpec &) { return replies.value(step++, FakeCommands::ok("")); };
-    const ConfigOutcome outcome = apply(backend, named(QStringLiteral("Ethernet"), dhcp), fake.runner());
+    const AdapterConfig input{QStringLiteral("Ethernet"), dhcp, QStringLiteral("192.168.1.20"),
+                              QStringLiteral("255.255.255.0"), QStringLiteral("192.168.1.1")};
+    const ConfigOutcome outcome = backend == Netsh ? applyWithNetsh(input, fake.runner())
+                                                   : applyWithNmcli(input, fake.runner());
     QCOMPARE(outcome.success, success);
     QCOMPARE(outcome.cause, cause);
     QCOMPARE(fake.calls().size(), replies.size());
