@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The exact command lines of both tools, which input is refused, and that no value escapes its
-// argument are checked by fuzz_netcommands over its seeds; here: how outcomes are read.
+// argument are checked by fuzz_netcommands over its seeds; here: which cause an outcome gives.
 
 #include "fakecommands.h"
 
@@ -11,6 +11,10 @@ using namespace WidgetDeckNet;
 namespace {
 
 enum Backend { Netsh, Nmcli };
+
+// Form values as "adapter|address|mask|gateway"; a name alone is the automatic mode.
+const QString Static = QStringLiteral("Ethernet|192.168.1.20|255.255.255.0|192.168.1.1");
+const QString Dhcp = QStringLiteral("Ethernet");
 
 // nmcli's answer to the device's own profile query; lines that are no UUID are skipped.
 const QByteArray Active = "a b\n7f3e-aaaa\n";
@@ -50,46 +54,77 @@ void tst_NetworkPlatform::initTestCase()
 void tst_NetworkPlatform::outcome_data()
 {
     QTest::addColumn<Backend>("backend");
-    QTest::addColumn<bool>("dhcp");
+    QTest::addColumn<QString>("form");
     QTest::addColumn<QList<CommandResult>>("replies"); // one per command that must run, in order
     QTest::addColumn<bool>("success");
     QTest::addColumn<QString>("cause");
     const CommandResult active = result(Active);
     CommandResult missing;
     missing.errorString = QStringLiteral("No such file or directory");
+    CommandResult crashed = missing;
+    crashed.started = crashed.finished = crashed.crashed = true;
     using R = QList<CommandResult>;
+    // Refused before any command runs: the first failing check names its field and value.
+    QTest::newRow("quote in name") << Nmcli << "E\" x" << R{} << false << "the adapter name contains a double quote";
+    QTest::newRow("no adapter") << Nmcli << "|1.2.3.4|255.0.0.0|" << R{} << false << "no network adapter is selected";
+    QTest::newRow("quote in address") << Nmcli << "E|1.2.3.4\"|255.0.0.0|" << R{} << false
+                                      << "the IP address contains a double quote";
+    QTest::newRow("control in mask") << Nmcli << "E|1.2.3.4|255.0.0.0\x01|" << R{} << false
+                                     << "the subnet mask contains a control character (U+0001)";
+    QTest::newRow("tab in gateway") << Nmcli << "E|1.2.3.4|255.0.0.0|1.1.1.1\t" << R{} << false
+                                    << "the default gateway contains a control character (U+0009)";
+    // Untouched editors read "...".
+    QTest::newRow("blank form") << Nmcli << "E|...|...|..." << R{} << false << "the IP address is missing";
+    QTest::newRow("no mask") << Nmcli << "E|1.2.3.4||" << R{} << false << "the subnet mask is missing";
+    QTest::newRow("mask gap") << Nmcli << "E|1.2.3.256|255.0.255.0|" << R{} << false
+                              << "the subnet mask 255.0.255.0 is not valid";
+    QTest::newRow("octet 256") << Nmcli << "E|1.2.3.256|255.0.0.0|" << R{} << false
+                               << "the IP address 1.2.3.256 is not valid";
+    QTest::newRow("gateway list") << Nmcli << "E|1.2.3.4|255.0.0.0|1.1.1.1 1.0.0.1" << R{} << false
+                                  << "the default gateway 1.1.1.1 1.0.0.1 is not valid";
+    QTest::newRow("backslash name") << Netsh << "E\\" << R{} << false << "the adapter name ends with a backslash";
+    QTest::newRow("backslash gateway") << Netsh << "E|1.2.3.4|255.0.0.0|1.1.1.1\\" << R{} << false
+                                       << "the address 1.1.1.1\\ ends with a backslash";
     // netsh answers a change with one empty line; anything else is the cause, as printed.
-    QTest::newRow("netsh empty line") << Netsh << false << R{result("\r\n")} << true << "";
-    QTest::newRow("netsh two lines") << Netsh << false << R{result("\r\n\r\n")} << false << "\r\n\r\n";
-    QTest::newRow("netsh missing, dhcp") << Netsh << true << R{missing} << false
+    QTest::newRow("netsh empty line") << Netsh << Static << R{result("\r\n")} << true << "";
+    QTest::newRow("netsh two lines") << Netsh << Static << R{result("\r\n\r\n")} << false << "\r\n\r\n";
+    QTest::newRow("netsh missing, dhcp") << Netsh << Dhcp << R{missing} << false
                                    << "netsh could not be started (No such file or directory)";
-    QTest::newRow("netsh dhcp, any output") << Netsh << true << R{result("DHCP is already enabled.")} << true << "";
-    QTest::newRow("nmcli exit 8, silent") << Nmcli << false << R{result("", 8)} << false << "NetworkManager is not running";
-    QTest::newRow("nmcli no profile") << Nmcli << false << R{result("\n")} << false
+    QTest::newRow("netsh dhcp, any output") << Netsh << Dhcp << R{result("DHCP is already enabled.")} << true << "";
+    QTest::newRow("nmcli missing") << Nmcli << Static << R{missing} << false
+        << "nmcli could not be started; is NetworkManager's command-line tool installed? (No such file or directory)";
+    QTest::newRow("nmcli exit 8, silent") << Nmcli << Static << R{result("", 8)} << false << "NetworkManager is not running";
+    QTest::newRow("nmcli exit 3") << Nmcli << Static << R{active, result("", 3)} << false << "nmcli timed out";
+    QTest::newRow("nmcli exit 4") << Nmcli << Static << R{result("", 4)} << false << "nmcli failed with exit code 4";
+    QTest::newRow("nmcli no profile") << Nmcli << Static << R{result("\n")} << false
                                       << "no NetworkManager connection is active on Ethernet";
-    QTest::newRow("nmcli refused") << Nmcli << true << R{active, FakeCommands::ok("", 1, "Error: denied.\n")} << false
+    QTest::newRow("nmcli refused") << Nmcli << Dhcp << R{active, FakeCommands::ok("", 1, "Error: denied.\n")} << false
                                    << "Error: denied.";
-    QTest::newRow("nmcli too slow") << Nmcli << false << R{active, result("partial", 0, false)} << false
+    QTest::newRow("nmcli error on stdout") << Nmcli << Static << R{active, result(" Error: bad.\n", 2)} << false
+                                           << "Error: bad.";
+    QTest::newRow("nmcli too slow") << Nmcli << Static << R{active, result("partial", 0, false)} << false
                                     << "nmcli did not finish in time";
-    QTest::newRow("nmcli up fails") << Nmcli << false << R{active, result(""), FakeCommands::ok("", 4, "Error: no carrier.")}
+    QTest::newRow("nmcli crashed") << Nmcli << Static << R{active, crashed} << false
+                                   << "nmcli stopped unexpectedly (No such file or directory)";
+    QTest::newRow("nmcli up fails") << Nmcli << Static << R{active, result(""), FakeCommands::ok("", 4, "Error: no carrier.")}
                                     << false << "Error: no carrier.";
     // The profile is changed by then; a slow activation is no failure.
-    QTest::newRow("nmcli still activating") << Nmcli << false << R{active, result(""), result("", 0, false)} << true
+    QTest::newRow("nmcli still activating") << Nmcli << Static << R{active, result(""), result("", 0, false)} << true
                                             << "the settings were saved; the connection is still being activated";
 }
 
 void tst_NetworkPlatform::outcome()
 {
     QFETCH(Backend, backend);
-    QFETCH(bool, dhcp);
+    QFETCH(QString, form);
     QFETCH(QList<CommandResult>, replies);
     QFETCH(bool, success);
     QFETCH(QString, cause);
     FakeCommands fake;
     int step = 0;
     fake.reply = [&](const CommandSpec &) { return replies.value(step++, FakeCommands::ok("")); };
-    const AdapterConfig input{QStringLiteral("Ethernet"), dhcp, QStringLiteral("192.168.1.20"),
-                              QStringLiteral("255.255.255.0"), QStringLiteral("192.168.1.1")};
+    const QStringList fields = form.split(QLatin1Char('|'));
+    const AdapterConfig input{fields.at(0), fields.size() == 1, fields.value(1), fields.value(2), fields.value(3)};
     const ConfigOutcome outcome = backend == Netsh ? applyWithNetsh(input, fake.runner())
                                                    : applyWithNmcli(input, fake.runner());
     QCOMPARE(outcome.success, success);
