@@ -36,7 +36,7 @@ private Q_SLOTS:
     void keys_data();
     void keys();
     void editIpEditingFinishedOnlyFromLastSegment();
-    void editIpReadOnlyKeepsText();
+    void editIpReadOnly();
 
 private:
     QWidget *shown(Editor kind);
@@ -171,15 +171,19 @@ void tst_IpEditors::editIpEditingFinishedOnlyFromLastSegment()
     QCOMPARE(finished.count(), 1);
 }
 
-// A digit typed over a selection in a read-only segment changes nothing.
-void tst_IpEditors::editIpReadOnlyKeepsText()
+// Read-only paints grey, and a digit typed over a selection in a read-only segment changes nothing.
+void tst_IpEditors::editIpReadOnly()
 {
     auto *edit = new QEditIP(m_window);
+    edit->resize(120, 24);
     edit->setReadOnly(true);
+    QCOMPARE(edit->grab().toImage().pixelColor(1, 12), QColor(200, 200, 200));
     edit->setText(QStringLiteral("1.2.3.4"));
     parts(edit).at(2)->selectAll();
     QTest::keyClick(parts(edit).at(2), Qt::Key_7);
     QCOMPARE(edit->text(), QStringLiteral("1.2.3.4"));
+    edit->setReadOnly(false);
+    QCOMPARE(edit->grab().toImage().pixelColor(1, 12), QColor(255, 255, 255));
 }
 
 QTEST_MAIN(tst_IpEditors)

@@ -75,7 +75,7 @@ void tst_WebSetClient::init()
     m_adapters = {{"Ethernet", {entry("fe80::1", "ffff:ffff:ffff:ffff::"), entry("192.168.5.7", "255.255.0.0")}},
                   {"Single", {entry("10.1.1.1", "255.0.0.0")}},
                   {"Twin", {entry("1.1.1.1", "255.0.0.0"), entry("172.16.0.1", "255.255.0.0")}},
-                  {"Twin", {entry("1.1.1.1", "255.0.0.0"), entry("172.16.0.2", "255.255.0.0")}}};
+                  {"Twin", {entry("1.1.1.2", "255.0.0.0"), entry("172.16.0.2", "255.255.0.0")}}};
     m_gateways = {{"192.168.5.7", "192.168.5.254"}};
     // The Windows rules, checked on every platform.
     m_panel = createWebSetClient(m_fake.backend([this] { return m_adapters; },
@@ -98,6 +98,8 @@ void tst_WebSetClient::editorsFollowAdapterAndMode()
     combo->setCurrentIndex(1); // IPv4 entry first, as Linux lists it
     QCOMPARE(editors().first(), QStringLiteral("10.1.1.1"));
     QCOMPARE(QApplication::focusWidget(), combo);
+    combo->setCurrentIndex(2); // either Twin shows the later one
+    QCOMPARE(editors().first(), QStringLiteral("1.1.1.2"));
 
     // A stopped adapter disappears on Refresh; one that stops before it is chosen, or has no
     // IPv4 entry, clears the editors: another adapter's values are never applied to it.
@@ -112,12 +114,16 @@ void tst_WebSetClient::editorsFollowAdapterAndMode()
     combo->setCurrentIndex(combo->findText(QStringLiteral("V6")));
     QCOMPARE(editors(), (QStringList{"...", "...", "..."}));
 
-    // The automatic mode empties the editors until the designated one is back.
+    // The automatic mode empties and disables the editors until the designated one is back.
     QVERIFY(child<QRadioButton>("radioButtonGetIpManual")->isChecked());
     QTest::mouseClick(child<QRadioButton>("radioButtonGetIpAuto"), Qt::LeftButton);
+    for (const char *name : {"lineEditIpAddr", "lineEditSubnet", "lineEditDefaultGateway"})
+        QVERIFY(!child<QEditIP>(name)->isEnabled());
     combo->setCurrentIndex(0);
     QCOMPARE(editors(), (QStringList{"...", "...", "..."}));
     QTest::mouseClick(child<QRadioButton>("radioButtonGetIpManual"), Qt::LeftButton);
+    for (const char *name : {"lineEditIpAddr", "lineEditSubnet", "lineEditDefaultGateway"})
+        QVERIFY(child<QEditIP>(name)->isEnabled());
     QCOMPARE(editors().first(), QStringLiteral("192.168.5.7"));
 }
 
@@ -191,16 +197,13 @@ void tst_WebSetClient::applyOutcome()
     QFETCH(bool, dhcp);
     QFETCH(QByteArray, output);
     QFETCH(QString, status);
-    QThread *ranOn = nullptr;
     m_fake.delayMs = 400;
-    m_fake.reply = [&](const CommandSpec &) {
-        ranOn = QThread::currentThread();
-        return FakeCommands::ok(output);
-    };
+    m_fake.reply = [&output](const CommandSpec &) { return FakeCommands::ok(output); };
     if (dhcp)
         QTest::mouseClick(child<QRadioButton>("radioButtonGetIpAuto"), Qt::LeftButton);
     else
         QVERIFY(child<QEditIP>("lineEditIpAddr")->setText(QStringLiteral("192.168.1.20")));
+    auto *label = child<QLabel>("labelConfig");
     // The signal is taken on the GUI thread (a QSignalSpy would record it on the worker); every
     // box that comes up is closed and recorded as "title|text".
     QStringList signalled, boxes;
@@ -214,11 +217,12 @@ void tst_WebSetClient::applyOutcome()
     });
     closer.start(10);
     clickOk();
-    QTRY_COMPARE(m_fake.calls().size(), 1);
-    clickOk(); // during the run: starts nothing
+    QTRY_COMPARE(label->text(), QStringLiteral("Configuring..."));
+    clickOk(); // during the run: starts nothing, only clears the status line
+    QCOMPARE(label->text(), QString());
     QTRY_COMPARE_WITH_TIMEOUT(boxes, QStringList{"Network settings|" + status}, 5000);
     QCOMPARE(signalled, QStringList{status});
-    QVERIFY(ranOn && ranOn != QThread::currentThread());
+    QCOMPARE(label->text(), status);
     QTest::qWait(100);
     QCOMPARE(m_fake.calls().size(), 1);
     QCOMPARE(boxes.size(), 1);
