@@ -7,67 +7,52 @@
 
 #include "qnetworkplatform_p.h"
 
+#include <QRegularExpression>
+
 using namespace WidgetDeckNet;
 
 namespace {
-// How a Windows program's C runtime splits its command line into arguments.
-QStringList windowsArguments(const QString &line, bool *balanced)
+// How a Windows program's C runtime splits its command line. It reads backslashes before a
+// quote as an escape, so such a line is not usable at all.
+QStringList windowsArguments(const QString &line, bool *usable)
 {
     QStringList arguments;
     QString current;
-    bool inQuotes = false, inArgument = false;
-    for (int i = 0; i < line.size();) {
-        const QChar c = line.at(i);
-        if (c == QLatin1Char('\\')) {
-            int n = 0;
-            while (i < line.size() && line.at(i) == QLatin1Char('\\'))
-                ++n, ++i;
-            inArgument = true;
-            if (i < line.size() && line.at(i) == QLatin1Char('"')) {
-                current += QString(n / 2, QLatin1Char('\\'));
-                if (n % 2) {
-                    current += QLatin1Char('"');
-                    ++i;
-                }
-            } else {
-                current += QString(n, QLatin1Char('\\'));
-            }
-            continue;
-        }
+    bool inQuotes = false;
+    // Every value the tool gets is non-empty, so an empty argument need not be told from none.
+    for (const QChar c : line) {
         if (c == QLatin1Char('"')) {
             inQuotes = !inQuotes;
-            inArgument = true;
         } else if (!inQuotes && (c == QLatin1Char(' ') || c == QLatin1Char('\t'))) {
-            if (inArgument)
+            if (!current.isEmpty())
                 arguments << current;
             current.clear();
-            inArgument = false;
         } else {
             current += c;
-            inArgument = true;
         }
-        ++i;
     }
-    if (inArgument)
+    if (!current.isEmpty())
         arguments << current;
-    *balanced = !inQuotes;
+    *usable = !inQuotes && !line.contains(QLatin1String("\\\""));
     return arguments;
 }
 
-bool isDottedQuad(const QString &text)
+// Four groups of 0 to 255 without leading zeros, which a tool could read as octal: exactly
+// what Qt's own parser prints back.
+bool isPlainDottedQuad(const QString &text)
 {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4)
-        return false;
-    for (const QString &part : parts) {
-        bool ok = false;
-        if (part.isEmpty() || part.size() > 3 || part.toInt(&ok, 10) > 255 || !ok)
-            return false;
-        for (const QChar c : part)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
+    const QHostAddress address(text);
+    return address.protocol() == QAbstractSocket::IPv4Protocol && address.toString() == text;
+}
+
+// The prefix length of a plain contiguous mask, or -1.
+int prefixOf(const QString &mask)
+{
+    for (int length = 0; length <= 32; ++length) {
+        if (mask == QHostAddress(length ? ~0u << (32 - length) : 0u).toString())
+            return length;
     }
-    return true;
+    return -1;
 }
 } // namespace
 
@@ -76,16 +61,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzSupport::Reader reader(data, size);
     const uint8_t flags = reader.byte();
     const QStringList fields = reader.rest().split(QChar(0x1f));
-    AdapterConfig config;
-    config.dhcp = flags & 1;
-    config.adapter = fields.value(0);
-    config.address = fields.value(1);
-    config.mask = fields.value(2);
-    config.gateway = fields.value(3);
+    const AdapterConfig config{fields.value(0), bool(flags & 1), fields.value(1), fields.value(2), fields.value(3)};
     const QByteArray nmcliOutput = fields.value(4).toUtf8();
     AdapterConfig checked;
     const bool refused = !checkedConfig(config, &checked).isEmpty();
-    FUZZ_CHECK(unsafeFieldCause(config).isEmpty() || refused);
+    // No adapter, or a double quote or a control, format or separator character in a value
+    // the tool gets, is refused.
+    static const QRegularExpression unsafe(QStringLiteral("[\"\\p{Cc}\\p{Cf}\\p{Zl}\\p{Zp}]"));
+    bool unsafeInput = config.adapter.isEmpty() || config.adapter.contains(unsafe);
+    for (const QString &value : {config.address, config.mask, config.gateway})
+        unsafeInput = unsafeInput || (!config.dhcp && value.contains(unsafe));
+    FUZZ_CHECK(!unsafeInput || refused);
+    FUZZ_CHECK(refused || config.dhcp || (isPlainDottedQuad(checked.address) && prefixOf(checked.mask) >= 0));
+    FUZZ_CHECK(refused || checked.gateway.isEmpty() || isPlainDottedQuad(checked.gateway));
 
     QList<CommandSpec> calls;
     const CommandRunner record = [&calls, &nmcliOutput](const CommandSpec &command) {
@@ -93,19 +81,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         CommandResult result;
         result.started = result.finished = true;
         result.exitCode = 0;
-        if (command.arguments.value(2) == QLatin1String("device"))
-            result.standardOutput = nmcliOutput;
-        else
-            result.standardOutput = "\r\n";
+        result.standardOutput = command.arguments.value(2) == QLatin1String("device") ? nmcliOutput : "\r\n";
         return result;
     };
 
     const ConfigOutcome netsh = applyWithNetsh(config, record);
-    FUZZ_CHECK(!refused || (calls.isEmpty() && !netsh.success));
+    // The recorder answers like a successful netsh: a run command is a success.
+    FUZZ_CHECK(calls.size() <= 1 && netsh.success == (calls.size() == 1) && !(refused && netsh.success));
     if (!calls.isEmpty()) {
-        FUZZ_CHECK(calls.size() == 1 && calls.at(0).program == QLatin1String("netsh"));
-        bool balanced = false;
-        const QStringList arguments = windowsArguments(calls.at(0).nativeArguments, &balanced);
+        const CommandSpec &command = calls.at(0);
+        FUZZ_CHECK(command.program == QLatin1String("netsh") && command.arguments.isEmpty());
+        FUZZ_CHECK(command.timeoutMs == CommandTimeLimitMs);
+        bool usable = false;
+        const QStringList arguments = windowsArguments(command.nativeArguments, &usable);
         QStringList expected;
         if (config.dhcp)
             expected = QStringList{"interface", "ip", "set", "address", "name=" + config.adapter, "source=dhcp"};
@@ -113,32 +101,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             expected = QStringList{"interface", "ipv4", "set", "address", "name", "=", config.adapter, "source", "=",
                                    "static", "address", "=", checked.address, "mask", "=", checked.mask, "gateway",
                                    "=", checked.gateway.isEmpty() ? QStringLiteral("none") : checked.gateway};
-        FUZZ_CHECK(config.dhcp || (isDottedQuad(checked.address) && isDottedQuad(checked.mask)));
-        FUZZ_CHECK(balanced);
-        FUZZ_CHECK(arguments == expected);
+        FUZZ_CHECK(usable && arguments == expected);
     }
 
+    // nmcli: the device's own profile, the first answer line that can be a UUID, is modified
+    // and brought up; the address and gateway must be one plain address each, not lists.
     calls.clear();
     const ConfigOutcome nmcli = applyWithNmcli(config, record);
-    FUZZ_CHECK(!refused || (calls.isEmpty() && !nmcli.success));
-    for (const CommandSpec &command : calls) {
-        FUZZ_CHECK(command.program == QLatin1String("nmcli") && command.nativeArguments.isEmpty());
-        if (command.arguments.value(1) != QLatin1String("modify"))
-            continue;
-        FUZZ_CHECK(!config.dhcp || command.arguments.mid(3) == QStringList({"ipv4.method", "auto", "ipv4.addresses", "",
-                                                                          "ipv4.gateway", ""}));
-        if (config.dhcp)
-            continue;
-        // nmcli reads these two as lists: each must be one plain address, not several.
-        const QString address = command.arguments.value(6);
-        FUZZ_CHECK(isDottedQuad(address.section(QLatin1Char('/'), 0, 0)) && address.count(QLatin1Char('/')) == 1);
-        const QString gateway = command.arguments.value(8);
-        FUZZ_CHECK(gateway.isEmpty() || isDottedQuad(gateway));
-        // Leading zeros never reach nmcli, which could read them as octal.
-        FUZZ_CHECK(canonicalIPv4(address.section(QLatin1Char('/'), 0, 0)) == address.section(QLatin1Char('/'), 0, 0));
-        FUZZ_CHECK(gateway.isEmpty() || canonicalIPv4(gateway) == gateway);
-        FUZZ_CHECK(command.arguments.size() == 9);
+    QString uuid;
+    for (const QString &line : QString::fromLocal8Bit(nmcliOutput).split(QLatin1Char('\n'))) {
+        if (uuid.isEmpty() && !line.trimmed().contains(QRegularExpression(QStringLiteral("^$|[ :,]"))))
+            uuid = line.trimmed();
     }
-    FUZZ_CHECK(!nmcli.success || calls.size() == 3);
+    const QStringList modify = config.dhcp
+        ? QStringList{"auto", "ipv4.addresses", "", "ipv4.gateway", ""}
+        : QStringList{"manual", "ipv4.addresses", checked.address + '/' + QString::number(prefixOf(checked.mask)),
+                      "ipv4.gateway", checked.gateway};
+    const QList<QStringList> expected = {{"-g", "GENERAL.CON-UUID", "device", "show", config.adapter},
+                                         QStringList{"connection", "modify", uuid, "ipv4.method"} + modify,
+                                         {"connection", "up", uuid}};
+    FUZZ_CHECK(calls.size() == (refused ? 0 : uuid.isEmpty() ? 1 : 3));
+    FUZZ_CHECK(nmcli.success == (calls.size() == 3));
+    for (int i = 0; i < calls.size(); ++i) {
+        const CommandSpec &command = calls.at(i);
+        FUZZ_CHECK(command.program == QLatin1String("nmcli") && command.nativeArguments.isEmpty());
+        FUZZ_CHECK(command.arguments == expected.at(i));
+        FUZZ_CHECK(command.timeoutMs > 0 && command.timeoutMs <= CommandTimeLimitMs);
+        FUZZ_CHECK(command.environment.contains(qMakePair(QStringLiteral("LC_ALL"), QStringLiteral("C"))));
+    }
     return 0;
 }

@@ -4,9 +4,7 @@
 #ifndef FAKECOMMANDS_H
 #define FAKECOMMANDS_H
 
-// Shared by the internal network tests: a recording command runner and a backend made only of
-// fakes. Panels under test are built with createWebSetClient() over such a backend, so no real
-// adapter is read and no real command can start; a command the fake does not know stops the run.
+// A recording command runner: panels built over it read no real adapter and start no command.
 
 #include "qnetworkplatform_p.h"
 #include "qwebsetclient_p.h"
@@ -21,7 +19,7 @@
 class FakeCommands
 {
 public:
-    /// Answer given to every command; by default a successful run with no output.
+    /// Answer given to every command; unset: a successful run with no output.
     std::function<WidgetDeckNet::CommandResult(const WidgetDeckNet::CommandSpec &)> reply;
     /// How long each command "runs", on the calling thread.
     int delayMs = 0;
@@ -42,7 +40,6 @@ public:
         };
     }
 
-    /// A backend with the fixture's adapters and gateways, this runner and @p apply.
     WidgetDeckNet::NetworkBackend backend(std::function<QList<WidgetDeckNet::Adapter>()> adapters,
                                           std::function<QString(const QString &)> gateways,
                                           std::function<WidgetDeckNet::ConfigOutcome(const WidgetDeckNet::AdapterConfig &,
@@ -75,16 +72,8 @@ public:
         return result;
     }
 
-    static WidgetDeckNet::CommandResult notStarted()
-    {
-        WidgetDeckNet::CommandResult result;
-        result.errorString = QStringLiteral("No such file or directory");
-        return result;
-    }
-
 private:
-    // A standard mutex, not QMutex: the thread sanitizer sees through its pthread calls,
-    // while QMutex's locking happens inside the uninstrumented Qt library.
+    // Not QMutex: the thread sanitizer sees through std::mutex's pthread calls, not into Qt.
     mutable std::mutex m_mutex;
     QList<WidgetDeckNet::CommandSpec> m_calls;
 };
