@@ -38,13 +38,12 @@ void tst_WorkerLifetime::destroyed()
     m_fake.clear();
     m_fake.delayMs = fromBox ? 0 : 300;
     m_fake.reply = [](const CommandSpec &) { return FakeCommands::ok("\r\n"); };
-    QNetworkAddressEntry first, second;
-    first.setIp(QHostAddress(QStringLiteral("fe80::1")));
-    second.setIp(QHostAddress(QStringLiteral("192.168.5.7")));
-    second.setNetmask(QHostAddress(QStringLiteral("255.255.0.0")));
+    QNetworkAddressEntry entry;
+    entry.setIp(QHostAddress(QStringLiteral("192.168.5.7")));
+    entry.setNetmask(QHostAddress(QStringLiteral("255.255.0.0")));
     QPointer<QWidget> host = new QWidget;
     QPointer<QWebSetClient> panel = createWebSetClient(
-        m_fake.backend([first, second] { return QList<Adapter>{{QStringLiteral("Ethernet"), {first, second}}}; },
+        m_fake.backend([entry] { return QList<Adapter>{{QStringLiteral("Ethernet"), {entry}}}; },
                        [](const QString &) { return QStringLiteral("192.168.5.254"); }, applyWithNetsh),
         host);
     QObject survivor;
