@@ -34,11 +34,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(parent));
         QObject survivor;
         int late = 0;
-        QPointer<QComboBox> combo;
-        if (kind == QLatin1String("hide-notifying"))
-            combo = new QMyCombobox(parent);
-        else
-            combo = new QExtendComboBox(parent);
+        QPointer<QComboBox> combo = kind == QLatin1String("hide-notifying")
+            ? static_cast<QComboBox *>(new QMyCombobox(parent)) : new QExtendComboBox(parent);
         combo->addItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
         connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), &survivor, [&late] { ++late; });
         combo->show();
