@@ -31,10 +31,7 @@ Q_DECLARE_METATYPE(TimeoutMode)
 
 namespace {
 template<typename T = QWidget>
-T *child(QWidget *parent, const QString &name)
-{
-    return parent->findChild<T *>(name);
-}
+T *child(QWidget *parent, const QString &name) { return parent->findChild<T *>(name); }
 
 // Whether the band painted in @p colour at the top of @p shot is @p height rows high.
 bool bandHeightIs(const QImage &shot, int height, const QColor &colour = QColor(0x2d, 0x5f, 0x93))
@@ -260,11 +257,9 @@ private Q_SLOTS:
             d.reset(new QExportTypeDlg(&m_parent));
         else
             d.reset(new QMyColorDlg(QColor(9, 9, 9), &m_parent));
+        QVERIFY(bandHeightIs(d->grab().toImage(), 36));
         for (int i = 0; i < runs.size(); ++i) {
-            whenModal<QDialog>([steps = runs.at(i)](QDialog *shown) {
-                QVERIFY(bandHeightIs(shown->grab().toImage(), 36));
-                play(shown, steps);
-            });
+            whenModal<QDialog>([steps = runs.at(i)](QDialog *shown) { play(shown, steps); });
             QCOMPARE(d->exec(), results.at(i));
             QString output;
             if (auto *input = qobject_cast<QStyleInputDialog *>(d.get()))
@@ -441,15 +436,14 @@ private Q_SLOTS:
         QFETCH(bool, slider);
         QFETCH(QPoint, grip);
         QFETCH(bool, moves);
-        QExtendSliderDialog sliderDialog;
-        QSearchProgress banded(QStringLiteral("Searching"));
-        QDialog *d = slider ? static_cast<QDialog *>(&sliderDialog) : &banded;
+        const std::unique_ptr<QDialog> d(slider ? static_cast<QDialog *>(new QExtendSliderDialog)
+                                                : new QSearchProgress(QStringLiteral("Searching")));
         d->move(100, 100);
         const QPoint start = d->pos(), global = d->mapToGlobal(grip);
         const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint offset) {
             const QPoint at = global + offset;
             QMouseEvent event(type, d->mapFromGlobal(at), at, button, held, Qt::NoModifier);
-            QApplication::sendEvent(d, &event);
+            QApplication::sendEvent(d.get(), &event);
         };
         send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {});
         send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {25, -15});

@@ -31,7 +31,6 @@ private Q_SLOTS:
         QFETCH(bool, viaParent);
         QPointer<QWidget> parent = new QWidget;
         parent->show();
-        QVERIFY(QTest::qWaitForWindowExposed(parent));
         QObject survivor;
         int late = 0;
         QPointer<QComboBox> combo = kind == QLatin1String("hide-notifying")
