@@ -63,14 +63,22 @@ int QExtendSliderDialog::maximum() const
     return d->ui.slider->maximum();
 }
 
+namespace {
+// A full int range spans more than int holds; the distance saturates instead of overflowing.
+int distance(int from, int to)
+{
+    return int(qMin<qint64>(qint64(to) - from, std::numeric_limits<int>::max()));
+}
+} // namespace
+
 int QExtendSliderDialog::range() const
 {
-    return d->ui.slider->maximum() - d->ui.slider->minimum();
+    return distance(d->ui.slider->minimum(), d->ui.slider->maximum());
 }
 
 int QExtendSliderDialog::incrementValue() const
 {
-    return d->ui.slider->value() - d->ui.slider->minimum();
+    return distance(d->ui.slider->minimum(), d->ui.slider->value());
 }
 
 double QExtendSliderDialog::getCurrentPercentage() const

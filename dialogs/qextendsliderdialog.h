@@ -34,9 +34,9 @@ public:
     int minimum() const;
     /// The slider's maximum.
     int maximum() const;
-    /// maximum() - minimum().
+    /// maximum() - minimum(), at most INT_MAX (a full int range does not fit).
     int range() const;
-    /// The value counted from the minimum.
+    /// The value counted from the minimum, at most INT_MAX.
     int incrementValue() const;
     /// The position as a fraction 0.0 .. 1.0 of the range; 0.0 for an empty range.
     double getCurrentPercentage() const;

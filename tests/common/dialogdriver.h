@@ -47,13 +47,6 @@ inline QStringList visibleButtons(QWidget *parent)
     return texts;
 }
 
-inline void clickButton(QWidget *parent, const QString &text)
-{
-    QPushButton *b = visibleButton(parent, text);
-    QVERIFY2(b, qPrintable(text));
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
 // The English catalogue, installed while the object lives (texts are built from it).
 struct EnglishTexts {
     QTranslator translator;
