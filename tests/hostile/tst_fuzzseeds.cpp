@@ -4,6 +4,7 @@
 // Every fuzz target's seeds in every test run: the seeds are the named regression inputs of
 // faults once found, and a broken invariant aborts the row that holds it.
 #include <QDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cstddef>
@@ -16,10 +17,13 @@ using FuzzEntry = int (*)(const uint8_t *, size_t);
 class tst_FuzzSeeds : public QObject
 {
     Q_OBJECT
+    QTranslator m_english;
 private Q_SLOTS:
     void initTestCase()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // validators log every input
+        QVERIFY(m_english.load(QStringLiteral(WIDGETDECK_QM_DIR "/tr_libwidgetdeck_en.qm")));
+        QCoreApplication::installTranslator(&m_english);
     }
 
     void replay_data()

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // What a fuzzer cannot judge: where the focus and cursor go. Which texts the editors accept is
-// fuzzed (fuzz_editip, fuzz_iplineedit); the rows here are the regressions once found.
+// fuzzed (fuzz_ipeditors); the rows here are the regressions once found.
 
 #include <QtTest>
 #include <QtWidgets>
