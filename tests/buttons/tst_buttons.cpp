@@ -25,6 +25,14 @@
 #include "qtopwizard.h"
 
 namespace {
+using Make = std::function<QWidget *(QWidget *parent)>;
+
+template<class T, class... Args>
+Make make(Args... args)
+{
+    return [=](QWidget *parent) { return new T(parent, args...); };
+}
+
 const QColor kIdle(189, 208, 232), kHover(215, 226, 241), kSelected(242, 248, 254);
 
 QColor pixelAt(QWidget *w, QPoint p = QPoint(2, 2)) { return w->grab().toImage().pixelColor(p); }
@@ -84,6 +92,8 @@ public:
 public Q_SLOTS:
     void destroyVictim() { delete victim.data(); }
 };
+
+Q_DECLARE_METATYPE(Make)
 
 class tst_Buttons : public QObject
 {
@@ -198,15 +208,31 @@ private Q_SLOTS:
 
     void focusedControlKeys_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QByteArray>("signal");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("destroy");
+        const struct {
+            const char *name;
+            Make make;
+            const char *control; // the widget taking the key, if not the made one
+            const char *signal;
+        } kinds[] = {
+            {"custom", make<QCustomButton>(QStringLiteral("Apply")), "", "clicked(bool)"},
+            {"rotate", make<QRotatePushButton>(QStringLiteral("Panel")), "", "clicked(bool)"},
+            {"menu", make<QMenuButton>(), "", "clicked(bool)"},
+            {"status", make<QCustomPushButton>(QStringLiteral("Set")), "pushButton", "clicked(bool)"},
+            {"close", make<QIndustryItem>(), "closeButton", "removeIndustry(QString)"},
+            {"entry", make<QIndustryItem>(), "", "showIndustry(QString)"},
+        };
         const QList<QPair<const char *, int>> keys{
             {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
-        for (const char *kind : {"custom", "rotate", "menu", "status", "close", "entry"}) {
+        for (const auto &kind : kinds) {
             for (const auto &k : keys) {
-                QTest::addRow("%s, %s", kind, k.first) << QString::fromLatin1(kind) << k.second << false;
-                QTest::addRow("%s, %s, deleted", kind, k.first) << QString::fromLatin1(kind) << k.second << true;
+                for (bool destroy : {false, true})
+                    QTest::addRow("%s, %s%s", kind.name, k.first, destroy ? ", deleted" : "")
+                        << kind.make << QString::fromLatin1(kind.control) << QByteArray(kind.signal) << k.second << destroy;
             }
         }
     }
@@ -217,37 +243,24 @@ private Q_SLOTS:
     // delete the widget from the signal the key raised.
     void focusedControlKeys()
     {
-        QFETCH(QString, kind);
+        QFETCH(Make, make);
+        QFETCH(QString, control);
+        QFETCH(QByteArray, signal);
         QFETCH(int, key);
         QFETCH(bool, destroy);
         QDialog dialog;
         auto *layout = new QVBoxLayout(&dialog);
-        QWidget *control = nullptr, *added = nullptr;
-        QMetaMethod signal = QMetaMethod::fromSignal(&QAbstractButton::clicked);
-        if (kind == QLatin1String("entry") || kind == QLatin1String("close")) {
-            auto *item = new QIndustryItem(&dialog);
-            item->setIndustry(QStringLiteral("Textile"));
-            const bool entry = kind == QLatin1String("entry");
-            added = item;
-            control = entry ? static_cast<QWidget *>(item) : item->findChild<QPushButton *>(QStringLiteral("closeButton"));
-            signal = entry ? QMetaMethod::fromSignal(&QIndustryItem::showIndustry)
-                           : QMetaMethod::fromSignal(qOverload<QString>(&QIndustryItem::removeIndustry));
-        } else if (kind == QLatin1String("status")) {
-            auto *status = new QCustomPushButton(&dialog, QStringLiteral("Set"));
-            added = status;
-            control = status->getPushButton();
-        } else {
-            control = added = kind == QLatin1String("custom") ? new QCustomButton(&dialog, QStringLiteral("Apply"))
-                : kind == QLatin1String("rotate") ? new QRotatePushButton(&dialog, QStringLiteral("Panel"))
-                                                  : static_cast<QPushButton *>(new QMenuButton(&dialog));
-        }
-        QObject *source = signal.enclosingMetaObject() == &QAbstractButton::staticMetaObject ? control : added;
-        layout->addWidget(added);
-        QSignalSpy spy(source, signal);
+        QPointer<QWidget> made = make(&dialog);
+        layout->addWidget(made);
+        QWidget *focused = control.isEmpty() ? made.data() : made->findChild<QWidget *>(control);
+        QVERIFY(focused);
+        QObject *source = focused->metaObject()->indexOfSignal(signal) >= 0 ? focused : made.data();
+        const QMetaMethod emitted = source->metaObject()->method(source->metaObject()->indexOfSignal(signal));
+        QSignalSpy spy(source, emitted);
         Deleter deleter;
-        deleter.victim = added;
+        deleter.victim = made.data();
         if (destroy)
-            connect(source, signal, &deleter, deleter.metaObject()->method(deleter.metaObject()->indexOfSlot("destroyVictim()")));
+            connect(source, emitted, &deleter, deleter.metaObject()->method(deleter.metaObject()->indexOfSlot("destroyVictim()")));
         auto *hostOk = new QPushButton(QStringLiteral("OK"), &dialog);
         hostOk->setDefault(true);
         layout->addWidget(hostOk);
@@ -255,12 +268,12 @@ private Q_SLOTS:
         QSignalSpy shortcutFired(new QShortcut(QKeySequence(key), &dialog), &QShortcut::activated);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        control->setFocus(Qt::TabFocusReason);
-        QVERIFY(control->hasFocus());
+        focused->setFocus(Qt::TabFocusReason);
+        QVERIFY(focused->hasFocus());
 
-        QTest::keyClick(control, Qt::Key(key));
+        QTest::keyClick(focused, Qt::Key(key));
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(deleter.victim.isNull(), destroy);
+        QCOMPARE(made.isNull(), destroy);
         QCOMPARE(hostClicked.count(), 0);
         QCOMPARE(shortcutFired.count(), 0);
         QVERIFY(dialog.isVisible());

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMetaProperty>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -31,6 +32,14 @@
 #include "wheel.h"
 
 namespace {
+using Make = std::function<QWidget *()>;
+
+template<class T, class... Args>
+Make make(Args... args)
+{
+    return [=] { return new T(nullptr, args...); };
+}
+
 QList<QVariantList> calls(const QSignalSpy &spy) { return spy; }
 
 const QString kButton = QStringLiteral("QPushButton{border-image: url(:/img/commonImge/%1);background: transparent;}");
@@ -75,6 +84,8 @@ std::function<void(QMenu *)> choose(const QString &text)
     };
 }
 } // namespace
+
+Q_DECLARE_METATYPE(Make)
 
 class tst_Inputs : public QObject
 {
@@ -127,48 +138,35 @@ private Q_SLOTS:
 
     void wheel_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<Make>("make");
         QTest::addColumn<bool>("wheelLess");
-        for (const char *kind : {"no-wheel combo", "item combo", "no-wheel spin", "no-wheel date-time", "form date-time"})
-            QTest::newRow(kind) << QString::fromLatin1(kind) << true;
-        for (const char *kind : {"hide-notifying combo", "user-data combo", "user-data spin"})
-            QTest::newRow(kind) << QString::fromLatin1(kind) << false;
+        QTest::newRow("no-wheel combo") << make<QNoWheelComboBox>() << true;
+        QTest::newRow("item combo") << make<QItemComboBox>() << true;
+        QTest::newRow("no-wheel spin") << make<QNoWheelDouSpinBox>() << true;
+        QTest::newRow("no-wheel date-time") << make<QNoWheelDateTimeEdit>(QDateTime(QDate(2024, 3, 1), QTime(12, 0))) << true;
+        QTest::newRow("form date-time") << make<QNoWheelDateTimeEdit>() << true;
+        QTest::newRow("hide-notifying combo") << make<QMyCombobox>() << false;
+        QTest::newRow("user-data combo") << make<QExtendComboBox>() << false;
+        QTest::newRow("user-data spin") << make<QExtendDoubleSpinBox>() << false;
     }
 
     // Wheel-less editors keep their value and never take the focus from a wheel; the others
     // behave as the toolkit does.
     void wheel()
     {
-        QFETCH(QString, kind);
+        QFETCH(Make, make);
         QFETCH(bool, wheelLess);
-        std::unique_ptr<QWidget> w;
-        std::function<QVariant()> value;
-        if (kind.endsWith(QLatin1String("combo"))) {
-            QComboBox *c = kind.startsWith(QLatin1String("no-wheel")) ? new QNoWheelComboBox(nullptr)
-                : kind.startsWith(QLatin1String("item"))              ? new QItemComboBox(nullptr)
-                : kind.startsWith(QLatin1String("hide"))              ? new QMyCombobox(nullptr)
-                                                                      : static_cast<QComboBox *>(new QExtendComboBox(nullptr));
-            c->addItems({"a", "b", "c"});
-            c->setCurrentIndex(1);
-            value = [c] { return c->currentIndex(); };
-            w.reset(c);
-        } else if (kind.endsWith(QLatin1String("spin"))) {
-            QDoubleSpinBox *spin = kind.startsWith(QLatin1String("no-wheel"))
-                ? static_cast<QDoubleSpinBox *>(new QNoWheelDouSpinBox(nullptr))
-                : new QExtendDoubleSpinBox(nullptr);
+        std::unique_ptr<QWidget> w(make());
+        if (auto *combo = qobject_cast<QComboBox *>(w.get())) {
+            combo->addItems({"a", "b", "c"});
+            combo->setCurrentIndex(1);
+        } else if (auto *spin = qobject_cast<QDoubleSpinBox *>(w.get())) {
             spin->setValue(5);
-            value = [spin] { return spin->value(); };
-            w.reset(spin);
-        } else {
-            auto *edit = kind.startsWith(QLatin1String("form"))
-                ? new QNoWheelDateTimeEdit(nullptr)
-                : new QNoWheelDateTimeEdit(nullptr, QDateTime(QDate(2024, 3, 1), QTime(12, 0)));
-            value = [edit] { return edit->dateTime(); };
-            w.reset(edit);
         }
-        const QVariant before = value();
+        const QMetaProperty value = w->metaObject()->userProperty();
+        const QVariant before = value.read(w.get());
         turnWheel(w.get(), -1);
-        QCOMPARE(value() == before, wheelLess);
+        QCOMPARE(value.read(w.get()) == before, wheelLess);
         if (wheelLess)
             QCOMPARE(w->focusPolicy(), Qt::StrongFocus);
     }
