@@ -187,10 +187,7 @@ private Q_SLOTS:
         QTest::keyClicks(spin, QStringLiteral("4.5"));
         other->setFocus();
         QTRY_VERIFY(other->hasFocus());
-        QCOMPARE(cur.count(), 1);
-
-        spin->Slotvalidate(); // without the focus nothing is reported
-        QCOMPARE(cur.count(), 1);
+        QCOMPARE(cur.count(), 1); // the focus went first: nothing is reported
     }
 
     // Every entry carries its text as tooltip.
