@@ -205,28 +205,22 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("signal");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("destroy");
-        const struct {
-            const char *name;
-            Make make;
-            const char *control; // the widget taking the key, if not the made one
-            const char *signal;
-        } kinds[] = {
-            {"custom", make<QCustomButton>(QStringLiteral("Apply")), "", "clicked(bool)"},
-            {"rotate", make<QRotatePushButton>(QStringLiteral("Panel")), "", "clicked(bool)"},
-            {"menu", make<QMenuButton>(), "", "clicked(bool)"},
-            {"status", make<QCustomPushButton>(QStringLiteral("Set")), "pushButton", "clicked(bool)"},
-            {"close", make<QIndustryItem>(), "closeButton", "removeIndustry(QString)"},
-            {"entry", make<QIndustryItem>(), "", "showIndustry(QString)"},
-        };
-        const QList<QPair<const char *, int>> keys{
-            {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
-        for (const auto &kind : kinds) {
+        // control: the child taking the key, empty for the made widget itself.
+        const auto add = [](const char *name, const Make &build, const char *control, const char *signal) {
+            const QList<QPair<const char *, int>> keys{
+                {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
             for (const auto &k : keys) {
                 for (bool destroy : {false, true})
-                    QTest::addRow("%s, %s%s", kind.name, k.first, destroy ? ", deleted" : "")
-                        << kind.make << QString::fromLatin1(kind.control) << QByteArray(kind.signal) << k.second << destroy;
+                    QTest::addRow("%s, %s%s", name, k.first, destroy ? ", deleted" : "")
+                        << build << QString::fromLatin1(control) << QByteArray(signal) << k.second << destroy;
             }
-        }
+        };
+        add("custom", make<QCustomButton>(QStringLiteral("Apply")), "", "clicked(bool)");
+        add("rotate", make<QRotatePushButton>(QStringLiteral("Panel")), "", "clicked(bool)");
+        add("menu", make<QMenuButton>(), "", "clicked(bool)");
+        add("status", make<QCustomPushButton>(QStringLiteral("Set")), "pushButton", "clicked(bool)");
+        add("close", make<QIndustryItem>(), "closeButton", "removeIndustry(QString)");
+        add("entry", make<QIndustryItem>(), "", "showIndustry(QString)");
     }
 
     // In a host dialog with its own default button and a shortcut on the key, the focused control
