@@ -245,7 +245,8 @@ private Q_SLOTS:
         Deleter deleter;
         deleter.victim = made.data();
         if (destroy)
-            connect(source, emitted, &deleter, deleter.metaObject()->method(deleter.metaObject()->indexOfSlot("destroyVictim()")));
+            connect(source, emitted, &deleter,
+                    deleter.metaObject()->method(deleter.metaObject()->indexOfSlot("destroyVictim()")));
         auto *hostOk = new QPushButton(QStringLiteral("OK"), &dialog);
         hostOk->setDefault(true);
         layout->addWidget(hostOk);

@@ -138,7 +138,8 @@ private Q_SLOTS:
         QTest::newRow("no-wheel combo") << make<QNoWheelComboBox>() << true;
         QTest::newRow("item combo") << make<QItemComboBox>() << true;
         QTest::newRow("no-wheel spin") << make<QNoWheelDouSpinBox>() << true;
-        QTest::newRow("no-wheel date-time") << make<QNoWheelDateTimeEdit>(QDateTime(QDate(2024, 3, 1), QTime(12, 0))) << true;
+        const QDateTime noon(QDate(2024, 3, 1), QTime(12, 0));
+        QTest::newRow("no-wheel date-time") << make<QNoWheelDateTimeEdit>(noon) << true;
         QTest::newRow("form date-time") << make<QNoWheelDateTimeEdit>() << true;
         QTest::newRow("hide-notifying combo") << make<QMyCombobox>() << false;
         QTest::newRow("user-data combo") << make<QExtendComboBox>() << false;
