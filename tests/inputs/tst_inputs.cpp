@@ -19,7 +19,6 @@
 
 #include "dialogdriver.h"
 #include "qaxiscomboxwidget.h"
-#include "qcustomdatetimeedit.h"
 #include "qcustomlineedit.h"
 #include "qextendcombobox.h"
 #include "qextenddoublespinbox.h"
