@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// The button family: what clicks and keys select and report.
+// The button family: what clicks and keys select, report and paint.
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,10 +17,12 @@
 #include "qclickradiobutton.h"
 #include "qcustombutton.h"
 #include "qcustompushbutton.h"
+#include "qedgewidget.h"
 #include "qimgradiobutton.h"
 #include "qindustryitem.h"
 #include "qmenubutton.h"
 #include "qrotatepushbutton.h"
+#include "qtopsidewidget.h"
 #include "qtopwizard.h"
 
 namespace {
@@ -36,6 +38,11 @@ QList<bool> checked(QWidget &w, const char *name)
 QList<bool> checkStates(QChooseWidget &w) { return checked<QRadioButton>(w, "radioButton"); }
 QList<bool> checks(QTopWizard &w) { return checked<QToolButton>(w, "STATEBTN"); }
 QList<QToolButton *> steps(QTopWizard &w) { return w.findChildren<QToolButton *>(QStringLiteral("STATEBTN")); }
+QColor pixelAt(QWidget *w, QPoint p = QPoint(2, 2)) { return w->grab().toImage().pixelColor(p); }
+const QColor kMenuSelected(242, 248, 254);
+
+// What the appearance rows do to a widget before probing it.
+enum Step { Idle = 0, Hover = 1, Leave = 2, Select = 4 };
 
 } // namespace
 
@@ -53,6 +60,56 @@ class tst_Buttons : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void appearance_data()
+    {
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QVariant>("probe"); // a point of the paint or a property name
+        QTest::addColumn<QVariant>("expected");
+        const Make menu = make<QMenuButton>(), tile = make<QImgRadioButton>(QStringLiteral("Servo"));
+        const QVariant corner = QPoint(2, 2), inner = QPoint(4, 4);
+        const QVariant plain = QApplication::palette().window().color(); // what the tile leaves unpainted
+        const QVariant idle = QColor(189, 208, 232), hover = QColor(215, 226, 241), selected = kMenuSelected;
+        const QVariant tileFrame = QColor(0xCFDFF9), tileSelected = QColor(0xCFEFF9);
+        QTest::newRow("menu hovered") << menu << int(Hover) << corner << hover;
+        QTest::newRow("menu left") << menu << (Hover | Leave) << corner << idle;
+        QTest::newRow("menu selected, hovered") << menu << (Hover | Select) << corner << selected;
+        QTest::newRow("tile frame") << tile << int(Idle) << QVariant(QPoint(1, 1)) << tileFrame;
+        QTest::newRow("tile selected") << tile << int(Select) << inner << tileSelected;
+        QTest::newRow("tile hovered") << tile << int(Hover) << inner << tileFrame;
+        QTest::newRow("tile selected, hovered") << tile << (Hover | Select) << inner << tileFrame;
+        QTest::newRow("tile left") << tile << (Hover | Leave) << inner << plain;
+        QTest::newRow("rotated size") << make<QRotatePushButton>(QStringLiteral("Panel")) << int(Idle)
+                                      << QVariant("size") << QVariant(QSize(30, 150));
+        QTest::newRow("edge strip") << make<QEdgeWidget>() << int(Idle) << QVariant("maximumWidth")
+                                    << QVariant(30);
+    }
+
+    // Each state shows in the very first paint after it changed.
+    void appearance()
+    {
+        QFETCH(Make, make);
+        QFETCH(int, steps);
+        QFETCH(QVariant, probe);
+        QFETCH(QVariant, expected);
+        QWidget top;
+        QWidget *w = make(&top);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QEvent leave(QEvent::Leave);
+        if (steps & Hover)
+            QApplication::sendEvent(w, &enter);
+        if (steps & Leave)
+            QApplication::sendEvent(w, &leave);
+        if (auto *entry = qobject_cast<QMenuButton *>(w))
+            entry->setselected(steps & Select);
+        if (auto *t = qobject_cast<QImgRadioButton *>(w))
+            t->setChecked(steps & Select);
+        if (probe.userType() == QMetaType::QPoint)
+            QCOMPARE(QVariant(pixelAt(w, probe.toPoint())), expected);
+        else
+            QCOMPARE(w->property(probe.toByteArray()), expected);
+    }
+
     // The entry clicked, or pressed from the keyboard, ends selected although the host's clicked()
     // handler clears every selection; right clicks and releases outside never select.
     void menuSelection()
@@ -73,7 +130,7 @@ private Q_SLOTS:
         const auto selected = [&entries] {
             QList<bool> states;
             for (QMenuButton *e : entries)
-                states << (e->grab().toImage().pixelColor(2, 2) == QColor(242, 248, 254));
+                states << (pixelAt(e) == kMenuSelected);
             return states;
         };
         QTest::mouseClick(entries[1], Qt::RightButton);
@@ -89,24 +146,18 @@ private Q_SLOTS:
         QCOMPARE(selected(), QList<bool>({true, false, false}));
     }
 
-    void statusTexts_data()
+    // Each outcome replaces the text and image of the one before.
+    void status()
     {
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("reason");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("success") << true << QStringLiteral("ignored") << QStringLiteral("Runtime set success");
-        QTest::newRow("failure") << false << QStringLiteral("timeout") << QStringLiteral("Setting failed!(timeout)");
-    }
-
-    void statusTexts()
-    {
-        QFETCH(bool, ok);
-        QFETCH(QString, reason);
-        QFETCH(QString, text);
         QCustomPushButton w;
         EnglishTexts english;
-        w.setButtonStatus(ok, reason);
-        QCOMPARE(w.getLabelText()->text(), text);
+        const auto image = [&w] { return w.getLabelImg()->pixmap(Qt::ReturnByValue).toImage(); };
+        w.setButtonStatus(false, QStringLiteral("timeout"));
+        QCOMPARE(w.getLabelText()->text(), QStringLiteral("Setting failed!(timeout)"));
+        QCOMPARE(image(), QPixmap(QStringLiteral(":/img/commonImge/failure")).toImage());
+        w.setButtonStatus(true, QStringLiteral("ignored"));
+        QCOMPARE(w.getLabelText()->text(), QStringLiteral("Runtime set success"));
+        QCOMPARE(image(), QPixmap(QStringLiteral(":/img/commonImge/success")).toImage());
     }
 
     // Only a left click inside reports the industry; a release outside forgets the press.

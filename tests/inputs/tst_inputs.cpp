@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The input family: the data its editors carry, the wheel, menus and labelled editors.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -172,8 +173,9 @@ private Q_SLOTS:
         QCOMPARE(cur.count(), 1); // the focus went first: nothing is reported
     }
 
-    // Every entry carries its text as tooltip.
-    void entriesCarryToolTips()
+    // Every entry carries its text as tooltip; only a positive extra width widens the drop-down,
+    // to the widest string of that call.
+    void addedEntries()
     {
         QItemComboBox box(nullptr);
         box.addOneItem(QStringLiteral("P0.00 Control mode"));
@@ -184,8 +186,12 @@ private Q_SLOTS:
         // A host's model replaces (and deletes) the box's own: the adders go on with the new one.
         box.setModel(new QStringListModel(QStringList{QStringLiteral("host")}, &box));
         box.addOneItem(QStringLiteral("P0.03"));
-        box.addMultiItem({QStringLiteral("P0.04")}, 0);
+        box.addMultiItem({QStringLiteral("P0.04")}, -4);
         QCOMPARE(box.itemTextList(), QStringList({"host", "P0.03", "P0.04"}));
+        QCOMPARE(box.view()->styleSheet(), QString());
+        box.addMultiItem({"ab", "a"}, 12);
+        const int width = box.fontMetrics().horizontalAdvance(QStringLiteral("ab")) + 12;
+        QCOMPARE(box.view()->styleSheet(), QStringLiteral("QAbstractItemView{min-width: %1px}").arg(width));
     }
 
     void axes_data()
@@ -227,7 +233,13 @@ private Q_SLOTS:
     {
         QPswEdit edit;
         auto *toggle = edit.findChild<QPushButton *>();
+        const QString look =
+            QStringLiteral("QPushButton{border-image: url(:/img/commonImge/%1);background: transparent;}");
         QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        QCOMPARE(toggle->styleSheet(), look.arg("hidepsw"));
+        // A square at the right end; typed text never runs under it.
+        QCOMPARE(toggle->size(), QSize(edit.sizeHint().height(), edit.sizeHint().height()));
+        QCOMPARE(edit.textMargins().right(), toggle->width());
         // The toggle never becomes a default; Alt+F8 in the edit clicks it, before any host shortcut.
         QVERIFY(!toggle->autoDefault() && !toggle->isDefault());
         QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_F8, Qt::AltModifier);
@@ -236,6 +248,7 @@ private Q_SLOTS:
         QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
         QCOMPARE(edit.echoMode(), QLineEdit::Normal);
         QVERIFY(toggle->isChecked());
+        QCOMPARE(toggle->styleSheet(), look.arg("showpsw"));
         QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
         QCOMPARE(edit.echoMode(), QLineEdit::Password);
 
@@ -247,6 +260,9 @@ private Q_SLOTS:
         // Fixed modes ignore the key.
         QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
         QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        edit.setDisplayMode(QPswEdit::DisplayNormal);
+        QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+        QVERIFY(toggle->isHidden());
         edit.setDisplayMode(QPswEdit::DisplaySwitchable); // continues: readable -> masked
         QVERIFY(!toggle->isHidden());
         QCOMPARE(edit.echoMode(), QLineEdit::Password);
