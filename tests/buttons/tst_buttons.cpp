@@ -3,7 +3,7 @@
 
 // The button family: what clicks and keys select, report and paint.
 #include <QDialog>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMetaMethod>
 #include <QPointer>
@@ -92,20 +92,19 @@ private Q_SLOTS:
         QFETCH(int, steps);
         QFETCH(QVariant, probe);
         QFETCH(QVariant, expected);
-        QWidget top;
-        QWidget *w = make(&top);
+        std::unique_ptr<QWidget> w(make(nullptr));
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QEvent leave(QEvent::Leave);
         if (steps & Hover)
-            QApplication::sendEvent(w, &enter);
+            QApplication::sendEvent(w.get(), &enter);
         if (steps & Leave)
-            QApplication::sendEvent(w, &leave);
-        if (auto *entry = qobject_cast<QMenuButton *>(w))
+            QApplication::sendEvent(w.get(), &leave);
+        if (auto *entry = qobject_cast<QMenuButton *>(w.get()))
             entry->setselected(steps & Select);
-        if (auto *t = qobject_cast<QImgRadioButton *>(w))
+        if (auto *t = qobject_cast<QImgRadioButton *>(w.get()))
             t->setChecked(steps & Select);
         if (probe.userType() == QMetaType::QPoint)
-            QCOMPARE(QVariant(pixelAt(w, probe.toPoint())), expected);
+            QCOMPARE(QVariant(pixelAt(w.get(), probe.toPoint())), expected);
         else
             QCOMPARE(w->property(probe.toByteArray()), expected);
     }
@@ -115,11 +114,9 @@ private Q_SLOTS:
     void menuSelection()
     {
         QWidget row;
-        auto *layout = new QHBoxLayout(&row);
         QList<QMenuButton *> entries;
         for (int i = 0; i < 3; ++i) {
             auto *b = new QMenuButton(&row);
-            layout->addWidget(b);
             entries << b;
             connect(b, &QPushButton::clicked, b, [&entries] {
                 for (QMenuButton *e : entries)
@@ -258,7 +255,6 @@ private Q_SLOTS:
     {
         // Out-of-range ids are kept and leave every tile unchecked.
         QChooseWidget w;
-        QSignalSpy ok(&w, &QChooseWidget::SigOk);
         w.setSelectID(2);
         QCOMPARE(checkStates(w), QList<bool>({false, false, true}));
         for (int id : {5, -1}) {
@@ -266,7 +262,6 @@ private Q_SLOTS:
             QCOMPARE(w.getSelectID(), id);
             QCOMPARE(checkStates(w), QList<bool>({false, false, false}));
         }
-        QCOMPARE(ok.count(), 0);
     }
 
     void keyboardSelection_data()
