@@ -8,8 +8,7 @@
 
 #include <functional>
 
-// Builds a widget under @p parent (args follow it in T's constructor); a _data() column of these
-// runs one test body per class.
+// Builds a T under a parent (args follow it); a _data() column of these runs one body per class.
 using Make = std::function<QWidget *(QWidget *parent)>;
 Q_DECLARE_METATYPE(Make)
 
