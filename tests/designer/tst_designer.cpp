@@ -31,6 +31,22 @@ const QMap<QString, QStringList> kExpected = {
       "QMyCombobox", "QItemComboBox", "QAxisComBoxWidget", "QCustomLineEdit", "QCustomDateTimeEdit", "QPswEdit",
       "QTranslatedTextEdit", "QPressLabel"}},
 };
+
+// Texts that show a catalogue key instead of its translation.
+QStringList keysShown(const QWidget *form)
+{
+    QStringList keys;
+    for (const QWidget *child : form->findChildren<QWidget *>())
+        if (child->property("text").toString().startsWith(QLatin1String("STR_")))
+            keys << child->objectName() + QLatin1String(": ") + child->property("text").toString();
+    return keys;
+}
+
+bool hasButton(const QWidget *parent, const QString &text)
+{
+    const QList<QPushButton *> buttons = parent->findChildren<QPushButton *>();
+    return std::any_of(buttons.cbegin(), buttons.cend(), [&](const QPushButton *b) { return b->text() == text; });
+}
 } // namespace
 
 // The palette a form editor shows: every placeable widget, by family, each one creatable and
@@ -51,9 +67,12 @@ private Q_SLOTS:
         m_widgets = collection->customWidgets();
     }
 
+    // Each offered widget: palette data, default properties that parse and name the class and a
+    // non-empty geometry, and a preview created under the form that reads texts, never keys.
     void offersEveryPlaceableWidgetByFamily()
     {
         QMap<QString, QStringList> offered;
+        QWidget form;
         for (QDesignerCustomWidgetInterface *widget : m_widgets) {
             offered[widget->group()] << widget->name();
             QVERIFY2(!widget->icon().pixmap(16, 16).isNull(), qPrintable(widget->name()));
@@ -62,7 +81,6 @@ private Q_SLOTS:
             QVERIFY(!widget->isContainer());
             QCOMPARE(widget->includeFile(), widget->name().toLower() + ".h");
 
-            // The default properties parse and name the class and a non-empty geometry.
             QXmlStreamReader xml(widget->domXml());
             QString declared;
             int width = 0;
@@ -77,36 +95,19 @@ private Q_SLOTS:
             QVERIFY2(!xml.hasError(), qPrintable(widget->name() + ": " + xml.errorString()));
             QCOMPARE(declared, widget->name());
             QVERIFY(width > 0);
-        }
-        QCOMPARE(offered, kExpected);
-    }
 
-    void createsEveryWidget()
-    {
-        QWidget form;
-        QStringList mismatched;
-        for (QDesignerCustomWidgetInterface *widget : m_widgets) {
             QWidget *created = widget->createWidget(&form);
             QVERIFY2(created, qPrintable(widget->name()));
             QCOMPARE(created->parentWidget(), &form);
             QVERIFY(!created->isWindow());
             // Designer warns when the palette's name differs from the run-time class name.
-            if (QString::fromLatin1(created->metaObject()->className()) != widget->name())
-                mismatched << widget->name();
-            // Previews read the catalogue's texts, never its keys.
-            for (const QWidget *child : created->findChildren<QWidget *>()) {
-                const QVariant text = child->property("text");
-                QVERIFY2(!text.toString().startsWith(QLatin1String("STR_")),
-                         qPrintable(widget->name() + ": " + text.toString()));
-            }
+            QCOMPARE(QString::fromLatin1(created->metaObject()->className()), widget->name());
         }
+        QCOMPARE(offered, kExpected);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QList<QPushButton *> buttons = form.findChildren<QPushButton *>();
-        const bool okShown = std::any_of(buttons.cbegin(), buttons.cend(),
-                                         [](const QPushButton *b) { return b->text() == QLatin1String("OK"); });
-        QVERIFY(okShown);
-        QCOMPARE(mismatched, QStringList());
+        QCOMPARE(keysShown(&form), QStringList());
+        QVERIFY(hasButton(&form, QStringLiteral("OK")));
     }
 
     void formHoldsEveryWidget_data()
@@ -139,12 +140,8 @@ private Q_SLOTS:
         for (QDesignerCustomWidgetInterface *widget : m_widgets)
             offered << widget->name();
         QCOMPARE(built, offered);
-        for (const QWidget *child : form.findChildren<QWidget *>()) {
-            const QString text = child->property("text").toString();
-            QVERIFY2(!text.startsWith(QLatin1String("STR_")), qPrintable(child->objectName() + ": " + text));
-        }
-        const QList<QPushButton *> buttons = ui.wQOkCancel->findChildren<QPushButton *>();
-        QVERIFY(std::any_of(buttons.cbegin(), buttons.cend(), [&](const QPushButton *b) { return b->text() == ok; }));
+        QCOMPARE(keysShown(&form), QStringList());
+        QVERIFY(hasButton(ui.wQOkCancel, ok));
         QCoreApplication::removeTranslator(&translator);
     }
 

@@ -101,6 +101,12 @@ Fire call(R (T::*method)(P...), A... args)
 {
     return [=](QObject *object) { (static_cast<T *>(object)->*method)(args...); };
 }
+/// Runs @p fires one after the other on the object (the last may be the one that emits).
+template<class... F>
+Fire steps(F... fires)
+{
+    return [=](QObject *object) { (Fire(fires)(object), ...); };
+}
 /// The child called @p name (nullptr: the object itself).
 Find named(const char *name);
 /// A click on the child called @p name (nullptr: the object itself).

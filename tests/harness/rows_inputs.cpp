@@ -114,12 +114,7 @@ const Rows registered{
      makeWith<QItemComboBox>([](QItemComboBox *box) { box->addMultiItem({"one", "two"}, 20); }), {}, {}, {},
      {"QItemComboBox"}},
     {"QMyCombobox", make<QMyCombobox>(),
-     {{"sigHidePopup()",
-       [](QObject *o) {
-           auto *box = static_cast<QComboBox *>(o);
-           box->showPopup();
-           box->hidePopup();
-       }}},
+     {{"sigHidePopup()", steps(call(&QComboBox::showPopup), call(&QMyCombobox::hidePopup))}},
      {}, {}, {"QMyCombobox"}, {}, {}, fillCombo},
     {"QNoWheelComboBox", make<QNoWheelComboBox>(), {}, {}, {}, {"QNoWheelComboBox"}, {}, {}, fillCombo},
     {"QNoWheelDateTimeEdit", make<QNoWheelDateTimeEdit>(), {}, {}, {}, {"QNoWheelDateTimeEdit"}},
