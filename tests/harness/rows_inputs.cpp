@@ -29,12 +29,8 @@
 namespace {
 using namespace harness;
 
-void fillCombo(QObject *object)
-{
-    auto *box = static_cast<QComboBox *>(object);
-    box->addItems({"a", "b", "c"});
-    box->setCurrentIndex(0);
-}
+const Fire fillCombo =
+    steps(call(&QComboBox::addItems, QStringList{"a", "b", "c"}), call(&QComboBox::setCurrentIndex, 0));
 
 // The user steps to the next entry from the keyboard.
 void pickNext(QObject *object)

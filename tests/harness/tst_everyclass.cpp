@@ -36,10 +36,7 @@ QWidget *child(QObject *object, const char *name)
 
 void click(QWidget *widget)
 {
-    if (!widget) {
-        QTest::qFail("no control to click", __FILE__, __LINE__);
-        return;
-    }
+    QVERIFY2(widget, "no control to click");
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
