@@ -20,12 +20,10 @@
 
 namespace harness {
 
-/// Builds the object under @p parent (a plain container widget the harness owns).
 using Make = std::function<QObject *(QWidget *parent)>;
 /// Raises one signal as a user or host does; a slot may destroy the object, so the function
 /// must not touch it after the event or call that emits.
 using Fire = std::function<void(QObject *object)>;
-/// Finds a child control of the object (nullptr: the object itself).
 using Find = std::function<QWidget *(QObject *object)>;
 
 struct Trigger {
@@ -74,9 +72,7 @@ struct Rows {
     Rows(std::initializer_list<ClassRow> list) { rows().append(QList<ClassRow>(list)); }
 };
 
-/// The child of @p object called @p name (a QWidget), or nullptr.
 QWidget *child(QObject *object, const char *name);
-/// A mouse click in the middle of @p widget.
 void click(QWidget *widget);
 
 /// Builds a T under the parent; @p args follow the parent in T's constructor.
@@ -95,7 +91,6 @@ Make makeWith(std::function<void(T *)> setup)
         return object;
     };
 }
-/// Calls a member function of the object with @p args (a host's setter call).
 template<class T, class R, class... P, class... A>
 Fire call(R (T::*method)(P...), A... args)
 {
@@ -107,13 +102,11 @@ Fire steps(F... fires)
 {
     return [=](QObject *object) { (Fire(fires)(object), ...); };
 }
-/// The child called @p name (nullptr: the object itself).
+// Names are children of the object; nullptr names the object itself. pressOn() sends the press
+// alone: the signal goes out on it, and a release would reach a widget a slot has deleted.
 Find named(const char *name);
-/// A click on the child called @p name (nullptr: the object itself).
 Fire clickOn(const char *name = nullptr);
-/// A press only: the signal goes out on the press, and a release would reach a deleted widget.
 Fire pressOn(const char *name = nullptr);
-/// The shown push button of the object's showing @p text.
 Find buttonWithText(const char *text);
 /// The double-click event alone, as the last thing sent to @p widget.
 void doubleClick(QWidget *widget);
