@@ -69,8 +69,7 @@ const Rows registered{
      numbered("ipOctet")},
     {"QWebSetClient", make<QWebSetClient>(),
      // The outcome as the worker reports it; the panel shows it in a box of its own.
-     {{"SigConfigOver(QString)",
-       [](QObject *o) { emit static_cast<QWebSetClient *>(o)->SigConfigOver(QStringLiteral("done")); }}},
+     {{"SigConfigOver(QString)", call(&QWebSetClient::SigConfigOver, QStringLiteral("done"))}},
      {}, {}, panelChain(), QStringLiteral("OKCANCEL"), {}, preparePanel},
 };
 } // namespace
