@@ -35,7 +35,8 @@ foreach(_copy IN LISTS _copies)
     # carry no catalogue row by design); unused keys count only when every family was scanned.
     string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*<translation type=\"unfinished\"" _bad "${_content}")
     if(ALL_FAMILIES)
-        string(REGEX MATCHALL "<source>STR_[A-Za-z0-9_]+</source>[ \t\r\n]*<translation type=\"(vanished|obsolete)\""
+        string(REGEX MATCHALL
+            "<source>STR_[A-Za-z0-9_]+</source>[ \t\r\n]*<translation type=\"(vanished|obsolete)\""
             _unused "${_content}")
         list(APPEND _bad ${_unused})
     endif()

@@ -63,7 +63,8 @@ void preparePanel(QObject *object)
 const Rows registered{
     {"QEditIP", make<QEditIP>(), {{"editingFinished()", pressIn("ipSegment3", Qt::Key_Tab)}}, {}, {},
      numbered("ipSegment")},
-    {"QIPLineEdit", make<QIPLineEdit>(), {{"signalTextChanged(QLineEdit*)", pressIn("ipOctet0", Qt::Key_1)}}, {},
+    {"QIPLineEdit", make<QIPLineEdit>(),
+     {{"signalTextChanged(QLineEdit*)", pressIn("ipOctet0", Qt::Key_1)}}, {},
      {{"invalid address warning",
        [](QObject *o) { static_cast<QIPLineEdit *>(o)->setIP(QStringLiteral("1.2.3")); }}},
      numbered("ipOctet")},

@@ -159,8 +159,8 @@ bool isOwnClass(const char *name)
 {
     static const QSet<QByteArray> extra{"QBaseDlg", "QBaseStyleWidget"};
     const QList<ClassRow> &all = harness::rows();
-    return extra.contains(name)
-        || std::any_of(all.cbegin(), all.cend(), [name](const ClassRow &r) { return qstrcmp(r.className, name) == 0; });
+    const auto same = [name](const ClassRow &r) { return qstrcmp(r.className, name) == 0; };
+    return extra.contains(name) || std::any_of(all.cbegin(), all.cend(), same);
 }
 
 QList<QMetaMethod> signalsToCover(const QObject *object, const ClassRow &r)
