@@ -171,14 +171,21 @@ private Q_SLOTS:
     }
 
     // A dragged cursor stays on its pixel when the host repeats setMeasureArea; a larger area
-    // keeps the fraction. Without an area nothing moves and nothing is emitted.
+    // keeps the fraction. Without an area nothing moves and nothing is emitted. The unmanaged
+    // horizontal pair of a default frame stays hidden, and is neither hit nor dragged.
     void relayoutAndZeroRange()
     {
         QWidget parent;
         QCursorFrame f(&parent);
+        f.showHorizontalCursor(true);
         f.showVerticalCursor(true);
+        QVERIFY(!f.isHorizontalCursorShown());
+        QVERIFY(f.setNormalizedHPos1(0.5));
         f.setMeasureArea(QPoint(0, 0), QSize(49, 30));
+        const auto moves = recordSignals(&f);
+        drag(&f, QPoint(20, 22), {QPoint(20, 28)}); // on hidden H1
         drag(&f, QPoint(7, 20), {QPoint(8, 20)});
+        QCOMPARE(*moves, QStringList({"V1Moved=0.0204082", "V1Pos=0.0204082"}));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(f.getVPos1(), 8);
             f.setMeasureArea(QPoint(0, 0), QSize(49, 30));
@@ -271,21 +278,6 @@ private Q_SLOTS:
         QCOMPARE(QColor(colourAt(107, 3)), QColor(Qt::black));
     }
 
-    // The unmanaged horizontal pair stays hidden, and is neither hit nor painted.
-    void defaultOrientation()
-    {
-        QWidget parent;
-        QCursorFrame f(&parent);
-        f.setMeasureArea(QPoint(0, 0), QSize(100, 100));
-        f.showHorizontalCursor(true);
-        f.showVerticalCursor(true);
-        QVERIFY(!f.isHorizontalCursorShown());
-        QVERIFY(f.isVerticalCursorShown());
-        const auto log = recordSignals(&f);
-        QVERIFY(f.setNormalizedHPos1(0.5));
-        drag(&f, QPoint(50, 57), {QPoint(50, 80)});
-        QCOMPARE(*log, QStringList({"H1Pos=0.5"}));
-    }
 };
 
 QTEST_MAIN(tst_CursorFrame)

@@ -8,10 +8,6 @@
 // how each of its signals is made to fire, which modal runs it starts, and how the keyboard walks
 // it. Each family's rows live in rows_<family>.cpp and register with a static harness::Rows.
 
-#include <QByteArray>
-#include <QList>
-#include <QObject>
-#include <QString>
 #include <QStringList>
 #include <QWidget>
 
