@@ -74,25 +74,6 @@ private Q_SLOTS:
         QCOMPARE(buttonTexts(&german), QStringList({"Open", "Default", "OK", "Abbrechen", "Quit"}));
     }
 
-    void images_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("shipped");
-        for (const char *name : {"information", "critical", "warning", "question", "success", "failure"})
-            QTest::newRow(name) << QString::fromLatin1(name) << true;
-        // Images only the original host had.
-        for (const char *name : {"arrow_left", "inverter", "../noImg.png"})
-            QTest::newRow(name) << QString::fromLatin1(name) << false;
-    }
-
-    void images()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, shipped);
-        const QImage image(QStringLiteral(":/img/commonImge/") + name);
-        QCOMPARE(image.size(), shipped ? QSize(32, 32) : QSize(0, 0));
-    }
-
     void passwordToggleReportsWhetherTextIsShown()
     {
         Installed english(kEnglish);

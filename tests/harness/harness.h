@@ -4,9 +4,8 @@
 #ifndef WIDGETDECK_TESTS_HARNESS_H
 #define WIDGETDECK_TESTS_HARNESS_H
 
-// One row per public class for the every-class harness (tst_everyclass): how a host builds it,
-// how each of its signals is made to fire, which modal runs it starts, and how the keyboard walks
-// it. Each family's rows live in rows_<family>.cpp and register with a static harness::Rows.
+// One row per public class for tst_everyclass: how a host builds it, fires each signal, opens its
+// modal runs and walks it by keyboard. rows_<family>.cpp register theirs with a static Rows.
 
 #include <QStringList>
 #include <QWidget>
@@ -41,7 +40,6 @@ struct KeyPath {
     QList<int> keys;
 };
 
-// Fields left out of a row's initializer stay empty.
 struct ClassRow {
     const char *className;
     Make make = {};
@@ -77,7 +75,6 @@ Make make(Args... args)
 {
     return [=](QWidget *parent) -> QObject * { return new T(parent, args...); };
 }
-/// Builds a T under the parent, then hands it to @p setup.
 template<class T>
 Make makeWith(std::function<void(T *)> setup)
 {

@@ -294,15 +294,9 @@ QString focusName()
 QStringList recorded(const std::vector<std::unique_ptr<QSignalSpy>> &spies)
 {
     QStringList out;
-    for (const auto &spy : spies) {
-        for (const QList<QVariant> &args : *spy) {
-            QStringList values;
-            for (const QVariant &v : args)
-                values << v.toString();
-            out << QString::fromLatin1(spy->signal()) + QLatin1Char('(') + values.join(QLatin1Char(','))
-                    + QLatin1Char(')');
-        }
-    }
+    for (const auto &spy : spies)
+        for (const QList<QVariant> &args : *spy)
+            out << QString::fromLatin1(spy->signal()) + QVariant(args).toStringList().join(QLatin1Char(','));
     return out;
 }
 
@@ -337,14 +331,11 @@ private Q_SLOTS:
     void signalsHaveTriggers()
     {
         FETCH_ROW();
-        QWidget container;
-        QObject *object = r.make(&container);
+        Placed placed;
+        QVERIFY(placed.show(r));
+        QObject *object = placed.object;
         QVERIFY(object);
         QCOMPARE(QByteArray(object->metaObject()->className()), QByteArray(r.className));
-        container.show();
-        if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow())
-            widget->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&container));
 
         QStringList missing;
         for (const QMetaMethod &m : signalsToCover(object, r))
