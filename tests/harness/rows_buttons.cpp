@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Rows of the button family for the every-class harness.
 #include "harness.h"
 
 #include <qchoosewidget.h>

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Every-class rows of the dialog family.
 #include "harness.h"
 
 #include <qcolorbutton.h>

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Rows of the network family for the every-class harness.
-
 #include "harness.h"
 
 #include <qeditip.h>

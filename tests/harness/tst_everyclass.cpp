@@ -1,9 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Every public class through the same mechanisms, one row per class (rows_<family>.cpp): a host
-// deleting the sender from each of its signals, the owner destroyed during each modal run, the
-// keyboard walk, key paths against mouse paths, and not one Qt warning on the way.
 #include "harness.h"
 
 #include <QApplication>
@@ -70,12 +67,6 @@ void doubleClick(QWidget *widget)
     QMouseEvent event(QEvent::MouseButtonDblClick, pos, widget->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
-}
-
-const QList<int> &pressKeys()
-{
-    static const QList<int> keys{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
-    return keys;
 }
 
 void betweenHostEditors(QObject *object)
@@ -420,7 +411,6 @@ private Q_SLOTS:
             QVERIFY(placed.object.isNull());
         }
         QTRY_VERIFY(!QApplication::activeModalWidget() && !QApplication::activePopupWidget());
-        // The host's loop still runs.
         bool ticked = false;
         QTimer::singleShot(0, this, [&] { ticked = true; });
         QTRY_VERIFY(ticked);
@@ -523,8 +513,7 @@ private Q_SLOTS:
             shortcut->setContext(Qt::WindowShortcut);
             QSignalSpy stolen(shortcut, &QShortcut::activated);
             QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
-            QVERIFY(control);
-            QVERIFY(control->isVisible());
+            QVERIFY(control && control->isVisible());
             if (byKey) {
                 control->setFocus(Qt::TabFocusReason);
                 QVERIFY2(control->hasFocus(), "the control cannot take the focus");
