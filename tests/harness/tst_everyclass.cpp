@@ -429,10 +429,9 @@ private Q_SLOTS:
     void tabWalk()
     {
         FETCH_ROW();
-        const bool hostDefault = variant;
         if (r.openTabFault)
             QSKIP(r.openTabFault);
-        Host host(r, hostDefault);
+        Host host(r, variant);
         if (!qobject_cast<QWidget *>(host.object.data()))
             QSKIP("not a widget");
         QVERIFY(host.show());
@@ -443,7 +442,7 @@ private Q_SLOTS:
         for (QPushButton *b : window->findChildren<QPushButton *>())
             if (b->isDefault())
                 defaults << (b->isVisible() ? QString() : QStringLiteral("hidden ")) + b->objectName();
-        const QString expected = hostDefault && !isDialog ? QStringLiteral("hostOk") : r.defaultButton;
+        const QString expected = variant && !isDialog ? QStringLiteral("hostOk") : r.defaultButton;
         QCOMPARE(defaults, expected.isEmpty() ? QStringList() : QStringList{expected});
 
         // Ends at the widget @p stop, or with none, at the widget named @p stopName (several
