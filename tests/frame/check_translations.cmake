@@ -3,7 +3,6 @@
 
 # Runs lupdate over the code into copies of the .ts sources and fails when a key used in the
 # code has no finished translation, or a catalogue key is no longer used by the code.
-#   cmake -DLUPDATE=... -DTS_DIR=... -DWORK_DIR=... -DSCAN_DIRS="a|b" [-DALL_FAMILIES=ON] -P check_translations.cmake
 string(REPLACE "|" ";" SCAN_DIRS "${SCAN_DIRS}")
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
@@ -31,20 +30,15 @@ set(_failures)
 foreach(_copy IN LISTS _copies)
     file(READ ${_copy} _content)
     get_filename_component(_name ${_copy} NAME)
-    # Keys are STR_ identifiers; form titles and placeholders carry no catalogue row by design.
-    # Unused keys count only when every family was scanned.
-    set(_states "unfinished")
+    # After the clean-up no unfinished row of any kind may remain (form titles and placeholders
+    # carry no catalogue row by design); unused keys count only when every family was scanned.
+    string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*<translation type=\"unfinished\"" _bad "${_content}")
     if(ALL_FAMILIES)
-        set(_states "unfinished|vanished|obsolete")
+        string(REGEX MATCHALL
+            "<source>STR_[A-Za-z0-9_]+</source>[ \t\r\n]*<translation type=\"(vanished|obsolete)\""
+            _unused "${_content}")
+        list(APPEND _bad ${_unused})
     endif()
-    # After the clean-up no unfinished row of any kind may remain.
-    string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*<translation type=\"unfinished\""
-        _left "${_content}")
-    foreach(_entry IN LISTS _left)
-        list(APPEND _failures "${_name}: ${_entry}")
-    endforeach()
-    string(REGEX MATCHALL "<source>STR_[A-Za-z0-9_]+</source>[ \t\r\n]*<translation type=\"(${_states})\""
-        _bad "${_content}")
     foreach(_entry IN LISTS _bad)
         string(REGEX REPLACE "[ \t\r\n]+" " " _entry "${_entry}")
         list(APPEND _failures "${_name}: ${_entry}")

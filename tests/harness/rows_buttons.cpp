@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Rows of the button family for the every-class harness.
 #include "harness.h"
 
 #include <qchoosewidget.h>
@@ -47,8 +46,7 @@ const Rows registered{
            QApplication::sendEvent(o, &enter);
        }},
       // Only hosts raise these two.
-      {"SigHide()", [](QObject *o) { Q_EMIT static_cast<QEdgeWidget *>(o)->SigHide(); }},
-      {"SigHidePreview()", [](QObject *o) { Q_EMIT static_cast<QEdgeWidget *>(o)->SigHidePreview(); }}},
+      {"SigHide()", call(&QEdgeWidget::SigHide)}, {"SigHidePreview()", call(&QEdgeWidget::SigHidePreview)}},
      {}, {}, {"MENUBTN"}, {}, {{"show", named("MENUBTN"), pressKeys()}}},
     {"QImgRadioButton", make<QImgRadioButton>(QStringLiteral("Servo")),
      {{"SigImgClicked()", pressOn("radioButton")}, {"SigOk()", doubleClickOn("labelImg")}}, {}, {}, {"radioButton"},

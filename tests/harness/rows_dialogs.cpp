@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Every-class rows of the dialog family.
 #include "harness.h"
 
 #include <qcolorbutton.h>
@@ -32,12 +31,14 @@ Fire clickBar(ConfirmBtnType_E type, const char *text)
 }
 
 // Ends whatever modal dialog is open next, accepting or rejecting it.
-void answerNextModal(bool accept)
+Fire answerNextModal(bool accept)
 {
-    QTimer::singleShot(50, qApp, [accept] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            accept ? dialog->accept() : dialog->reject();
-    });
+    return [accept](QObject *) {
+        QTimer::singleShot(50, qApp, [accept] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                accept ? dialog->accept() : dialog->reject();
+        });
+    };
 }
 
 const QList<ModalRun> execRun{{"exec", [](QObject *o) { static_cast<QDialog *>(o)->exec(); }}};
@@ -58,29 +59,15 @@ const Rows registered{
      {"OKCANCEL", "OKCANCEL"}, "OKCANCEL"},
     {"QExtendProgressDialog", make<QExtendProgressDialog>(),
      {{"sigProgressTimeOut()", call(&QExtendProgressDialog::startTimer, 10, TIMEOUT_FIRST_PROGRESS)},
-      {"sigProgressFinished()",
-       [](QObject *o) {
-           auto *dialog = static_cast<QExtendProgressDialog *>(o);
-           dialog->slotSetRange(0, 10);
-           dialog->slotUpdateProgress(10);
-       }}},
+      {"sigProgressFinished()", steps(call(&QExtendProgressDialog::slotSetRange, 0, 10),
+                                      call(&QExtendProgressDialog::slotUpdateProgress, 10))}},
      {}, execRun, {"closeBtn", "cancelBtn"}, "cancelBtn"},
     {"QExtendSliderDialog", make<QExtendSliderDialog>(),
      {{"sigSliderMoved(int)", call(&QExtendSliderDialog::setValue, 7)}}, {}, execRun,
      {"slider", "closeBtn"}, "closeBtn"},
     {"QSearchProgress", [](QWidget *parent) -> QObject * { return new QSearchProgress("T", parent); },
-     {{"SigClose()",
-       [](QObject *o) {
-           auto *dialog = static_cast<QSearchProgress *>(o);
-           dialog->setMax(3);
-           dialog->OnSetValue(3);
-       }},
-      {"SigCloseProgress()",
-       [](QObject *o) {
-           auto *dialog = static_cast<QSearchProgress *>(o);
-           dialog->show();
-           dialog->close();
-       }}},
+     {{"SigClose()", steps(call(&QSearchProgress::setMax, 3), call(&QSearchProgress::OnSetValue, 3))},
+      {"SigCloseProgress()", steps(call(&QWidget::show), call(&QWidget::close))}},
      {}, execRun},
     {"QStyleInputDialog", make<QStyleInputDialog>(), {}, {}, execRun, {"lineEdit", "okPBtn", "cancelPBtn"}, "okPBtn"},
     {"QExportTypeDlg", make<QExportTypeDlg>(), {}, {}, execRun, {"btn_db", "btn_csv"}, "btn_db"},
@@ -88,16 +75,8 @@ const Rows registered{
     {"QMyColorDlg", [](QWidget *parent) -> QObject * { return new QMyColorDlg(Qt::red, parent); }, {}, {}, execRun,
      {}, "OKCANCEL"},
     {"QColorButton", makeWith<QColorButton>([](QColorButton *button) { button->setColor(Qt::red); }),
-     {{"SigColorChanged(QColor)",
-       [](QObject *o) {
-           answerNextModal(true);
-           pressOn()(o);
-       }},
-      {"clicked(bool)",
-       [](QObject *o) {
-           answerNextModal(false);
-           static_cast<QColorButton *>(o)->click();
-       }}},
+     {{"SigColorChanged(QColor)", steps(answerNextModal(true), pressOn())},
+      {"clicked(bool)", steps(answerNextModal(false), call(&QAbstractButton::click))}},
      {"clicked(bool)"}, {{"color dialog", pressOn()}}, {"QColorButton"}},
 };
 } // namespace

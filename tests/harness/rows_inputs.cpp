@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
-// Rows of the input family for the every-class harness.
-
 #include "harness.h"
 
 #include <qaxiscomboxwidget.h>
@@ -29,12 +27,8 @@
 namespace {
 using namespace harness;
 
-void fillCombo(QObject *object)
-{
-    auto *box = static_cast<QComboBox *>(object);
-    box->addItems({"a", "b", "c"});
-    box->setCurrentIndex(0);
-}
+const Fire fillCombo =
+    steps(call(&QComboBox::addItems, QStringList{"a", "b", "c"}), call(&QComboBox::setCurrentIndex, 0));
 
 // The user steps to the next entry from the keyboard.
 void pickNext(QObject *object)
@@ -114,12 +108,7 @@ const Rows registered{
      makeWith<QItemComboBox>([](QItemComboBox *box) { box->addMultiItem({"one", "two"}, 20); }), {}, {}, {},
      {"QItemComboBox"}},
     {"QMyCombobox", make<QMyCombobox>(),
-     {{"sigHidePopup()",
-       [](QObject *o) {
-           auto *box = static_cast<QComboBox *>(o);
-           box->showPopup();
-           box->hidePopup();
-       }}},
+     {{"sigHidePopup()", steps(call(&QComboBox::showPopup), call(&QMyCombobox::hidePopup))}},
      {}, {}, {"QMyCombobox"}, {}, {}, fillCombo},
     {"QNoWheelComboBox", make<QNoWheelComboBox>(), {}, {}, {}, {"QNoWheelComboBox"}, {}, {}, fillCombo},
     {"QNoWheelDateTimeEdit", make<QNoWheelDateTimeEdit>(), {}, {}, {}, {"QNoWheelDateTimeEdit"}},
