@@ -4,6 +4,8 @@
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
+#include "ui_everywidget.h"
+
 #include <QLocale>
 #include <QPluginLoader>
 #include <QPushButton>
@@ -28,7 +30,8 @@ const QMap<QString, QStringList> kExpected = {
 };
 } // namespace
 
-// The palette a form editor shows: every placeable widget, by family, each one creatable.
+// The palette a form editor shows: every placeable widget, by family, each one creatable and
+// usable in a form that uic compiles.
 class tst_Designer : public QObject
 {
     Q_OBJECT
@@ -90,6 +93,19 @@ private Q_SLOTS:
         }
         QCOMPARE(keys, QStringList());
         QVERIFY2(buttons.contains(ok), qPrintable(buttons.join(QLatin1Char(' '))));
+    }
+
+    // A host's form holding every offered widget, compiled by uic, builds them in the palette's order.
+    void uicFormHoldsEveryWidget()
+    {
+        QWidget form;
+        Ui::EveryWidgetForm().setupUi(&form);
+        QStringList built, offered;
+        for (QWidget *child : form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            built << QString::fromLatin1(child->metaObject()->className());
+        for (QDesignerCustomWidgetInterface *widget : m_widgets)
+            offered << widget->name();
+        QCOMPARE(built, offered);
     }
 
 private:
