@@ -76,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     spin->setValue(bottom);
     const QValidator::State boxState = spin->validate(text, pos);
     FUZZ_CHECK(spin->valueFromText(input) == (ok ? parsed : 0));
-    if (!ok)
+    // The box takes digits only, no blank, sign or 0x prefix that toUInt() would skip.
+    if (!ok || !hexDigits.match(input).hasMatch())
         FUZZ_CHECK(boxState == QValidator::Invalid);
     if (boxState == QValidator::Acceptable)
         FUZZ_CHECK(parsed >= bottom && parsed <= top);
