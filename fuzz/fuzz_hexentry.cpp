@@ -65,10 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(hexDigits.match(shown).hasMatch());
         // With a negative bottom a short text may be the start of a negative pattern ("FFF"),
         // so only ranges from 0 up bound what the editor shows.
-        if (!shown.isEmpty() && bottom >= 0) {
-            bool fits = false;
-            FUZZ_CHECK(shown.toInt(&fits, 16) <= top && fits);
-        }
+        FUZZ_CHECK(bottom < 0 || shown.toLongLong(nullptr, 16) <= top);
     }
 
     static OpenHexSpinBox *spin = new OpenHexSpinBox;
@@ -76,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     spin->setValue(bottom);
     const QValidator::State boxState = spin->validate(text, pos);
     FUZZ_CHECK(spin->valueFromText(input) == (ok ? parsed : 0));
-    if (!ok)
+    // The box takes digits only, no blank, sign or 0x prefix that toUInt() would skip.
+    if (!ok || !hexDigits.match(input).hasMatch())
         FUZZ_CHECK(boxState == QValidator::Invalid);
     if (boxState == QValidator::Acceptable)
         FUZZ_CHECK(parsed >= bottom && parsed <= top);

@@ -27,10 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString input = FuzzSupport::text(data, size);
     // The oracles are written differently from the library's checks on purpose.
     static const QString part = QStringLiteral("(?:[01]?[0-9]{1,2}|2[0-4][0-9]|25[0-5])");
-    static const QRegularExpression quad(
-        QRegularExpression::anchoredPattern(QStringLiteral("%1\\.%1\\.%1\\.%1").arg(part)));
-    static const QRegularExpression dotted(
-        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,3}(?:\\.[0-9]{1,3}){3}")));
+    static const QRegularExpression quad(QStringLiteral("\\A%1\\.%1\\.%1\\.%1\\z").arg(part));
+    static const QRegularExpression dotted(QStringLiteral("\\A[0-9]{1,3}(?:\\.[0-9]{1,3}){3}\\z"));
 
     // The segmented editor takes dotted digit groups only and clamps full segments to 255.
     static QEditIP *segmented = new QEditIP;

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QLoggingCategory>
-#include <QString>
 
 #include <cstdint>
 #include <cstdio>
