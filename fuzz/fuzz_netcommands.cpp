@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         unsafeInput = unsafeInput || (!config.dhcp && value.contains(unsafe));
     FUZZ_CHECK(!unsafeInput || refused);
     FUZZ_CHECK(refused || config.dhcp || (isPlainDottedQuad(checked.address) && prefixOf(checked.mask) >= 0));
-    FUZZ_CHECK(refused || checked.gateway.isEmpty() || isPlainDottedQuad(checked.gateway));
+    FUZZ_CHECK(refused || config.dhcp || checked.gateway.isEmpty() || isPlainDottedQuad(checked.gateway));
 
     QList<CommandSpec> calls;
     const CommandRunner record = [&calls, &nmcliOutput](const CommandSpec &command) {
