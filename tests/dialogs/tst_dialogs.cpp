@@ -107,7 +107,6 @@ private Q_SLOTS:
         QTest::newRow("open quit") << CONFIRM_BTN_OPEN_QUIT << QStringList{"STR_OPEN", "STR_QUIT"};
     }
 
-    // The set depends on the value only; out-of-range values keep it.
     void buttonSets()
     {
         QFETCH(ConfirmBtnType_E, type);
@@ -147,7 +146,6 @@ private Q_SLOTS:
         QTest::newRow("close control") << info << ok << "click=baseDlgCloseButton" << 0 << info;
         QTest::newRow("own texts, refuse") << "own" << own << "click=Later" << 0 << info;
         QTest::newRow("own question") << "own question" << own << "click=Upload" << 1 << question;
-        // The auto-closing box goes after a second by itself.
         QTest::newRow("auto close") << "auto" << ok << "" << 0 << info;
     }
 
