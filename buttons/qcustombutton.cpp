@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qcustombutton.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
 
 QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     : QPushButton(parent)
@@ -12,7 +12,7 @@ QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     setToolTip(text);
     // Not a dialog's default behind the host's back; Return/Enter still click it when focused.
     setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(this);
+    WidgetDeckPrivate::claimButtonKeys(this);
 }
 
 QCustomButton::~QCustomButton() = default;

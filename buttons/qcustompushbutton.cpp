@@ -3,7 +3,7 @@
 
 #include "qcustompushbutton.h"
 #include "widgetdeckpixmap_p.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,7 +33,7 @@ QCustomPushButton::QCustomPushButton(QWidget *parent, QString text)
     d->button->setFixedWidth(85);
     // A status row's button is never a host dialog's default; focused, Return/Enter click it.
     d->button->setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(d->button);
+    WidgetDeckPrivate::claimButtonKeys(d->button);
     d->labelImg->setFixedSize(32, 32);
 
     auto *layout = new QHBoxLayout(this);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qmenubutton.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -25,7 +25,7 @@ QMenuButton::QMenuButton(QWidget *parent)
     setCursor(Qt::PointingHandCursor);
     // A menu entry is never a dialog's default; focused, Return/Enter select it (below).
     setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(this, false);
+    WidgetDeckPrivate::claimButtonKeys(this, WidgetDeckPrivate::ReturnClick::Button);
     // Connected before any host slot; only notes the click, the selection follows once
     // clicked() has been delivered to everyone.
     connect(this, &QAbstractButton::clicked, this, [this] { d->clicked = true; });
@@ -84,7 +84,7 @@ void QMenuButton::keyPressEvent(QKeyEvent *e)
 {
     const QPointer<QMenuButton> guard(this);
     d->clicked = false;
-    if (WidgetDeckButtons::answersReturnItself(this, e)) {
+    if (WidgetDeckPrivate::needsOwnReturn(this, e)) {
         e->accept();
         if (!e->isAutoRepeat())
             click();

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qrotatepushbutton.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -13,7 +13,7 @@ QRotatePushButton::QRotatePushButton(QWidget *parent, QString text)
     setFixedSize(30, 150);
     // A side strip's button is never a dialog's default; focused, Return/Enter click it.
     setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(this);
+    WidgetDeckPrivate::claimButtonKeys(this);
 }
 
 QRotatePushButton::~QRotatePushButton() = default;

@@ -4,8 +4,9 @@
 #include "qokcancel.h"
 #include "ui_qokcancel.h"
 
+#include "widgetdeckbuttonkeys_p.h"
+
 #include <QDialog>
-#include <QKeyEvent>
 
 class QOkCancelPrivate
 {
@@ -131,16 +132,9 @@ bool QOkCancel::eventFilter(QObject *watched, QEvent *event)
 {
     // A focused button keeps Space, Return and Enter from the host's shortcuts: the key
     // presses the button, as a click would.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *button = qobject_cast<QPushButton *>(watched);
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        const bool pressKey = key->key() == Qt::Key_Space
-            || ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && button && button->autoDefault());
-        if (button && button->isEnabled() && mods == Qt::NoModifier && pressKey) {
-            event->accept();
+    if (auto *button = qobject_cast<QPushButton *>(watched)) {
+        if (button->parentWidget() == this && WidgetDeckPrivate::handleButtonKeys(button, event))
             return true;
-        }
     }
     return QBaseStyleWidget::eventFilter(watched, event);
 }

@@ -61,7 +61,17 @@ const Rows registered{
      {"clicked(bool)"}, {}, {"QRotatePushButton"}, {}, {{"press", nullptr, pressKeys()}}},
     {"QTopSideWidget", make<QTopSideWidget>(QStringLiteral("Axes")),
      {{"SigHide()", clickOn("VIEWBTN")}, {"SigClose()", clickOn("CLOSEBTN1")}}, {}, {}, {"VIEWBTN", "CLOSEBTN1"}, {},
-     {{"hide", named("VIEWBTN"), {Qt::Key_Space}}, {"close", named("CLOSEBTN1"), {Qt::Key_Space}}}},
+     {{"hide", named("VIEWBTN"), pressKeys()}, {"close", named("CLOSEBTN1"), pressKeys()}}},
     {"QTopWizard", makeWith<QTopWizard>([](QTopWizard *w) { w->setTextList({"Connect", "Configure", "Run"}); })},
 };
+
+// Signals and slots hosts connect to by name.
+const NamedMethods imgLabel{"QClickImgLabel", {"SigClicked()", "SigOk()"}, {}};
+const NamedMethods radio{"QClickRadioButton", {"SigClicked()", "SigOk()"}, {}};
+const NamedMethods tile{"QImgRadioButton", {"SigImgClicked()", "SigOk()"}, {}};
+const NamedMethods choose{"QChooseWidget", {"SigOk()"}, {"onImgClicked()"}};
+const NamedMethods side{"QTopSideWidget", {"SigHide()", "SigClose()"}, {}};
+const NamedMethods edge{"QEdgeWidget", {"SigShow()", "SigShowPreview()", "SigHide()", "SigHidePreview()"}, {}};
+const NamedMethods industry{"QIndustryItem", {"showIndustry(QString)", "removeIndustry(QString)"},
+                            {"removeIndustry()"}};
 } // namespace
