@@ -3,6 +3,8 @@
 
 #include "qcursorframe.h"
 
+#include "widgetdecksaturate_p.h"
+
 #include <QBrush>
 #include <QKeyEvent>
 #include <QLine>
@@ -36,10 +38,7 @@ bool isFraction(double value)
 
 // Areas near INT_MAX: sums of sizes and margins are done in 64 bits and saturated (rectangles
 // are built from their corners, since QRect(x, y, w, h) adds in int).
-int saturated(qint64 value)
-{
-    return int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
-}
+using WidgetDeckPrivate::saturated;
 
 int coordinate(int orientation, const QPoint &p)
 {
@@ -332,26 +331,22 @@ void QCursorFrame::mousePressEvent(QMouseEvent *event)
     d->dragging = false;
 
     if (event->button() == Qt::LeftButton) {
-        // Vertical cursors win where the pairs cross; a hidden pair is not there to be hit.
+        // Vertical cursors win where the pairs cross, cursor 1 over cursor 2. A hidden cursor
+        // is not selected, but its line still keeps the press from the host and from a visible
+        // cursor crossing it.
         const QPoint p = event->pos();
         for (int o : {V, H}) {
-            if (!d->shown(o))
-                continue;
             for (int k = 0; k < 2; ++k) {
-                if (d->on(o, k, p)) {
+                if (!d->on(o, k, p))
+                    continue;
+                if (d->shown(o)) {
                     d->pair[o].selected[k] = true;
                     d->dragging = true;
                     setFocus(Qt::OtherFocusReason);
-                    update();
-                    event->accept();
-                    return;
+                } else {
+                    clearFocus();
                 }
-            }
-        }
-        // A hidden pair's line keeps the press from the host but selects and drags nothing.
-        for (int o : {V, H}) {
-            if (d->on(o, 0, p) || d->on(o, 1, p)) {
-                clearFocus();
+                update();
                 event->accept();
                 return;
             }

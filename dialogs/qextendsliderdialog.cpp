@@ -4,6 +4,8 @@
 #include "qextendsliderdialog.h"
 #include "ui_qextendsliderdialog.h"
 
+#include "widgetdecksaturate_p.h"
+
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -63,22 +65,14 @@ int QExtendSliderDialog::maximum() const
     return d->ui.slider->maximum();
 }
 
-namespace {
-// A full int range spans more than int holds; the distance saturates instead of overflowing.
-int distance(int from, int to)
-{
-    return int(qMin<qint64>(qint64(to) - from, std::numeric_limits<int>::max()));
-}
-} // namespace
-
 int QExtendSliderDialog::range() const
 {
-    return distance(d->ui.slider->minimum(), d->ui.slider->maximum());
+    return WidgetDeckPrivate::saturatedDifference(d->ui.slider->minimum(), d->ui.slider->maximum());
 }
 
 int QExtendSliderDialog::incrementValue() const
 {
-    return distance(d->ui.slider->minimum(), d->ui.slider->value());
+    return WidgetDeckPrivate::saturatedDifference(d->ui.slider->minimum(), d->ui.slider->value());
 }
 
 double QExtendSliderDialog::getCurrentPercentage() const
