@@ -164,6 +164,49 @@ private Q_SLOTS:
             QCOMPARE(cursor == V1 ? f.getVPos1() : f.getVPos2(), 57);
     }
 
+    void pressSelects_data()
+    {
+        QTest::addColumn<int>("shown"); // 1: horizontal pair, 2: vertical pair
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("selected"); // -1: none
+        QTest::addColumn<bool>("passedOn");
+        QTest::newRow("crossing, V1 wins") << 3 << QPoint(7, 106) << int(V1) << false;
+        QTest::newRow("V hidden, on H1") << 1 << QPoint(100, 8) << int(H1) << false;
+        QTest::newRow("V hidden, H1 handle") << 1 << QPoint(3, 7) << int(H1) << false;
+        QTest::newRow("V hidden, H1 over hidden V1") << 1 << QPoint(8, 7) << -1 << false;
+        QTest::newRow("V hidden, H2 under hidden V2") << 1 << QPoint(206, 106) << -1 << false;
+        QTest::newRow("V hidden, hidden V1 handle") << 1 << QPoint(7, 3) << -1 << false;
+        QTest::newRow("V hidden, on hidden V2") << 1 << QPoint(208, 50) << -1 << false;
+        QTest::newRow("V hidden, beside hidden V2") << 1 << QPoint(210, 50) << -1 << true;
+        QTest::newRow("V hidden, beside H1") << 1 << QPoint(100, 10) << -1 << true;
+        QTest::newRow("H hidden, on V2") << 2 << QPoint(206, 50) << int(V2) << false;
+        QTest::newRow("H hidden, V1 over hidden H2") << 2 << QPoint(7, 106) << int(V1) << false;
+        QTest::newRow("H hidden, on hidden H1") << 2 << QPoint(100, 6) << -1 << false;
+        QTest::newRow("both hidden, on V1") << 0 << QPoint(7, 50) << -1 << false;
+    }
+
+    // A press selects the visible cursor it is on; a hidden one takes the press and selects nothing.
+    void pressSelects()
+    {
+        QFETCH(int, shown);
+        QFETCH(QPoint, at);
+        QFETCH(int, selected);
+        QFETCH(bool, passedOn);
+        Plot parent;
+        QCursorFrame f(&parent, Both);
+        showBoth(&f);
+        f.showHorizontalCursor(shown & 1);
+        f.showVerticalCursor(shown & 2);
+        const auto log = recordSignals(&f);
+        QTest::mousePress(&f, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(parent.presses, passedOn ? 1 : 0);
+        // The selected cursor, if any, answers the arrow key of its axis.
+        QTest::keyClick(&f, selected >= V1 ? Qt::Key_Right : Qt::Key_Down);
+        const QString name = selected < 0 ? QString() : QStringLiteral("HHVV").at(selected) + QString::number(selected % 2 + 1);
+        QCOMPARE(log->isEmpty() ? QString() : log->first().section(QLatin1Char('M'), 0, 0), name);
+        QCOMPARE(parent.keys, selected < 0 ? 1 : 0);
+    }
+
     // A dragged cursor stays on its pixel when the host repeats setMeasureArea; a larger area
     // keeps the fraction. Without an area nothing moves and nothing is emitted. The unmanaged
     // horizontal pair of a default frame stays hidden, and is neither hit nor dragged.
@@ -214,11 +257,6 @@ private Q_SLOTS:
         QCOMPARE(parent.keys, 1);
 
         showBoth(&f);
-        // V1's band (column 7) overlaps H2's band (rows 106 to 108): vertical cursor 1 wins.
-        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(7, 106));
-        QTest::keyClick(&f, Qt::Key_Right);
-        QCOMPARE(*log, QStringList({"V1Moved=0.005", "V1Pos=0.005"}));
-        QCOMPARE(parent.keys, 1);
 
         // A click beside every cursor, and other buttons anywhere, deselect and reach the parent.
         QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
