@@ -51,7 +51,7 @@ QChooseWidget::QChooseWidget(QWidget *parent)
     for (int i = 0; i < descriptions.size(); ++i) {
         auto *tile = new QImgRadioButton(this, descriptions.at(i).first, descriptions.at(i).second);
         layout->addWidget(tile);
-        connect(tile, &QImgRadioButton::SigImgClicked, this, [this, i] { setSelectID(i); });
+        connect(tile, &QImgRadioButton::SigImgClicked, this, &QChooseWidget::onImgClicked);
         connect(tile, &QImgRadioButton::SigOk, this, &QChooseWidget::SigOk);
         d->tiles.append(tile);
         if (auto *radio = tile->findChild<QClickRadioButton *>())
@@ -69,6 +69,11 @@ void QChooseWidget::setSelectID(int id)
     d->selectId = id;
     for (int i = 0; i < d->tiles.size(); ++i)
         d->tiles.at(i)->setChecked(i == id);
+}
+
+void QChooseWidget::onImgClicked()
+{
+    setSelectID(d->tiles.indexOf(qobject_cast<QImgRadioButton *>(sender())));
 }
 
 int QChooseWidget::getSelectID()

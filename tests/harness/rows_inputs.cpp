@@ -120,4 +120,20 @@ const Rows registered{
     {"QTranslatedTextEdit", make<QTranslatedTextEdit>(), {}, {}, {contextMenu<QTranslatedTextEdit>("context menu")},
      {"QTranslatedTextEdit"}},
 };
+
+// Signals and slots hosts connect to by name.
+const NamedMethods extendCombo{"QExtendComboBox",
+                               {"currentIndexChangedExtend(int, QVariant)", "currentIndexChangedExtend(QString, QVariant)",
+                                "currentTextChangedExtend(QString, QVariant)", "clicked()"},
+                               {"OnCurrentIndexChanged()", "OnCurrentIndexTextChanged()", "OnCurrentTextChanged()"}};
+const NamedMethods extendSpin{"QExtendDoubleSpinBox",
+                              {"valueChangedExtend(double, QVariant)", "valueChangedExtend(QString, QVariant)",
+                               "editingFinishedExtend(double, QVariant)"},
+                              {"OnValueChanged()", "OnTextValueChanged()", "OnEditingFinished()"}};
+const NamedMethods noWheelSpin{"QNoWheelDouSpinBox", {"sigCurVal(double)"}, {"Slotvalidate()"}};
+const NamedMethods myCombo{"QMyCombobox", {"sigHidePopup()"}, {}};
+const NamedMethods psw{"QPswEdit", {}, {"onChange()"}};
+const NamedMethods textEdit{"QTranslatedTextEdit", {}, {"OnSelected(bool)"}};
+const NamedMethods header{"QHideableHeaderView", {}, {"slotOnAction(QAction*)"}};
+const NamedMethods pressLabel{"QPressLabel", {"SigMousePress()"}, {}};
 } // namespace

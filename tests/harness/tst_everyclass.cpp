@@ -22,6 +22,21 @@ QList<ClassRow> &rows()
     return all;
 }
 
+QList<NamedMethod> &namedMethods()
+{
+    static QList<NamedMethod> all;
+    return all;
+}
+
+NamedMethods::NamedMethods(const char *owner, const char *className, std::initializer_list<const char *> signalList,
+                           std::initializer_list<const char *> slotList)
+{
+    for (const char *signature : signalList)
+        namedMethods().append({owner, className, QMetaMethod::Signal, signature});
+    for (const char *signature : slotList)
+        namedMethods().append({owner, className, QMetaMethod::Slot, signature});
+}
+
 QWidget *child(QObject *object, const char *name)
 {
     return object->findChild<QWidget *>(QString::fromLatin1(name));
@@ -334,6 +349,44 @@ private Q_SLOTS:
                              [&](const harness::Trigger &t) { return t.signal == m.methodSignature(); }))
                 missing << QString::fromLatin1(m.methodSignature());
         QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no trigger for ") + missing.join(QStringLiteral(", "))));
+    }
+
+    void namedMethodsStay_data()
+    {
+        QTest::addColumn<int>("entry");
+        for (int i = 0; i < harness::namedMethods().size(); ++i) {
+            const harness::NamedMethod &m = harness::namedMethods().at(i);
+            QTest::addRow("%s::%s", m.className, m.signature) << i;
+        }
+        if (harness::namedMethods().isEmpty())
+            QTest::newRow("none in this build") << -1;
+    }
+
+    // Signals and slots hosts reach by name keep their signatures (as the class's own methods).
+    void namedMethodsStay()
+    {
+        QFETCH(int, entry);
+        if (entry < 0)
+            QSKIP("no class of this kind in this build");
+        const harness::NamedMethod &m = harness::namedMethods().at(entry);
+        const auto same = [&](const ClassRow &r) { return qstrcmp(r.className, m.owner) == 0; };
+        const auto row = std::find_if(harness::rows().cbegin(), harness::rows().cend(), same);
+        QVERIFY2(row != harness::rows().cend(), m.owner);
+        QWidget parent;
+        QObject *object = row->make(&parent);
+        if (qstrcmp(object->metaObject()->className(), m.className) != 0) {
+            const QList<QObject *> children = object->findChildren<QObject *>();
+            const auto it = std::find_if(children.cbegin(), children.cend(), [&](const QObject *c) {
+                return qstrcmp(c->metaObject()->className(), m.className) == 0;
+            });
+            QVERIFY2(it != children.cend(), m.className);
+            object = *it;
+        }
+        const QMetaObject *mo = object->metaObject();
+        const QByteArray signature = QMetaObject::normalizedSignature(m.signature);
+        const int index = m.kind == QMetaMethod::Signal ? mo->indexOfSignal(signature) : mo->indexOfSlot(signature);
+        QVERIFY2(index >= mo->methodOffset(), signature.constData());
+        QCOMPARE(mo->method(index).methodType(), m.kind);
     }
 
     void senderDeletedInSlot_data()
