@@ -384,7 +384,8 @@ private Q_SLOTS:
         }
         const QMetaObject *mo = object->metaObject();
         const QByteArray signature = QMetaObject::normalizedSignature(m.signature);
-        const int index = m.kind == QMetaMethod::Signal ? mo->indexOfSignal(signature) : mo->indexOfSlot(signature);
+        const char *normal = signature.constData();
+        const int index = m.kind == QMetaMethod::Signal ? mo->indexOfSignal(normal) : mo->indexOfSlot(normal);
         QVERIFY2(index >= mo->methodOffset(), signature.constData());
         QCOMPARE(mo->method(index).methodType(), m.kind);
     }
