@@ -4,6 +4,8 @@
 #include "qextendsliderdialog.h"
 #include "ui_qextendsliderdialog.h"
 
+#include "widgetdeckaccessiblenames_p.h"
+
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -28,6 +30,10 @@ QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     connect(d->ui.closeBtn, &QPushButton::clicked, this, &QDialog::close);
     d->ui.label->clear();
+    // The slider has no label of its own; its percentage is its value, not its name.
+    new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) {
+        WidgetDeckPrivate::AccessibleNames::setName(d->ui.slider, tr("STR_VALUE"));
+    });
 }
 
 QExtendSliderDialog::~QExtendSliderDialog() = default;

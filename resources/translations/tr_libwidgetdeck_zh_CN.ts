@@ -65,6 +65,20 @@
     </message>
 </context>
 <context>
+    <name>QCustomDateTimeEdit</name>
+    <message>
+        <source>STR_DATE_TIME</source>
+        <translation>日期和时间</translation>
+    </message>
+</context>
+<context>
+    <name>QCustomLineEdit</name>
+    <message>
+        <source>STR_VALUE</source>
+        <translation>值</translation>
+    </message>
+</context>
+<context>
     <name>QCustomPushButton</name>
     <message>
         <source>STR_SETTING_FAILED</source>
@@ -73,6 +87,17 @@
     <message>
         <source>STR_SET_RUNTIME_SUCCESS</source>
         <translation>设置成功</translation>
+    </message>
+</context>
+<context>
+    <name>QEditIP</name>
+    <message>
+        <source>STR_IP_ADDR</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1，第 %2 部分，共 %3 部分</translation>
     </message>
 </context>
 <context>
@@ -87,6 +112,10 @@
     <message>
         <source>STR_CANCEL</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>STR_DIGIAL_STATE_FEEDBACK</source>
@@ -107,6 +136,10 @@
         <source>STR_CLOSE</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>STR_VALUE</source>
+        <translation>值</translation>
+    </message>
 </context>
 <context>
     <name>QFolderEdit</name>
@@ -119,6 +152,10 @@
 <context>
     <name>QHexDlg</name>
     <message>
+        <source>STR_EXPLANATION</source>
+        <translation>说明</translation>
+    </message>
+    <message>
         <source>STR_MULTI_SCALE</source>
         <translation>多进制显示</translation>
     </message>
@@ -130,6 +167,10 @@
         <translation>二进制</translation>
     </message>
     <message>
+        <source>STR_BIT_N</source>
+        <translation>第 %1 位</translation>
+    </message>
+    <message>
         <source>STR_DECIMAL</source>
         <translation>十进制</translation>
     </message>
@@ -139,10 +180,32 @@
     </message>
 </context>
 <context>
+    <name>QIPLineEdit</name>
+    <message>
+        <source>STR_IP_ADDR</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1，第 %2 部分，共 %3 部分</translation>
+    </message>
+</context>
+<context>
     <name>QIndustryItem</name>
     <message>
         <source>STR_CLOSE</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QMultiHexSpinBox</name>
+    <message>
+        <source>STR_HEX_VALUE</source>
+        <translation>十六进制值</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1，第 %2 部分，共 %3 部分</translation>
     </message>
 </context>
 <context>
@@ -195,6 +258,10 @@
     <message>
         <source>STR_CANCEL</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>STR_INPUT</source>
+        <translation>输入</translation>
     </message>
     <message>
         <source>STR_OK</source>
