@@ -46,6 +46,7 @@ public:
     static QLabel *buddyLabel(const QWidget *widget);
 
 protected:
+    /// Renames on the events listed above; never consumes one.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
