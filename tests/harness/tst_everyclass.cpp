@@ -605,16 +605,18 @@ private Q_SLOTS:
     void keyPathMatchesClick_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
-            for (int k = 0; k < r.keyPaths.size(); ++k)
+            for (int k = 0; k < r.keyPaths.size(); ++k) {
                 for (int key : r.keyPaths.at(k).keys)
                     add(qPrintable(QString::fromLatin1(r.keyPaths.at(k).name) + QStringLiteral(", ")
                                    + QKeySequence(key).toString()),
                         k, key);
+                add(qPrintable(QString::fromLatin1(r.keyPaths.at(k).name) + QStringLiteral(", action")), k, 0);
+            }
         });
     }
 
-    // What a click on the control emits, the key on the focused control emits too; a host
-    // shortcut on the same key must not steal it from the focused control.
+    // What a click on the control emits, the key on the focused control emits too, and so does
+    // its accessibility action (variant 0); a host shortcut on the same key must not steal it.
     void keyPathMatchesClick()
     {
         FETCH_ROW();
@@ -634,7 +636,16 @@ private Q_SLOTS:
             QSignalSpy stolen(shortcut, &QShortcut::activated);
             QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
             QVERIFY(control && control->isVisible());
-            if (byKey) {
+            if (byKey && variant == 0) {
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+                QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+                const QStringList names = actions ? actions->actionNames() : QStringList();
+                const QString &press = QAccessibleActionInterface::pressAction();
+                const QString &toggle = QAccessibleActionInterface::toggleAction();
+                QVERIFY2(names.contains(press) || names.contains(toggle), "no press or toggle action");
+                actions->doAction(names.contains(press) ? press : toggle);
+                QTest::qWait(150); // a stock press is an animated click
+            } else if (byKey) {
                 control->setFocus(Qt::TabFocusReason);
                 QVERIFY2(control->hasFocus(), "the control cannot take the focus");
                 QTest::keyClick(control, Qt::Key(variant));
