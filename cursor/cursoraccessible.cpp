@@ -49,11 +49,13 @@ bool activeCursor(const QCursorFrame *frame, Cursor *out)
 
 QString describe(const QCursorFrame *frame, const Cursor &c)
 {
-    const QString name = c.vertical
-        ? QCoreApplication::translate("QCursorFrame", "STR_VERTICAL_CURSOR_N").arg(c.index + 1)
-        : QCoreApplication::translate("QCursorFrame", "STR_HORIZONTAL_CURSOR_N").arg(c.index + 1);
-    return QCoreApplication::translate("QCursorFrame", "STR_CURSOR_AT")
-        .arg(name, QLocale().toString(position(frame, c) * 100.0, 'f', 1));
+    static const char *const names[2][2] = {
+        {QT_TRANSLATE_NOOP("QCursorFrame", "STR_HORIZONTAL_CURSOR_1"),
+         QT_TRANSLATE_NOOP("QCursorFrame", "STR_HORIZONTAL_CURSOR_2")},
+        {QT_TRANSLATE_NOOP("QCursorFrame", "STR_VERTICAL_CURSOR_1"),
+         QT_TRANSLATE_NOOP("QCursorFrame", "STR_VERTICAL_CURSOR_2")}};
+    const QString percent = QLocale().toString(position(frame, c) * 100.0, 'f', 1) + QLatin1Char('%');
+    return QStringLiteral("%1: %2").arg(QCoreApplication::translate("QCursorFrame", names[c.vertical][c.index]), percent);
 }
 
 class CursorFrameAccessible : public QAccessibleWidget, public QAccessibleValueInterface
