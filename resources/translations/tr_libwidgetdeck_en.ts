@@ -65,6 +65,33 @@
     </message>
 </context>
 <context>
+    <name>QCursorFrame</name>
+    <message>
+        <source>STR_HORIZONTAL_CURSOR_1</source>
+        <translation>Horizontal cursor 1</translation>
+    </message>
+    <message>
+        <source>STR_HORIZONTAL_CURSOR_2</source>
+        <translation>Horizontal cursor 2</translation>
+    </message>
+    <message>
+        <source>STR_MEASURE_CURSORS</source>
+        <translation>Measurement cursors</translation>
+    </message>
+    <message>
+        <source>STR_NO_CURSOR_SHOWN</source>
+        <translation>No cursor shown</translation>
+    </message>
+    <message>
+        <source>STR_VERTICAL_CURSOR_1</source>
+        <translation>Vertical cursor 1</translation>
+    </message>
+    <message>
+        <source>STR_VERTICAL_CURSOR_2</source>
+        <translation>Vertical cursor 2</translation>
+    </message>
+</context>
+<context>
     <name>QCustomDateTimeEdit</name>
     <message>
         <source>STR_DATE_TIME</source>

@@ -65,6 +65,33 @@
     </message>
 </context>
 <context>
+    <name>QCursorFrame</name>
+    <message>
+        <source>STR_HORIZONTAL_CURSOR_1</source>
+        <translation>水平游标 1</translation>
+    </message>
+    <message>
+        <source>STR_HORIZONTAL_CURSOR_2</source>
+        <translation>水平游标 2</translation>
+    </message>
+    <message>
+        <source>STR_MEASURE_CURSORS</source>
+        <translation>测量游标</translation>
+    </message>
+    <message>
+        <source>STR_NO_CURSOR_SHOWN</source>
+        <translation>未显示游标</translation>
+    </message>
+    <message>
+        <source>STR_VERTICAL_CURSOR_1</source>
+        <translation>垂直游标 1</translation>
+    </message>
+    <message>
+        <source>STR_VERTICAL_CURSOR_2</source>
+        <translation>垂直游标 2</translation>
+    </message>
+</context>
+<context>
     <name>QCustomDateTimeEdit</name>
     <message>
         <source>STR_DATE_TIME</source>

@@ -17,12 +17,13 @@ using namespace harness;
 const Rows registered{
     {"QHexSpinBox", make<QHexSpinBox>(), {{"valueChanged(int)", call(&QHexSpinBox::setValue, 5)}},
      {"valueChanged(int)"}, {}, {"QHexSpinBox"}, {}, {}, betweenHostEditors},
-    {"QMultiHexSpinBox", make<QMultiHexSpinBox>(), {}, {}, {}, {"hexField_0", "hexField_1"}, {}, {},
+    openNameFault({"QMultiHexSpinBox", make<QMultiHexSpinBox>(), {}, {}, {}, {"hexField_0", "hexField_1"}, {}, {},
      betweenHostEditors},
+                  "fields unnamed (fixed on branch h/a11ya)"),
     {"QHexLineEdit", make<QHexLineEdit>(), {}, {}, {}, {"RANGEEDIT"}, {}, {}, betweenHostEditors},
     {"QIntLineEdit", make<QIntLineEdit>(), {}, {}, {}, {"RANGEEDIT"}, {}, {}, betweenHostEditors},
     {"QHexValidator", make<QHexValidator>(), {{"changed()", call(&QHexValidator::setRange, 1, 9)}}, {"changed()"}},
-    {"QHexDlg", make<QHexDlg>(), {{"accepted()", call(&QHexDlg::OnOK)}}, {"accepted()"},
+    openNameFault({"QHexDlg", make<QHexDlg>(), {{"accepted()", call(&QHexDlg::OnOK)}}, {"accepted()"},
      {{"exec", [](QObject *o) { static_cast<QHexDlg *>(o)->exec(); }}},
      {"OKCANCEL", "OKCANCEL", "textEdit", "RANGEEDIT", "RANGEEDIT", "bitButton_15", "bitButton_14", "bitButton_13",
       "bitButton_12", "bitButton_11", "bitButton_10", "bitButton_9", "bitButton_8", "bitButton_7", "bitButton_6",
@@ -30,5 +31,6 @@ const Rows registered{
       "RANGEEDIT"},
      "OKCANCEL",
      {{"OK", buttonWithText("STR_OK"), pressKeys()}, {"Cancel", buttonWithText("STR_CANCEL"), pressKeys()}}},
+                  "decimal and hexadecimal editors and the explanation unnamed (fixed on branch h/a11ya)"),
 };
 } // namespace
