@@ -73,14 +73,12 @@ ModalRun contextMenu(const char *name)
 const Rows registered{
     {"QAxisComBoxWidget", makeWith<QAxisComBoxWidget>([](QAxisComBoxWidget *w) { w->updateAxis(3); }), {}, {}, {},
      {"AXIS_COMBOBOX"}},
-    openNameFault({"QCustomDateTimeEdit",
+    {"QCustomDateTimeEdit",
      [](QWidget *parent) -> QObject * {
          return new QCustomDateTimeEdit(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), "Start", parent);
      },
      {}, {}, {}, {"dateTimeEdit", "pushButton"}},
-                  "inner date-time editor unnamed (fixed on branch h/a11ya)"),
-    openNameFault({"QCustomLineEdit", make<QCustomLineEdit>(), {}, {}, {}, {"FLOWDIAGRAM"}},
-                  "inner line edit unnamed (fixed on branch h/a11ya)"),
+    {"QCustomLineEdit", make<QCustomLineEdit>(), {}, {}, {}, {"FLOWDIAGRAM"}},
     {"QExtendComboBox", make<QExtendComboBox>(),
      {{"currentIndexChangedExtend(int,QVariant)", pickNext},
       {"currentIndexChangedExtend(QString,QVariant)", pickNext},

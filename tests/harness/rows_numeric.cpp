@@ -17,13 +17,12 @@ using namespace harness;
 const Rows registered{
     {"QHexSpinBox", make<QHexSpinBox>(), {{"valueChanged(int)", call(&QHexSpinBox::setValue, 5)}},
      {"valueChanged(int)"}, {}, {"QHexSpinBox"}, {}, {}, betweenHostEditors},
-    openNameFault({"QMultiHexSpinBox", make<QMultiHexSpinBox>(), {}, {}, {}, {"hexField_0", "hexField_1"}, {}, {},
+    {"QMultiHexSpinBox", make<QMultiHexSpinBox>(), {}, {}, {}, {"hexField_0", "hexField_1"}, {}, {},
      betweenHostEditors},
-                  "fields unnamed (fixed on branch h/a11ya)"),
     {"QHexLineEdit", make<QHexLineEdit>(), {}, {}, {}, {"RANGEEDIT"}, {}, {}, betweenHostEditors},
     {"QIntLineEdit", make<QIntLineEdit>(), {}, {}, {}, {"RANGEEDIT"}, {}, {}, betweenHostEditors},
     {"QHexValidator", make<QHexValidator>(), {{"changed()", call(&QHexValidator::setRange, 1, 9)}}, {"changed()"}},
-    openNameFault({"QHexDlg", make<QHexDlg>(), {{"accepted()", call(&QHexDlg::OnOK)}}, {"accepted()"},
+    {"QHexDlg", make<QHexDlg>(), {{"accepted()", call(&QHexDlg::OnOK)}}, {"accepted()"},
      {{"exec", [](QObject *o) { static_cast<QHexDlg *>(o)->exec(); }}},
      {"OKCANCEL", "OKCANCEL", "textEdit", "RANGEEDIT", "RANGEEDIT", "bitButton_15", "bitButton_14", "bitButton_13",
       "bitButton_12", "bitButton_11", "bitButton_10", "bitButton_9", "bitButton_8", "bitButton_7", "bitButton_6",
@@ -31,6 +30,5 @@ const Rows registered{
       "RANGEEDIT"},
      "OKCANCEL",
      {{"OK", buttonWithText("STR_OK"), pressKeys()}, {"Cancel", buttonWithText("STR_CANCEL"), pressKeys()}}},
-                  "decimal and hexadecimal editors and the explanation unnamed (fixed on branch h/a11ya)"),
 };
 } // namespace
