@@ -54,8 +54,15 @@ QChooseWidget::QChooseWidget(QWidget *parent)
         connect(tile, &QImgRadioButton::SigImgClicked, this, &QChooseWidget::onImgClicked);
         connect(tile, &QImgRadioButton::SigOk, this, &QChooseWidget::SigOk);
         d->tiles.append(tile);
-        if (auto *radio = tile->findChild<QClickRadioButton *>())
+        if (auto *radio = tile->findChild<QClickRadioButton *>()) {
             radio->installEventFilter(this);
+            // Whatever checks a tile's radio button (an accessibility action, a host reaching
+            // it) selects that tile and so unchecks the others, as a group of radios does.
+            connect(radio, &QAbstractButton::toggled, this, [this, i](bool checked) {
+                if (checked && d->selectId != i)
+                    setSelectID(i);
+            });
+        }
     }
     layout->addStretch(0);
     setLayout(layout);

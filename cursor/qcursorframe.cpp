@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qcursorframe.h"
+#include "cursoraccessible_p.h"
 
 #include "widgetdecksaturate_p.h"
 
@@ -105,6 +106,7 @@ public:
         }
         return false;
     }
+    static const QCursorFramePrivate *of(const QCursorFrame *frame) { return frame->d.get(); }
     bool anySelected() const
     {
         int o, k;
@@ -217,6 +219,7 @@ bool QCursorFrame::setNormalized(int o, int k, double pos)
     pair.pix[k] = d->clamp(o, saturated(qint64(Margin) + fractionToOffset(pos, pair.range)));
     if (d->managed(o))
         d->relayoutShapes(o);
+    WidgetDeckAccessible::cursorsChanged(this);
     emitPosChanged(o, k, pos);
     return true;
 }
@@ -279,6 +282,7 @@ void QCursorFrame::showPair(int o, bool show)
     clearFocus();
     d->pair[o].shown = show;
     update();
+    WidgetDeckAccessible::cursorsChanged(this);
 }
 
 void QCursorFrame::showHorizontalCursor(bool show)
@@ -343,6 +347,7 @@ void QCursorFrame::mousePressEvent(QMouseEvent *event)
                     d->pair[o].selected[k] = true;
                     d->dragging = true;
                     setFocus(Qt::OtherFocusReason);
+                    WidgetDeckAccessible::cursorsChanged(this);
                 } else {
                     clearFocus();
                 }
@@ -447,6 +452,7 @@ void QCursorFrame::moveCursor(int o, int k, int pixel)
         return;
     pair.norm[k] = double(pair.pix[k] - Margin) / pair.range;
     const double pos = pair.norm[k];
+    WidgetDeckAccessible::cursorsChanged(this);
 
     // Hosts may delete the frame from either signal: nothing of it is touched in between.
     QPointer<QCursorFrame> guard(this);
@@ -474,4 +480,12 @@ void QCursorFrame::emitPosChanged(int o, int k, double pos)
 QColor QCursorFrame::lineColor() const
 {
     return d->lineColor;
+}
+
+bool WidgetDeckAccessible::selectedCursor(const QCursorFrame *frame, bool *vertical, int *index)
+{
+    int o = H;
+    const bool any = QCursorFramePrivate::of(frame)->selection(&o, index);
+    *vertical = o == V;
+    return any;
 }

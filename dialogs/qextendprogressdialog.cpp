@@ -4,6 +4,8 @@
 #include "qextendprogressdialog.h"
 #include "ui_qextendprogressdialog.h"
 
+#include "widgetdeckaccessiblenames_p.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -40,6 +42,13 @@ QExtendProgressDialog::QExtendProgressDialog(QWidget *parent, bool closeOnFinish
     connect(d->ui.cancelBtn, &QPushButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
     // However the dialog ends (Cancel, close control, Escape), no timeout may follow.
     connect(this, &QDialog::finished, d->m_timer, &QTimer::stop);
+
+    // Readers and window switchers show the title; the close control is an icon alone.
+    new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) {
+        setWindowTitle(tr("STR_DIGIAL_STATE_FEEDBACK"));
+        d->ui.titleLabel->setText(tr("STR_DIGIAL_STATE_FEEDBACK"));
+        WidgetDeckPrivate::AccessibleNames::setName(d->ui.closeBtn, tr("STR_CLOSE"));
+    });
 }
 
 QExtendProgressDialog::~QExtendProgressDialog() = default;

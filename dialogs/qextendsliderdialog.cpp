@@ -4,6 +4,7 @@
 #include "qextendsliderdialog.h"
 #include "ui_qextendsliderdialog.h"
 
+#include "widgetdeckaccessiblenames_p.h"
 #include "widgetdecksaturate_p.h"
 
 #include <QMouseEvent>
@@ -30,6 +31,10 @@ QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     connect(d->ui.closeBtn, &QPushButton::clicked, this, &QDialog::close);
     d->ui.label->clear();
+    // The slider has no label of its own; its percentage is its value, not its name.
+    new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) {
+        WidgetDeckPrivate::AccessibleNames::setName(d->ui.slider, tr("STR_VALUE"));
+    });
 }
 
 QExtendSliderDialog::~QExtendSliderDialog() = default;

@@ -89,6 +89,16 @@ QWebSetClient::~QWebSetClient()
     d->worker.wait();
 }
 
+void QWebSetClient::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const QString status = d->ui->labelConfig->text();
+        d->ui->retranslateUi(this);
+        d->ui->labelConfig->setText(status);
+    }
+    QBaseStyleWidget::changeEvent(event);
+}
+
 void QWebSetClient::init()
 {
     setObjectName(QStringLiteral("TAB_WIDGET"));

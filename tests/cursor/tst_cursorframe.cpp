@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
+#include <QAccessible>
 #include <QtTest>
 
 #include <climits>
@@ -150,6 +151,14 @@ private Q_SLOTS:
         QCOMPARE(*log, expect({"0", "1", "0.5"}));
         QCOMPARE((f.*a.get)(), 0.5);
         log->clear();
+        // Assistive technology reads the selected cursor as the value, every shown one in the
+        // description (keys here: no catalogue is installed).
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&f);
+        QCOMPARE(iface->valueInterface()->currentValue().toDouble(), 50.0);
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("STR_%1_CURSOR_%2: 50.0%")
+                                                      .arg(vertical ? "VERTICAL" : "HORIZONTAL")
+                                                      .arg(cursor % 2 + 1));
+        QCOMPARE(iface->text(QAccessible::Description).count(QLatin1Char('%')), 4);
         // Still selected: the arrows of its axis step one pixel, the others do nothing.
         QTest::keyClick(&f, vertical ? Qt::Key_Right : Qt::Key_Down);
         QTest::keyClick(&f, vertical ? Qt::Key_Up : Qt::Key_Left);
@@ -162,6 +171,8 @@ private Q_SLOTS:
         QCOMPARE((f.*a.get)(), 0.25);
         if (vertical)
             QCOMPARE(cursor == V1 ? f.getVPos1() : f.getVPos2(), 57);
+        iface->valueInterface()->setCurrentValue(75.0);
+        QCOMPARE((f.*a.get)(), 0.75);
     }
 
     void pressSelects_data()
@@ -217,6 +228,7 @@ private Q_SLOTS:
         f.showHorizontalCursor(true);
         f.showVerticalCursor(true);
         QVERIFY(!f.isHorizontalCursorShown());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&f)->text(QAccessible::Description).count(QLatin1Char('%')), 2);
         QVERIFY(f.setNormalizedHPos1(0.5));
         f.setMeasureArea(QPoint(0, 0), QSize(49, 30));
         const auto moves = recordSignals(&f);

@@ -173,6 +173,9 @@ private Q_SLOTS:
             QVERIFY(box->grab().toImage() != titled);
             for (QPushButton *button : box->findChildren<QPushButton *>())
                 QVERIFY(!(button->isHidden() && button->isDefault()));
+            // Every box opens on its default button, the first shown one where there is no OK.
+            auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            QVERIFY(focused && focused->isDefault() && focused->text() == buttons.first());
             if (steps.isEmpty()) // else it would wait for ever
                 QTimer::singleShot(3000, box, [box] { box->done(7); });
             play(box, steps);

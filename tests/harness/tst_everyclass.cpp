@@ -3,12 +3,17 @@
 
 #include "harness.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -306,6 +311,122 @@ QStringList recorded(const std::vector<std::unique_ptr<QSignalSpy>> &spies)
     return out;
 }
 
+// The catalogue of one language installed for the scope, before the object is built.
+struct Language {
+    QTranslator translator;
+    explicit Language(const char *code)
+    {
+        if (translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_") + QLatin1String(code)))
+            QCoreApplication::installTranslator(&translator);
+    }
+    ~Language() { QCoreApplication::removeTranslator(&translator); }
+};
+
+QString controlName(const QWidget *w)
+{
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
+bool isClassName(const QObject *object, const QString &text)
+{
+    for (const QMetaObject *mo = object->metaObject(); mo; mo = mo->superClass())
+        if (text == QLatin1String(mo->className()))
+            return true;
+    return false;
+}
+
+// The object and its shown descendants, without what stock Qt describes itself: inner parts of
+// stock widgets ("qt_" names), the insides of a stock dialog, other windows (popups).
+QList<QWidget *> shownParts(QObject *object)
+{
+    QList<QWidget *> out;
+    if (auto *w = qobject_cast<QWidget *>(object))
+        out << w;
+    for (QWidget *w : object->findChildren<QWidget *>()) {
+        bool inner = w->isWindow() || !w->isVisible();
+        for (QWidget *p = w->parentWidget(); p && p != object && !inner; p = p->parentWidget())
+            inner = qobject_cast<QDialog *>(p) && !isOwnClass(p->metaObject()->className());
+        for (QWidget *p = w; p && p != object && !inner; p = p->parentWidget())
+            inner = p->objectName().startsWith(QLatin1String("qt_"));
+        if (!inner)
+            out << w;
+    }
+    return out;
+}
+
+// Every control a user can operate (focusable, or offering an action) with what an assistive
+// technology would miss on it: a role, a name that is neither an object or class name nor a key.
+QStringList unnamedControls(QObject *object)
+{
+    QStringList faults;
+    for (QWidget *w : shownParts(object)) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+        QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+        const bool operable = (w->isEnabled() && w->focusPolicy() != Qt::NoFocus)
+            || (actions && !actions->actionNames().isEmpty());
+        if (!operable)
+            continue;
+        if (!iface) {
+            faults << controlName(w) + QStringLiteral(": no interface");
+            continue;
+        }
+        if (iface->role() == QAccessible::NoRole || iface->role() == QAccessible::Client)
+            faults << controlName(w) + QStringLiteral(": no role");
+        const QString name = iface->text(QAccessible::Name).trimmed();
+        if (name.isEmpty() || name == w->objectName() || isClassName(w, name) || name.contains(QLatin1String("STR_")))
+            faults << controlName(w) + QStringLiteral(": named \"%1\"").arg(name);
+    }
+    return faults;
+}
+
+QList<QPointer<QAbstractButton>> checkables(QObject *object)
+{
+    QList<QPointer<QAbstractButton>> out;
+    for (QWidget *w : shownParts(object))
+        if (auto *b = qobject_cast<QAbstractButton *>(w); b && b->isCheckable() && b->isEnabled())
+            out << b;
+    return out;
+}
+
+int checkedRadios(const QList<QPointer<QAbstractButton>> &buttons)
+{
+    return int(std::count_if(buttons.cbegin(), buttons.cend(), [](const QPointer<QAbstractButton> &b) {
+        return b && qobject_cast<QRadioButton *>(b.data()) && b->isChecked();
+    }));
+}
+
+enum Activation { ByClick, ByKey, ByAction };
+
+// Sets the control off as a user would; false when it cannot be reached that way.
+bool activate(QAbstractButton *button, Activation how)
+{
+    switch (how) {
+    case ByClick:
+        harness::click(button);
+        return true;
+    case ByKey:
+        button->setFocus(Qt::TabFocusReason);
+        if (!button->hasFocus())
+            return false;
+        QTest::keyClick(button, Qt::Key_Space);
+        return true;
+    case ByAction:
+        break;
+    }
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+    QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+    const QStringList names = actions ? actions->actionNames() : QStringList();
+    if (names.contains(QAccessibleActionInterface::toggleAction())) {
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    } else if (names.contains(QAccessibleActionInterface::pressAction())) {
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(150); // a press is an animated click
+    } else {
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class tst_EveryClass : public QObject
@@ -538,16 +659,18 @@ private Q_SLOTS:
     void keyPathMatchesClick_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
-            for (int k = 0; k < r.keyPaths.size(); ++k)
+            for (int k = 0; k < r.keyPaths.size(); ++k) {
                 for (int key : r.keyPaths.at(k).keys)
                     add(qPrintable(QString::fromLatin1(r.keyPaths.at(k).name) + QStringLiteral(", ")
                                    + QKeySequence(key).toString()),
                         k, key);
+                add(qPrintable(QString::fromLatin1(r.keyPaths.at(k).name) + QStringLiteral(", action")), k, 0);
+            }
         });
     }
 
-    // What a click on the control emits, the key on the focused control emits too; a host
-    // shortcut on the same key must not steal it from the focused control.
+    // What a click on the control emits, the key on the focused control emits too, and so does
+    // its accessibility action (variant 0); a host shortcut on the same key must not steal it.
     void keyPathMatchesClick()
     {
         FETCH_ROW();
@@ -567,7 +690,16 @@ private Q_SLOTS:
             QSignalSpy stolen(shortcut, &QShortcut::activated);
             QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
             QVERIFY(control && control->isVisible());
-            if (byKey) {
+            if (byKey && variant == 0) {
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+                QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+                const QStringList names = actions ? actions->actionNames() : QStringList();
+                const QString &press = QAccessibleActionInterface::pressAction();
+                const QString &toggle = QAccessibleActionInterface::toggleAction();
+                QVERIFY2(names.contains(press) || names.contains(toggle), "no press or toggle action");
+                actions->doAction(names.contains(press) ? press : toggle);
+                QTest::qWait(150); // a stock press is an animated click
+            } else if (byKey) {
                 control->setFocus(Qt::TabFocusReason);
                 QVERIFY2(control->hasFocus(), "the control cannot take the focus");
                 QTest::keyClick(control, Qt::Key(variant));
@@ -584,6 +716,86 @@ private Q_SLOTS:
         record(true, &byKey);
         QVERIFY2(!byMouse.isEmpty(), "a click emits nothing");
         QCOMPARE(byKey, byMouse);
+    }
+
+    void accessibleNames_data()
+    {
+        table([](const ClassRow &, const AddRow &add) {
+            add("en", 0, 0);
+            add("zh_CN", 0, 1);
+        });
+    }
+
+    // Every control a user can operate, reached as assistive technology reaches it, has a role
+    // and a name in the language of the installed catalogue.
+    void accessibleNames()
+    {
+        FETCH_ROW();
+        Language language(variant ? "zh_CN" : "en");
+        Placed placed;
+        QVERIFY(placed.show(r));
+        auto *w = qobject_cast<QWidget *>(placed.object.data());
+        if (w && w->isWindow()) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        } else if (w) {
+            // A host form names the object by a label whose buddy it is.
+            auto *label = new QLabel(QStringLiteral("Drive value"), placed.container);
+            label->setBuddy(w);
+        }
+        const QStringList faults = unnamedControls(placed.object);
+        if (r.openNameFault)
+            QEXPECT_FAIL("", r.openNameFault, Continue);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    void checkedStates_data()
+    {
+        table([](const ClassRow &, const AddRow &add) {
+            add("click", 0, ByClick);
+            add("key", 0, ByKey);
+            add("action", 0, ByAction);
+        });
+    }
+
+    // However a checkable control is set off, what assistive technology reads as checked is the
+    // control's real state, and radio buttons stay exclusive. (Offscreen, Qt sends no accessibility
+    // events, so their announcement is left to the AT-SPI stage.)
+    void checkedStates()
+    {
+        FETCH_ROW();
+        Placed placed;
+        QVERIFY(placed.show(r));
+        if (auto *w = qobject_cast<QWidget *>(placed.object.data()); w && w->isWindow()) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        }
+        const QList<QPointer<QAbstractButton>> buttons = checkables(placed.object);
+        if (buttons.isEmpty())
+            QSKIP("nothing checkable");
+        QStringList faults;
+        for (const QPointer<QAbstractButton> &button : buttons) {
+            if (!button || !button->isVisible())
+                continue;
+            const int radiosBefore = checkedRadios(buttons);
+            const QString acted = controlName(button);
+            if (!activate(button, Activation(variant))) {
+                if (variant == ByAction)
+                    faults << acted + QStringLiteral(": no press or toggle action");
+                continue;
+            }
+            for (QAbstractButton *b : buttons) {
+                if (!b)
+                    continue;
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(b);
+                if (!iface || bool(iface->state().checked) != b->isChecked())
+                    faults << QStringLiteral("after %1: %2 reads %3checked").arg(acted, controlName(b),
+                                                                                 b->isChecked() ? "not " : "");
+            }
+            if (checkedRadios(buttons) > qMax(radiosBefore, 1))
+                faults << QStringLiteral("after %1: %2 radio buttons checked").arg(acted).arg(checkedRadios(buttons));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 };
 

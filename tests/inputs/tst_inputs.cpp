@@ -3,6 +3,7 @@
 
 // The input family: the data its editors carry, the wheel, menus and labelled editors.
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -251,6 +252,19 @@ private Q_SLOTS:
         QCOMPARE(toggle->styleSheet(), look.arg("showpsw"));
         QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
         QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        // However the toggle is set, checked is shown, and its description says which.
+        QAccessible::queryAccessibleInterface(toggle)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+        QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+        QCOMPARE(toggle->accessibleDescription(), QStringLiteral("STR_PASSWORD_SHOWN"));
+        {
+            EnglishTexts english;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            QCOMPARE(toggle->accessibleName(), QStringLiteral("Show password"));
+            toggle->setChecked(false);
+            QCOMPARE(edit.echoMode(), QLineEdit::Password);
+            QCOMPARE(toggle->accessibleDescription(), QStringLiteral("Password is hidden"));
+        }
 
         edit.setDisplayMode(QPswEdit::DisplaySwitchable); // masked -> readable
         QCOMPARE(edit.echoMode(), QLineEdit::Normal);
