@@ -4,6 +4,8 @@
 #include "qextendprogressdialog.h"
 #include "ui_qextendprogressdialog.h"
 
+#include <qwindowdragger.h>
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -40,6 +42,9 @@ QExtendProgressDialog::QExtendProgressDialog(QWidget *parent, bool closeOnFinish
     connect(d->ui.cancelBtn, &QPushButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
     // However the dialog ends (Cancel, close control, Escape), no timeout may follow.
     connect(this, &QDialog::finished, d->m_timer, &QTimer::stop);
+    // Dragged by its painted title band, like the other frameless dialogs.
+    auto *dragger = new QWindowDragger(this);
+    dragger->setBandHeight(TitleBandHeight);
 }
 
 QExtendProgressDialog::~QExtendProgressDialog() = default;

@@ -4,7 +4,8 @@
 #include "qextendsliderdialog.h"
 #include "ui_qextendsliderdialog.h"
 
-#include <QMouseEvent>
+#include <qwindowdragger.h>
+
 #include <QPointer>
 
 #include <limits>
@@ -13,8 +14,6 @@ class QExtendSliderDialogPrivate
 {
 public:
     Ui::QExtendSliderDialog ui;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
 
 QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
@@ -28,6 +27,8 @@ QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     connect(d->ui.closeBtn, &QPushButton::clicked, this, &QDialog::close);
     d->ui.label->clear();
+    // No title band: the whole background drags.
+    new QWindowDragger(this);
 }
 
 QExtendSliderDialog::~QExtendSliderDialog() = default;
@@ -124,23 +125,20 @@ QTime QExtendSliderDialog::milliseconds2Time(int ms) const
     return QTime::fromMSecsSinceStartOfDay(ms);
 }
 
+// Dragging is the QWindowDragger's; the overrides stay for subclasses that call them.
 void QExtendSliderDialog::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        d->m_dragging = true;
-        d->m_dragOffset = event->globalPos() - pos();
-    }
+    QDialog::mousePressEvent(event);
 }
 
 void QExtendSliderDialog::mouseMoveEvent(QMouseEvent *event)
 {
-    if (d->m_dragging)
-        move(event->globalPos() - d->m_dragOffset);
+    QDialog::mouseMoveEvent(event);
 }
 
-void QExtendSliderDialog::mouseReleaseEvent(QMouseEvent *)
+void QExtendSliderDialog::mouseReleaseEvent(QMouseEvent *event)
 {
-    d->m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
 }
 
 void QExtendSliderDialog::on_slider_valueChanged(int value)
