@@ -4,8 +4,8 @@
 
 # The library on real display servers: tests/desktop/ driven under Xvfb with openbox and real
 # XTest input (xdotool), then under a headless weston with QT_QPA_PLATFORM=wayland. Reuses the
-# test stage's tree (WIDGETDECK_BUILD_DIR, default build/) and builds only the driver. With
-# build-qt6/ configured and DESKTOP_QT6=1, the Wayland run is repeated on Qt 6.
+# test stage's tree (WIDGETDECK_BUILD_DIR, default build/) and builds only the driver. Where the
+# DESKTOP_QT6=1, the Wayland run is repeated on Qt 6 in build-qt6/.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -15,7 +15,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build qtbase5-dev qttools5-dev-tools qttools5-dev
           xvfb xauth xdotool x11-utils openbox weston qtwayland5 fonts-dejavu-core fonts-noto-cjk)
-[ "${DESKTOP_QT6:-0}" = 1 ] && packages+=(qt6-wayland)
+qt6=${DESKTOP_QT6:-0}
+[ "$qt6" = 1 ] && packages+=(qt6-base-dev qt6-wayland)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -111,7 +112,7 @@ pids+=($!)
 wait_until "weston" test -S "$XDG_RUNTIME_DIR/$socket"
 export WAYLAND_DISPLAY=$socket
 QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8 run_driver "Wayland (weston, Qt 5)" "$build/tests/desktop/widgetdeck-desktop" wayland
-if [ "${DESKTOP_QT6:-0}" = 1 ] && [ -d "$build6" ]; then
+if [ "$qt6" = 1 ]; then
     build_driver "$build6" -DWIDGETDECK_QT_MAJOR=6
     QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8 run_driver "Wayland (weston, Qt 6)" "$build6/tests/desktop/widgetdeck-desktop" wayland
 fi

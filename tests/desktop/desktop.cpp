@@ -88,11 +88,6 @@ const harness::ClassRow *row(const char *name)
     return nullptr;
 }
 
-bool canActivate()
-{
-    return QGuiApplication::platformName() != QLatin1String("wayland");
-}
-
 // A top-level host window away from the screen edges, shown and active.
 struct Host {
     std::unique_ptr<QWidget> window{new QWidget};
@@ -116,7 +111,7 @@ struct Host {
         window->show();
         (void)QTest::qWaitForWindowExposed(window.get(), 5000);
         // Wayland clients cannot take the focus themselves.
-        if (canActivate()) {
+        if (QGuiApplication::platformName() != QLatin1String("wayland")) {
             window->activateWindow();
             (void)QTest::qWaitForWindowActive(window.get(), 3000);
         }
@@ -259,46 +254,43 @@ WId transientFor(WId window)
     return out.section(QLatin1Char('#'), 1).trimmed().toULongLong(nullptr, 16);
 }
 
-// Modal run with the host as parent: active, transient for the host, dragged by its band.
-Failures modalDrag(const char *name)
+// Runs the class's dialog modally over a host window and inspects it while it is open.
+Failures modal(const char *name, const std::function<Failures(QWidget *host, QDialog *dialog)> &inspect)
 {
     Host host;
     auto *dialog = qobject_cast<QDialog *>(row(name)->make(host.window.get()));
     return whenOpened([dialog] { QTimer::singleShot(0, dialog, [dialog] { dialog->exec(); }); },
                       [&](QWidget *w) {
-                          Failures f;
                           if (w != dialog)
                               return Failures{QStringLiteral("a %1 opened instead").arg(w->metaObject()->className())};
-                          if (!waitFor([&] { return QApplication::activeWindow() == dialog; }))
-                              f << QStringLiteral("not the active window");
-                          if (!dialog->windowHandle() || dialog->windowHandle()->transientParent() != host.window->windowHandle())
-                              f << QStringLiteral("not transient for its host window");
-                          const WId owner = transientFor(dialog->winId());
-                          if (owner != host.window->winId())
-                              f << QStringLiteral("WM_TRANSIENT_FOR is 0x%1, expected 0x%2")
-                                       .arg(owner, 0, 16).arg(host.window->winId(), 0, 16);
-                          return f + dragBy(dialog, {120, 80});
+                          return inspect(host.window.get(), dialog);
                       },
                       false);
 }
 
-// A double click in the band is no drag: the pointer moving on afterwards leaves the dialog.
-Failures bandDoubleClick(const char *name)
+// Active, transient for the host (in Qt and for the window manager), dragged by its band.
+Failures modalDrag(QWidget *host, QDialog *dialog)
 {
-    Host host;
-    auto *dialog = qobject_cast<QDialog *>(row(name)->make(host.window.get()));
-    return whenOpened([dialog] { QTimer::singleShot(0, dialog, [dialog] { dialog->exec(); }); },
-                      [&](QWidget *) {
-                          const QPoint start = settle(dialog);
-                          clickAt(start + bandPoint(dialog), 1, 2);
-                          pointerTo(QCursor::pos() + QPoint(40, 30));
-                          QTest::qWait(150);
-                          if (const QPoint now = settle(dialog); now != start)
-                              return Failures{QStringLiteral("a double click in the band, then motion, moved it by %1")
-                                                  .arg(str(now - start))};
-                          return Failures{};
-                      },
-                      false);
+    Failures f;
+    if (!waitFor([&] { return QApplication::activeWindow() == dialog; }))
+        f << QStringLiteral("not the active window");
+    if (!dialog->windowHandle() || dialog->windowHandle()->transientParent() != host->windowHandle())
+        f << QStringLiteral("not transient for its host window");
+    if (const WId owner = transientFor(dialog->winId()); owner != host->winId())
+        f << QStringLiteral("WM_TRANSIENT_FOR is 0x%1, expected 0x%2").arg(owner, 0, 16).arg(host->winId(), 0, 16);
+    return f + dragBy(dialog, {120, 80});
+}
+
+// A double click in the band is no drag: the pointer moving on afterwards leaves the dialog.
+Failures bandDoubleClick(QWidget *, QDialog *dialog)
+{
+    const QPoint start = settle(dialog);
+    clickAt(start + bandPoint(dialog), 1, 2);
+    pointerTo(QCursor::pos() + QPoint(40, 30));
+    QTest::qWait(150);
+    if (const QPoint now = settle(dialog); now != start)
+        return {QStringLiteral("a double click in the band, then motion, moved it by %1").arg(str(now - start))};
+    return {};
 }
 
 enum Placement { Beside, UnderPointer };
@@ -477,9 +469,9 @@ QList<Check> x11Checks()
 {
     QList<Check> checks;
     for (const char *name : frameless)
-        checks.append({name, "modal run and title drag", [name] { return modalDrag(name); }});
+        checks.append({name, "modal run and title drag", [name] { return modal(name, modalDrag); }});
     for (const char *name : {"QStyleInputDialog", "QExtendProgressDialog"})
-        checks.append({name, "double click in the band", [name] { return bandDoubleClick(name); }});
+        checks.append({name, "double click in the band", [name] { return modal(name, bandDoubleClick); }});
     for (const char *name : {"QExtendComboBox", "QNoWheelComboBox", "QMyCombobox", "QItemComboBox"})
         checks.append({name, "list popup", [name] { return popupOf(name, nullptr, 1, Beside); }});
     checks.append({"QAxisComBoxWidget", "list popup", [] { return popupOf("QAxisComBoxWidget", "AXIS_COMBOBOX", 1, Beside); }});
