@@ -5,6 +5,7 @@
 #include "ui_qextendprogressdialog.h"
 
 #include "widgetdeckaccessiblenames_p.h"
+#include <qwindowdragger.h>
 
 #include <QPainter>
 #include <QPixmap>
@@ -49,6 +50,9 @@ QExtendProgressDialog::QExtendProgressDialog(QWidget *parent, bool closeOnFinish
         d->ui.titleLabel->setText(tr("STR_DIGIAL_STATE_FEEDBACK"));
         WidgetDeckPrivate::AccessibleNames::setName(d->ui.closeBtn, tr("STR_CLOSE"));
     });
+    // Dragged by its painted title band, like the other frameless dialogs.
+    auto *dragger = new QWindowDragger(this);
+    dragger->setBandHeight(TitleBandHeight);
 }
 
 QExtendProgressDialog::~QExtendProgressDialog() = default;

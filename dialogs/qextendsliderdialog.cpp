@@ -8,6 +8,8 @@
 #include "widgetdecksaturate_p.h"
 
 #include <QMouseEvent>
+#include <qwindowdragger.h>
+
 #include <QPointer>
 
 #include <limits>
@@ -16,8 +18,6 @@ class QExtendSliderDialogPrivate
 {
 public:
     Ui::QExtendSliderDialog ui;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
 
 QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
@@ -35,6 +35,8 @@ QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
     new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) {
         WidgetDeckPrivate::AccessibleNames::setName(d->ui.slider, tr("STR_VALUE"));
     });
+    // No title band: the whole background drags.
+    new QWindowDragger(this);
 }
 
 QExtendSliderDialog::~QExtendSliderDialog() = default;
@@ -123,23 +125,20 @@ QTime QExtendSliderDialog::milliseconds2Time(int ms) const
     return QTime::fromMSecsSinceStartOfDay(ms);
 }
 
+// Dragging is the QWindowDragger's; the overrides stay for subclasses that call them.
 void QExtendSliderDialog::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        d->m_dragging = true;
-        d->m_dragOffset = event->globalPos() - pos();
-    }
+    QDialog::mousePressEvent(event);
 }
 
 void QExtendSliderDialog::mouseMoveEvent(QMouseEvent *event)
 {
-    if (d->m_dragging)
-        move(event->globalPos() - d->m_dragOffset);
+    QDialog::mouseMoveEvent(event);
 }
 
-void QExtendSliderDialog::mouseReleaseEvent(QMouseEvent *)
+void QExtendSliderDialog::mouseReleaseEvent(QMouseEvent *event)
 {
-    d->m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
 }
 
 void QExtendSliderDialog::on_slider_valueChanged(int value)

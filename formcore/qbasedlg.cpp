@@ -2,22 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #include "qbasedlg.h"
+#include "qwindowdragger.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
-
-namespace {
-// Qt 6 reports mouse positions as floating-point; the title drag works in whole pixels.
-QPoint globalPoint(const QMouseEvent *event)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return event->globalPosition().toPoint();
-#else
-    return event->globalPos();
-#endif
-}
-} // namespace
 
 namespace {
 // Band height used where a subclass does not choose one; the same the dialogs pass.
@@ -32,8 +21,6 @@ class QBaseDlgPrivate
 public:
     QToolButton *m_closeButton = nullptr;
     QString m_title;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
 
 QBaseDlg::QBaseDlg(QWidget *parent)
@@ -50,6 +37,8 @@ QBaseDlg::QBaseDlg(QWidget *parent)
     // The glyph means nothing to a screen reader.
     d->m_closeButton->setAccessibleName(tr("STR_CLOSE"));
     connect(d->m_closeButton, &QToolButton::clicked, this, &QBaseDlg::onCloseBtnClicked);
+    auto *dragger = new QWindowDragger(this);
+    dragger->setBandHeight(DefaultTitleHeight);
 }
 
 QBaseDlg::~QBaseDlg() = default;
@@ -103,37 +92,24 @@ void QBaseDlg::resizeEvent(QResizeEvent *event)
     d->m_closeButton->raise();
 }
 
+// The title band's drag is the QWindowDragger's; these stay for subclasses that call them.
 void QBaseDlg::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && event->pos().y() < DefaultTitleHeight) {
-        d->m_dragging = true;
-        d->m_dragOffset = globalPoint(event) - frameGeometry().topLeft();
-        event->accept();
-        return;
-    }
     QDialog::mousePressEvent(event);
 }
 
 void QBaseDlg::mouseMoveEvent(QMouseEvent *event)
 {
-    if (d->m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(globalPoint(event) - d->m_dragOffset);
-        event->accept();
-        return;
-    }
     QDialog::mouseMoveEvent(event);
 }
 
 void QBaseDlg::mouseReleaseEvent(QMouseEvent *event)
 {
-    d->m_dragging = false;
     QDialog::mouseReleaseEvent(event);
 }
 
 void QBaseDlg::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // A double click in the band must not start a drag that never ends.
-    d->m_dragging = false;
     QDialog::mouseDoubleClickEvent(event);
 }
 

@@ -23,6 +23,8 @@
 #   scripts/run.sh abi       compare the libraries' ABI with scripts/abi-baseline or the last release (abidiff)
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
 #   scripts/run.sh docs      write the API reference (build/docs/html); any Doxygen warning fails
+#   scripts/run.sh desktop   real input on a real X server (Xvfb, openbox, xdotool) and a Wayland
+#                            compositor (headless weston), reusing the test stage's tree
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -337,6 +339,9 @@ docs)
     configure
     cmake --build "$build" --target docs
     echo "API reference: $build/docs/html/index.html"
+    ;;
+desktop)
+    exec bash "$root/scripts/desktop.sh"
     ;;
 bench)
     install_missing

@@ -68,7 +68,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
-        QLoggingCategory::setFilterRules(QStringLiteral("widgetdeck.*.debug=false")); // logs every input
     }
 
     // Both hexadecimal checkers: the spin box's validate() and the range edits' QHexValidator.
