@@ -53,7 +53,7 @@ waitfor() {
 # The server reads every cookie of its file whatever display it names; the client's file gets the
 # cookie under the display number Xvfb chose (-displayfd avoids racing other servers for one).
 cookie=$(mcookie)
-xauth -q -f "$work/server.auth" add :0 MIT-MAGIC-COOKIE-1 "$cookie"
+xauth -q -f "$work/server.auth" add :0 MIT-MAGIC-COOKIE-1 "$cookie" 2>/dev/null
 Xvfb -displayfd 3 -auth "$work/server.auth" -nolisten tcp -screen 0 1280x1024x24 \
     3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
@@ -64,7 +64,7 @@ if ! waitfor 20 test -s "$work/display"; then
 fi
 export DISPLAY=:$(head -n 1 "$work/display")
 export XAUTHORITY=$work/client.auth
-xauth -q -f "$XAUTHORITY" add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie"
+xauth -q -f "$XAUTHORITY" add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie" 2>/dev/null
 
 eval "$(dbus-launch --sh-syntax)"
 export DBUS_SESSION_BUS_ADDRESS DBUS_SESSION_BUS_PID
@@ -85,6 +85,7 @@ fi
 xprop -root -format AT_SPI_BUS 8s -set AT_SPI_BUS \
     "$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_LOGGING_RULES="widgetdeck*.debug=false"
 export QT_QPA_PLATFORM=xcb
 unset QT_IM_MODULE
 failed=0
