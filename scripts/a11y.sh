@@ -84,6 +84,8 @@ fi
 # session-bus path races its own start-up under ALWAYS_ON); desktops set it the same way.
 xprop -root -format AT_SPI_BUS 8s -set AT_SPI_BUS \
     "$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')"
+# The registry is started on its first call; the first gallery must not race its start.
+timeout 20 "$python" -c 'import pyatspi; pyatspi.Registry.getDesktop(0).childCount' >/dev/null 2>&1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QT_LOGGING_RULES="widgetdeck*.debug=false"
 export QT_QPA_PLATFORM=xcb
