@@ -75,10 +75,10 @@ def main():
     parser.add_argument('--language', required=True)
     parser.add_argument('--pid', type=int, required=True)
     args = parser.parse_args()
-    app = wait(lambda: application(args.pid), 30)
+    app = wait(lambda: application(args.pid), 10)
     if app is None:
-        print('a11y: FAIL %s - -: the gallery never reached the accessibility bus' % args.language)
-        return 1
+        print('a11y: %s: the gallery did not reach the accessibility bus' % args.language)
+        return 3
     window = wait(lambda: app.childCount and app[0], 10)
     pages = pyatspi.findDescendant(window, lambda n: n.getRole() == pyatspi.ROLE_LIST and n.childCount > 2)
     failed = 0
