@@ -22,6 +22,7 @@
 #   scripts/run.sh licence   list the tracked files without an SPDX licence header (fails if any)
 #   scripts/run.sh abi       compare the libraries' ABI with scripts/abi-baseline or the last release (abidiff)
 #   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
+#   scripts/run.sh a11y      the gallery read over AT-SPI under Xvfb, in both languages (scripts/a11y.sh)
 #   scripts/run.sh docs      write the API reference (build/docs/html); any Doxygen warning fails
 #   scripts/run.sh desktop   real input on a real X server (Xvfb, openbox, xdotool) and a Wayland
 #                            compositor (headless weston), reusing the test stage's tree
@@ -333,6 +334,14 @@ screenshots)
     configure_and_build
     rm -rf "$root/docs/screenshots"
     QT_QPA_PLATFORM=offscreen "$build/examples/gallery/widgetdeck-gallery" --screenshots "$root/docs/screenshots"
+    ;;
+a11y)
+    packages+=(xvfb xauth x11-utils dbus-x11 at-spi2-core python3-pyatspi fonts-noto-cjk)
+    install_missing
+    # The test stage's tree; only the gallery is built.
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" -j "$jobs" --target widgetdeck-gallery
+    bash "$root/scripts/a11y.sh" "$build/examples/gallery/widgetdeck-gallery"
     ;;
 docs)
     install_missing
