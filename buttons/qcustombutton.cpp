@@ -3,6 +3,9 @@
 
 #include "qcustombutton.h"
 #include "widgetdeckbuttonkeys_p.h"
+#include "widgetdeckelide_p.h"
+
+#include <QStyleOptionButton>
 
 QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     : QPushButton(parent)
@@ -20,4 +23,11 @@ QCustomButton::~QCustomButton() = default;
 void QCustomButton::setButtonToolTipBtnText()
 {
     setToolTip(text());
+}
+
+void QCustomButton::paintEvent(QPaintEvent *)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    WidgetDeckElide::paintPushButton(this, option);
 }

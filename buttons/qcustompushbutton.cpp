@@ -4,6 +4,7 @@
 #include "qcustompushbutton.h"
 #include "widgetdeckpixmap_p.h"
 #include "widgetdeckbuttonkeys_p.h"
+#include "widgetdeckelide_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,7 +22,8 @@ QCustomPushButton::QCustomPushButton(QWidget *parent, QString text)
     : QWidget(parent)
     , d(new QCustomPushButtonPrivate)
 {
-    d->button = new QPushButton(text, this);
+    // Fixed at 85 pixels: a longer caption is elided, the tool tip keeps it whole.
+    d->button = new WidgetDeckElide::PushButton(text, this);
     d->labelImg = new QLabel(this);
     d->labelText = new QLabel(this);
     d->button->setObjectName(QStringLiteral("pushButton"));

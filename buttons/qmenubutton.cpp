@@ -3,11 +3,14 @@
 
 #include "qmenubutton.h"
 #include "widgetdeckbuttonkeys_p.h"
+#include "widgetdeckelide_p.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 class QMenuButtonPrivate
 {
@@ -108,9 +111,41 @@ void QMenuButton::keyReleaseEvent(QKeyEvent *e)
     }
 }
 
+namespace {
+// The caption's own font; the look of the entry rests on it, so the size hint follows it too.
+QFont captionFont()
+{
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Courier New"));
+    font.setPointSize(12);
+    return font;
+}
+constexpr int CaptionPadding = 6;
+} // namespace
+
+QSize QMenuButton::sizeHint() const
+{
+    const QFontMetrics metrics(captionFont());
+    const QSize caption(metrics.horizontalAdvance(text()) + 2 * CaptionPadding, metrics.height() + CaptionPadding);
+    return QPushButton::sizeHint().expandedTo(caption);
+}
+
+QSize QMenuButton::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
 void QMenuButton::paintEvent(QPaintEvent *event)
 {
-    QPushButton::paintEvent(event);
+    Q_UNUSED(event)
+    // The bevel alone: the fill below hides it, and its own caption would be measured in
+    // the wrong font.
+    QStylePainter bevel(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    bevel.drawControl(QStyle::CE_PushButton, option);
+    bevel.end();
 
     QColor fill(189, 208, 232);
     if (d->selected)
@@ -123,10 +158,10 @@ void QMenuButton::paintEvent(QPaintEvent *event)
     painter.setBrush(fill);
     painter.drawRect(0, 0, width(), height());
 
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Courier New"));
-    font.setPointSize(12);
-    painter.setFont(font);
+    painter.setFont(captionFont());
     painter.setPen(Qt::black);
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    const QRect room = rect().adjusted(CaptionPadding, 0, -CaptionPadding, 0);
+    const QString shown = WidgetDeckElide::fitted(painter.fontMetrics(), text(), room.width());
+    WidgetDeckElide::followElision(this, text(), shown != text());
+    style()->drawItemText(&painter, room, Qt::AlignCenter, palette(), isEnabled(), shown);
 }

@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -21,6 +22,7 @@ class QBaseDlgPrivate
 public:
     QToolButton *m_closeButton = nullptr;
     QString m_title;
+    bool m_tipIsTitle = false; // the tool tip was put there for an elided title
 };
 
 QBaseDlg::QBaseDlg(QWidget *parent)
@@ -80,8 +82,18 @@ void QBaseDlg::paintEvent(QPaintEvent *, int titleHeight)
         painter.setFont(font);
         painter.setPen(Qt::white);
         const QRect textRect(12, 0, width() - 24 - CloseButtonSize, titleHeight);
-        painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
-                         painter.fontMetrics().elidedText(d->m_title, Qt::ElideRight, textRect.width()));
+        const QString shown = painter.fontMetrics().horizontalAdvance(d->m_title) <= textRect.width()
+            ? d->m_title
+            : painter.fontMetrics().elidedText(d->m_title, Qt::ElideRight, textRect.width());
+        // An elided title stays readable in the tool tip; a host's own tool tip stays.
+        if (shown != d->m_title && (toolTip().isEmpty() || d->m_tipIsTitle)) {
+            setToolTip(d->m_title);
+            d->m_tipIsTitle = true;
+        } else if (shown == d->m_title && d->m_tipIsTitle) {
+            setToolTip(QString());
+            d->m_tipIsTitle = false;
+        }
+        style()->drawItemText(&painter, textRect, Qt::AlignVCenter | Qt::AlignLeft, palette(), true, shown);
     }
 }
 

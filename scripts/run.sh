@@ -21,7 +21,7 @@
 #                            build a host against /usr, remove them again (needs root)
 #   scripts/run.sh licence   list the tracked files without an SPDX licence header (fails if any)
 #   scripts/run.sh abi       compare the libraries' ABI with scripts/abi-baseline or the last release (abidiff)
-#   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
+#   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages, 1x and 2x)
 #   scripts/run.sh a11y      the gallery read over AT-SPI under Xvfb, in both languages (scripts/a11y.sh)
 #   scripts/run.sh docs      write the API reference (build/docs/html); any Doxygen warning fails
 #   scripts/run.sh desktop   real input on a real X server (Xvfb, openbox, xdotool) and a Wayland
@@ -33,7 +33,7 @@ build=${WIDGETDECK_BUILD_DIR:-$root/build}
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev
-          fonts-dejavu-core fonts-wqy-microhei doxygen)
+          fonts-dejavu-core fonts-wqy-microhei fonts-noto-cjk doxygen)
 qt6_packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-5compat-dev linguist-qt6)
 build6=${WIDGETDECK_BUILD6_DIR:-$root/build-qt6}
 

@@ -36,9 +36,13 @@ const Rows registered{
     {"QClickRadioButton", makeWith<QClickRadioButton>([](QClickRadioButton *b) { b->setText("Choice"); }),
      {{"SigClicked()", pressOn()}, {"SigOk()", doubleClickOn(nullptr)}}, {}, {}, {"QClickRadioButton"}, {},
      {{"select", nullptr, {Qt::Key_Space}}}},
-    {"QCustomButton", make<QCustomButton>(QStringLiteral("Apply")), {{"clicked(bool)", clickOn()}}, {"clicked(bool)"},
+    // Capped as a host's tool strip caps it: the caption must be elided, not cut.
+    {"QCustomButton", makeWith<QCustomButton>([](QCustomButton *b) {
+         b->setText("A caption that is too long to fit the button");
+         b->setMaximumWidth(140);
+     }), {{"clicked(bool)", clickOn()}}, {"clicked(bool)"},
      {}, {"QCustomButton"}, {}, {{"press", nullptr, pressKeys()}}},
-    {"QCustomPushButton", make<QCustomPushButton>(QStringLiteral("Set")), {}, {}, {}, {"pushButton"}},
+    {"QCustomPushButton", make<QCustomPushButton>(QStringLiteral("Write parameters")), {}, {}, {}, {"pushButton"}},
     {"QEdgeWidget", makeWith<QEdgeWidget>([](QEdgeWidget *w) { w->setTitle("Panel"); }),
      {{"SigShow()", clickOn("MENUBTN")},
       {"SigShowPreview()",
@@ -56,7 +60,7 @@ const Rows registered{
      {{"showIndustry(QString)", clickOn()}, {"removeIndustry(QString)", clickOn("closeButton")}}, {}, {},
      {"QIndustryItem", "closeButton"}, {},
      {{"show", nullptr, pressKeys()}, {"remove", named("closeButton"), pressKeys()}}},
-    {"QMenuButton", makeWith<QMenuButton>([](QMenuButton *b) { b->setText("Drives"); }),
+    {"QMenuButton", makeWith<QMenuButton>([](QMenuButton *b) { b->setText("Oscilloscope"); }),
      {{"clicked(bool)", clickOn()}}, {"clicked(bool)"}, {}, {"QMenuButton"}, {}, {{"select", nullptr, pressKeys()}}},
     {"QRotatePushButton", make<QRotatePushButton>(QStringLiteral("Panel")), {{"clicked(bool)", clickOn()}},
      {"clicked(bool)"}, {}, {"QRotatePushButton"}, {}, {{"press", nullptr, pressKeys()}}},

@@ -10,9 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QToolButton>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -335,6 +339,67 @@ bool activate(QAbstractButton *button, Activation how)
     return true;
 }
 
+// Every text the style draws for a widget, with the rectangle and font it is drawn in: labels,
+// buttons and the library's painted captions all go through drawItemText.
+struct DrawnText {
+    QPointer<QWidget> widget;
+    QString text;
+    QRect rect;
+    int flags;
+    QFont font;
+};
+
+class TextRecorder : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    mutable QList<DrawnText> drawn;
+    /// The widget grabbed: its own painting goes straight to the pixmap.
+    QPointer<QWidget> root;
+
+    void drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette, bool enabled,
+                      const QString &text, QPalette::ColorRole role) const override
+    {
+        auto *widget = dynamic_cast<QWidget *>(painter->device());
+        if (QWidget *owner = widget ? widget : root.data())
+            drawn << DrawnText{owner, text, rect, flags, painter->font()};
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+    }
+};
+
+TextRecorder *recorder = nullptr;
+
+// The width the text takes, line by line as drawItemText lays it out.
+int advance(const DrawnText &t)
+{
+    const QFontMetrics metrics(t.font);
+    if (t.flags & Qt::TextWordWrap)
+        return metrics.boundingRect(t.rect, t.flags, t.text).width();
+    QString text = t.text;
+    if (t.flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic))
+        text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    int widest = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// A label or button whose text the style must draw: plain text, not an icon-only tool button.
+bool drawsItsText(const QWidget *w)
+{
+    if (!w->isVisible() || w->size().isEmpty())
+        return false;
+    if (auto *label = qobject_cast<const QLabel *>(w))
+        return !label->text().isEmpty() && !(label->textInteractionFlags() & Qt::TextSelectableByMouse)
+               && (label->textFormat() == Qt::PlainText
+                   || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text())));
+    auto *button = qobject_cast<const QAbstractButton *>(w);
+    if (!button || button->text().isEmpty())
+        return false;
+    auto *tool = qobject_cast<const QToolButton *>(w);
+    return !tool || tool->icon().isNull() || tool->toolButtonStyle() != Qt::ToolButtonIconOnly;
+}
+
 } // namespace
 
 class tst_EveryClass : public QObject
@@ -345,6 +410,8 @@ private Q_SLOTS:
     {
         QVERIFY(!harness::rows().isEmpty());
         previousHandler = qInstallMessageHandler(collectWarnings);
+        recorder = new TextRecorder(QApplication::style()->objectName());
+        QApplication::setStyle(recorder);
     }
 
     void init() { warnings.clear(); }
@@ -354,6 +421,82 @@ private Q_SLOTS:
         const QStringList seen = warnings;
         warnings.clear();
         QVERIFY2(seen.isEmpty(), qPrintable(QStringLiteral("console lines: ") + seen.join(QStringLiteral(" | "))));
+    }
+
+    void textFits_data()
+    {
+        table([](const ClassRow &, const AddRow &add) {
+            add("en, DejaVu Sans", 0, 0);
+            add("zh_CN, Noto Sans CJK SC", 0, 1);
+        });
+    }
+
+    // In a real desktop font of 14 px, translated, at the screen's scale: every text a label, a
+    // button or a painted caption draws fits its rectangle, or is elided and its tool tip holds
+    // the whole text.
+    void textFits()
+    {
+        FETCH_ROW();
+        QTranslator translator;
+        QVERIFY(translator.load(variant ? QStringLiteral(":/qm/tr_libwidgetdeck_zh_CN")
+                                        : QStringLiteral(":/qm/tr_libwidgetdeck_en")));
+        QApplication::installTranslator(&translator);
+        const QFont previousFont = QApplication::font();
+        QFont font(variant ? QStringLiteral("Noto Sans CJK SC") : QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(14);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] {
+            QApplication::removeTranslator(&translator);
+            QApplication::setFont(previousFont);
+        });
+        QVERIFY2(QFontInfo(font).family() == font.family(), qPrintable(font.family() + QStringLiteral(" missing")));
+
+        Placed placed;
+        QVERIFY(placed.show(r));
+        auto *widget = qobject_cast<QWidget *>(placed.object.data());
+        if (!widget)
+            QSKIP("not a widget");
+        widget->show();
+        QApplication::processEvents();
+        recorder->drawn.clear();
+        recorder->root = widget;
+        widget->grab();
+        recorder->root = nullptr;
+        const QList<DrawnText> drawn = recorder->drawn;
+
+        QStringList faults;
+        QList<QWidget *> candidates = widget->findChildren<QWidget *>();
+        candidates.prepend(widget);
+        for (QWidget *w : qAsConst(candidates)) {
+            const QString who = QStringLiteral("%1 (%2)").arg(w->objectName(), QLatin1String(w->metaObject()->className()));
+            const bool textWidget = qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w);
+            bool seen = false;
+            for (const DrawnText &t : drawn) {
+                if (t.widget != w || t.text.isEmpty() || (!textWidget && w != widget))
+                    continue;
+                seen = true;
+                if (advance(t) > t.rect.width())
+                    faults << QStringLiteral("%1: \"%2\" needs %3 px of %4").arg(who, t.text).arg(advance(t)).arg(t.rect.width());
+                if (t.text.contains(QChar(0x2026))) {
+                    const QStringList parts = t.text.split(QChar(0x2026), Qt::SkipEmptyParts);
+                    if (w->toolTip().isEmpty()
+                        || std::any_of(parts.cbegin(), parts.cend(), [&](const QString &p) { return !w->toolTip().contains(p); }))
+                        faults << QStringLiteral("%1: \"%2\" elided, tool tip \"%3\"").arg(who, t.text, w->toolTip());
+                }
+            }
+            // A focusable label lays its text out in a text document, not through the style.
+            auto *label = qobject_cast<QLabel *>(w);
+            if (!seen && label && drawsItsText(w) && label->focusPolicy() != Qt::NoFocus && !label->wordWrap()) {
+                const int needs = label->fontMetrics().horizontalAdvance(label->text());
+                if (needs > label->contentsRect().width())
+                    faults << QStringLiteral("%1: \"%2\" needs %3 px of %4").arg(who, label->text()).arg(needs).arg(label->contentsRect().width());
+            } else if (!seen && drawsItsText(w)) {
+                faults << QStringLiteral("%1: its text is not drawn through the style").arg(who);
+            }
+        }
+        if (widget->isWindow())
+            widget->close();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
     void signalsHaveTriggers_data()
