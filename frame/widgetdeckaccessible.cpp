@@ -4,6 +4,8 @@
 #include "widgetdeckaccessible_p.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -38,6 +40,10 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 
 void install()
 {
+    // Loaded by hand into a program without a GUI, the library takes Qt Gui with it when it is
+    // unloaded; a factory would leave Qt a clean-up routine in code that is gone.
+    if (QCoreApplication::instance() && !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
     QAccessible::installFactory(factory);
 }
 
