@@ -4,8 +4,8 @@
 #include "qcustombutton.h"
 #include "widgetdeckbuttonkeys_p.h"
 #include "widgetdeckelide_p.h"
+#include "widgetdeckeventhook_p.h"
 
-#include <QStyleOptionButton>
 
 QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     : QPushButton(parent)
@@ -16,6 +16,13 @@ QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     // Not a dialog's default behind the host's back; Return/Enter still click it when focused.
     setAutoDefault(false);
     WidgetDeckPrivate::claimButtonKeys(this);
+    // Elided rather than clipped; a subclass of the host's with its own paintEvent() keeps it.
+    WidgetDeckPrivate::hookEvent(this, QEvent::Paint, [this](QEvent *) {
+        if (metaObject() != &QCustomButton::staticMetaObject)
+            return false;
+        WidgetDeckElide::paintPushButton(this);
+        return true;
+    });
 }
 
 QCustomButton::~QCustomButton() = default;
@@ -23,11 +30,4 @@ QCustomButton::~QCustomButton() = default;
 void QCustomButton::setButtonToolTipBtnText()
 {
     setToolTip(text());
-}
-
-void QCustomButton::paintEvent(QPaintEvent *)
-{
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    WidgetDeckElide::paintPushButton(this, option);
 }

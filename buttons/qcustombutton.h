@@ -22,10 +22,6 @@ public:
 
     /// Copies the current caption into the tool tip.
     void setButtonToolTipBtnText();
-
-protected:
-    /// Paints the button with its caption elided at the right when it is wider than the button.
-    void paintEvent(QPaintEvent *event) override;
 };
 
 #endif // QCUSTOMBUTTON_H

@@ -21,11 +21,25 @@ public:
     bool clicked = false;
 };
 
+namespace {
+// The caption's own font; the look of the entry rests on it, so the size hint follows it too.
+QFont captionFont()
+{
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Courier New"));
+    font.setPointSize(12);
+    return font;
+}
+constexpr int CaptionPadding = 6;
+} // namespace
+
 QMenuButton::QMenuButton(QWidget *parent)
     : QPushButton(parent)
     , d(new QMenuButtonPrivate)
 {
     setCursor(Qt::PointingHandCursor);
+    // Sized by QPushButton for the font the caption is painted in, so the entry never cuts it.
+    setFont(captionFont());
     // A menu entry is never a dialog's default; focused, Return/Enter select it (below).
     setAutoDefault(false);
     WidgetDeckPrivate::claimButtonKeys(this, WidgetDeckPrivate::ReturnClick::Button);
@@ -109,30 +123,6 @@ void QMenuButton::keyReleaseEvent(QKeyEvent *e)
         d->selected = true;
         update();
     }
-}
-
-namespace {
-// The caption's own font; the look of the entry rests on it, so the size hint follows it too.
-QFont captionFont()
-{
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Courier New"));
-    font.setPointSize(12);
-    return font;
-}
-constexpr int CaptionPadding = 6;
-} // namespace
-
-QSize QMenuButton::sizeHint() const
-{
-    const QFontMetrics metrics(captionFont());
-    const QSize caption(metrics.horizontalAdvance(text()) + 2 * CaptionPadding, metrics.height() + CaptionPadding);
-    return QPushButton::sizeHint().expandedTo(caption);
-}
-
-QSize QMenuButton::minimumSizeHint() const
-{
-    return sizeHint();
 }
 
 void QMenuButton::paintEvent(QPaintEvent *event)

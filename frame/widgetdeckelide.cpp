@@ -9,6 +9,11 @@
 namespace {
 // The tool tip the library put there itself, so a later fit takes only that one away.
 const char ElidedTipProperty[] = "_widgetdeck_elidedTip";
+
+// QPushButton::initStyleOption() is protected; this names it for a button painted from outside.
+struct OptionAccess : QPushButton {
+    using QPushButton::initStyleOption;
+};
 } // namespace
 
 namespace WidgetDeckElide {
@@ -44,6 +49,13 @@ void paintPushButton(QPushButton *button, QStyleOptionButton &option)
     followElision(button, whole, option.text != whole);
     QStylePainter painter(button);
     painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+void paintPushButton(QPushButton *button)
+{
+    QStyleOptionButton option;
+    (button->*(&OptionAccess::initStyleOption))(&option);
+    paintPushButton(button, option);
 }
 
 void PushButton::paintEvent(QPaintEvent *)

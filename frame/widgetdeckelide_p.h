@@ -20,6 +20,8 @@ void followElision(QWidget *widget, const QString &text, bool elided);
 
 /// Paints @p button from @p option, its caption elided to the room the style leaves for it.
 void paintPushButton(QPushButton *button, QStyleOptionButton &option);
+/// The same from the button's own state, for a caller outside the button's class.
+void paintPushButton(QPushButton *button);
 
 /// Push button of fixed width that elides its caption (tool tip: the caption) rather than clip it.
 class PushButton : public QPushButton

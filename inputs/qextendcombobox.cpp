@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #include "qextendcombobox.h"
+#include "widgetdeckeventhook_p.h"
 
 #include <QKeyEvent>
 #include <QPointer>
+#include <QTimer>
 
 class QExtendComboBoxPrivate
 {
@@ -18,7 +20,7 @@ public:
     bool indexPending = false;
     bool textPending = false;
     QString lastText;
-    // clicked() has gone out for the press, key or call now opening the list.
+    // clicked() has gone out for the press or key now opening the list.
     bool announced = false;
 };
 
@@ -106,24 +108,21 @@ void QExtendComboBox::keyPressEvent(QKeyEvent *e)
     QComboBox::keyPressEvent(e);
 }
 
-void QExtendComboBox::showPopup()
-{
-    if (!d->announced) {
-        QPointer<QExtendComboBox> guard(this);
-        d->announced = true; // a slot opening the list itself must not announce it again
-        Q_EMIT clicked();
-        if (!guard)
-            return;
-        QComboBox::showPopup();
-        if (guard)
-            d->announced = false;
-        return;
-    }
-    QComboBox::showPopup();
-}
-
 bool QExtendComboBox::event(QEvent *e)
 {
+    // The list's popup, made on first use: opened by neither a press nor a key (an accessibility
+    // action, a showPopup() call), it announces itself from the event loop, where a slot may
+    // delete the box safely.
+    if (e->type() == QEvent::ChildAdded) {
+        QObject *child = static_cast<QChildEvent *>(e)->child();
+        if (child->isWidgetType() && static_cast<QWidget *>(child)->windowType() == Qt::Popup) {
+            WidgetDeckPrivate::hookEvent(child, QEvent::Show, [this](QEvent *) {
+                if (!d->announced)
+                    QTimer::singleShot(0, this, &QExtendComboBox::clicked);
+                return false;
+            });
+        }
+    }
     // The keys that open the popup (and emit clicked()) stay ours while the box has the focus,
     // even where the host put a shortcut on them.
     if (e->type() == QEvent::ShortcutOverride && opensPopup(this, static_cast<QKeyEvent *>(e))) {

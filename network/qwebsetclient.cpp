@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qwebsetclient.h"
+#include "widgetdeckeventhook_p.h"
 #include "qwebsetclient_p.h"
 #include "ui_qwebsetclient.h"
 
@@ -89,18 +90,16 @@ QWebSetClient::~QWebSetClient()
     d->worker.wait();
 }
 
-void QWebSetClient::changeEvent(QEvent *event)
+void QWebSetClient::init()
 {
-    if (event->type() == QEvent::LanguageChange) {
+    // Retranslated on a language change with the status line kept; the address editors take
+    // their names from the retranslated labels.
+    WidgetDeckPrivate::hookEvent(this, QEvent::LanguageChange, [this](QEvent *) {
         const QString status = d->ui->labelConfig->text();
         d->ui->retranslateUi(this);
         d->ui->labelConfig->setText(status);
-    }
-    QBaseStyleWidget::changeEvent(event);
-}
-
-void QWebSetClient::init()
-{
+        return false;
+    });
     setObjectName(QStringLiteral("TAB_WIDGET"));
     d->ui->pushButtonRefresh->setObjectName(QStringLiteral("OKCANCEL"));
     d->ui->pushButtonRefresh->setAutoDefault(false);
