@@ -9,8 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QStyle>
 
 class QMenuButtonPrivate
 {
@@ -128,14 +127,7 @@ void QMenuButton::keyReleaseEvent(QKeyEvent *e)
 void QMenuButton::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    // The bevel alone: the fill below hides it, and its own caption would be measured in
-    // the wrong font.
-    QStylePainter bevel(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    bevel.drawControl(QStyle::CE_PushButton, option);
-    bevel.end();
+    WidgetDeckElide::paintBevel(this);
 
     QColor fill(189, 208, 232);
     if (d->selected)

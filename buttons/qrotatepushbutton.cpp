@@ -5,8 +5,8 @@
 #include "widgetdeckbuttonkeys_p.h"
 #include "widgetdeckelide_p.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
+#include <QStyle>
 
 QRotatePushButton::QRotatePushButton(QWidget *parent, QString text)
     : QPushButton(text, parent)
@@ -22,14 +22,7 @@ QRotatePushButton::~QRotatePushButton() = default;
 void QRotatePushButton::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    // The caption is blanked in a copy of the style option only: changing the text
-    // property here would schedule yet another repaint.
-    QStylePainter bevel(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    bevel.drawControl(QStyle::CE_PushButton, option);
-    bevel.end();
+    WidgetDeckElide::paintBevel(this);
 
     QPainter painter(this);
     painter.rotate(90);

@@ -58,6 +58,15 @@ void paintPushButton(QPushButton *button)
     paintPushButton(button, option);
 }
 
+void paintBevel(QPushButton *button)
+{
+    QStyleOptionButton option;
+    (button->*(&OptionAccess::initStyleOption))(&option);
+    option.text.clear();
+    QStylePainter painter(button);
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
 void PushButton::paintEvent(QPaintEvent *)
 {
     QStyleOptionButton option;

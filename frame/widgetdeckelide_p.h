@@ -22,6 +22,9 @@ void followElision(QWidget *widget, const QString &text, bool elided);
 void paintPushButton(QPushButton *button, QStyleOptionButton &option);
 /// The same from the button's own state, for a caller outside the button's class.
 void paintPushButton(QPushButton *button);
+/// Paints @p button's bevel alone, for a class that draws its caption itself (in its own font
+/// or direction); only a copy of the style option loses the text, so no repaint is scheduled.
+void paintBevel(QPushButton *button);
 
 /// Push button of fixed width that elides its caption (tool tip: the caption) rather than clip it.
 class PushButton : public QPushButton
