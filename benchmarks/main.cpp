@@ -59,9 +59,11 @@ Comparison firstFrame(const QString &ours, const QString &stock, std::function<Q
     row.stock = stock;
     row.target = target;
     row.makeOurs = makeOurs;
+    // The first (warm-up) run finds our natural size; from then on both sides are resized to
+    // it before they show, so neither pays for the size-hint pass a top-level show adds.
     row.runOurs = [size, makeOurs] {
         QWidget *w = makeOurs();
-        showAndGrab(w);
+        showAndGrab(w, *size);
         *size = w->size();
         delete w;
     };
