@@ -51,11 +51,18 @@ QChooseWidget::QChooseWidget(QWidget *parent)
     for (int i = 0; i < descriptions.size(); ++i) {
         auto *tile = new QImgRadioButton(this, descriptions.at(i).first, descriptions.at(i).second);
         layout->addWidget(tile);
-        connect(tile, &QImgRadioButton::SigImgClicked, this, [this, i] { setSelectID(i); });
+        connect(tile, &QImgRadioButton::SigImgClicked, this, &QChooseWidget::onImgClicked);
         connect(tile, &QImgRadioButton::SigOk, this, &QChooseWidget::SigOk);
         d->tiles.append(tile);
-        if (auto *radio = tile->findChild<QClickRadioButton *>())
+        if (auto *radio = tile->findChild<QClickRadioButton *>()) {
             radio->installEventFilter(this);
+            // Whatever checks a tile's radio button (an accessibility action, a host reaching
+            // it) selects that tile and so unchecks the others, as a group of radios does.
+            connect(radio, &QAbstractButton::toggled, this, [this, i](bool checked) {
+                if (checked && d->selectId != i)
+                    setSelectID(i);
+            });
+        }
     }
     layout->addStretch(0);
     setLayout(layout);
@@ -69,6 +76,11 @@ void QChooseWidget::setSelectID(int id)
     d->selectId = id;
     for (int i = 0; i < d->tiles.size(); ++i)
         d->tiles.at(i)->setChecked(i == id);
+}
+
+void QChooseWidget::onImgClicked()
+{
+    setSelectID(d->tiles.indexOf(qobject_cast<QImgRadioButton *>(sender())));
 }
 
 int QChooseWidget::getSelectID()

@@ -36,6 +36,10 @@ Q_SIGNALS:
     /// A tile was double-clicked; the choice is confirmed.
     void SigOk();
 
+public Q_SLOTS:
+    /// Selects the tile that sent the signal; a sender that is none of the tiles selects none.
+    void onImgClicked();
+
 protected:
     /// Left/Up and Right/Down move the selection and the focus to the neighbouring tile.
     void keyPressEvent(QKeyEvent *event) override;

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "qcustombutton.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
+#include "widgetdeckelide_p.h"
+
+#include <QStyleOptionButton>
 
 QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     : QPushButton(parent)
@@ -12,7 +15,7 @@ QCustomButton::QCustomButton(QWidget *parent, const QString &text)
     setToolTip(text);
     // Not a dialog's default behind the host's back; Return/Enter still click it when focused.
     setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(this);
+    WidgetDeckPrivate::claimButtonKeys(this);
 }
 
 QCustomButton::~QCustomButton() = default;
@@ -20,4 +23,11 @@ QCustomButton::~QCustomButton() = default;
 void QCustomButton::setButtonToolTipBtnText()
 {
     setToolTip(text());
+}
+
+void QCustomButton::paintEvent(QPaintEvent *)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    WidgetDeckElide::paintPushButton(this, option);
 }

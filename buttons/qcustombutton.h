@@ -8,7 +8,7 @@
 
 #include <QPushButton>
 
-/// Push button whose caption doubles as its tool tip, so clipped captions stay readable.
+/// Push button whose caption doubles as its tool tip, so captions elided to fit stay readable.
 /// It is not auto-default (a host makes it the default explicitly); focused, it answers
 /// Space, Return and Enter with a click.
 class WIDGETDECK_EXPORT QCustomButton : public QPushButton
@@ -22,6 +22,10 @@ public:
 
     /// Copies the current caption into the tool tip.
     void setButtonToolTipBtnText();
+
+protected:
+    /// Paints the button with its caption elided at the right when it is wider than the button.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 #endif // QCUSTOMBUTTON_H

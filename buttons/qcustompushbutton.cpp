@@ -3,7 +3,8 @@
 
 #include "qcustompushbutton.h"
 #include "widgetdeckpixmap_p.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
+#include "widgetdeckelide_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,7 +22,8 @@ QCustomPushButton::QCustomPushButton(QWidget *parent, QString text)
     : QWidget(parent)
     , d(new QCustomPushButtonPrivate)
 {
-    d->button = new QPushButton(text, this);
+    // Fixed at 85 pixels: a longer caption is elided, the tool tip keeps it whole.
+    d->button = new WidgetDeckElide::PushButton(text, this);
     d->labelImg = new QLabel(this);
     d->labelText = new QLabel(this);
     d->button->setObjectName(QStringLiteral("pushButton"));
@@ -33,7 +35,7 @@ QCustomPushButton::QCustomPushButton(QWidget *parent, QString text)
     d->button->setFixedWidth(85);
     // A status row's button is never a host dialog's default; focused, Return/Enter click it.
     d->button->setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(d->button);
+    WidgetDeckPrivate::claimButtonKeys(d->button);
     d->labelImg->setFixedSize(32, 32);
 
     auto *layout = new QHBoxLayout(this);

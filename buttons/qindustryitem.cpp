@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qindustryitem.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,7 +15,7 @@
 namespace {
 bool isActivationKey(const QKeyEvent *e)
 {
-    return WidgetDeckButtons::isReturnKey(e) || (e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier);
+    return WidgetDeckPrivate::isReturnKey(e) || (e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier);
 }
 } // namespace
 
@@ -39,7 +39,7 @@ QIndustryItem::QIndustryItem(QWidget *parent)
     d->closeButton->setAccessibleName(tr("STR_CLOSE"));
     // Never the host dialog's default: Return in a host's editor must not remove the entry.
     d->closeButton->setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(d->closeButton);
+    WidgetDeckPrivate::claimButtonKeys(d->closeButton);
     d->closeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/img/toolWidget/close"))));
     d->closeButton->setStyleSheet(QStringLiteral("background:transparent;border-width:0;border-style:outset"));
     connect(d->closeButton, &QPushButton::clicked, this, qOverload<>(&QIndustryItem::removeIndustry));

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: MIT
 
 #include "qmenubutton.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
+#include "widgetdeckelide_p.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 class QMenuButtonPrivate
 {
@@ -25,7 +28,7 @@ QMenuButton::QMenuButton(QWidget *parent)
     setCursor(Qt::PointingHandCursor);
     // A menu entry is never a dialog's default; focused, Return/Enter select it (below).
     setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(this, false);
+    WidgetDeckPrivate::claimButtonKeys(this, WidgetDeckPrivate::ReturnClick::Button);
     // Connected before any host slot; only notes the click, the selection follows once
     // clicked() has been delivered to everyone.
     connect(this, &QAbstractButton::clicked, this, [this] { d->clicked = true; });
@@ -84,7 +87,7 @@ void QMenuButton::keyPressEvent(QKeyEvent *e)
 {
     const QPointer<QMenuButton> guard(this);
     d->clicked = false;
-    if (WidgetDeckButtons::answersReturnItself(this, e)) {
+    if (WidgetDeckPrivate::needsOwnReturn(this, e)) {
         e->accept();
         if (!e->isAutoRepeat())
             click();
@@ -108,9 +111,41 @@ void QMenuButton::keyReleaseEvent(QKeyEvent *e)
     }
 }
 
+namespace {
+// The caption's own font; the look of the entry rests on it, so the size hint follows it too.
+QFont captionFont()
+{
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Courier New"));
+    font.setPointSize(12);
+    return font;
+}
+constexpr int CaptionPadding = 6;
+} // namespace
+
+QSize QMenuButton::sizeHint() const
+{
+    const QFontMetrics metrics(captionFont());
+    const QSize caption(metrics.horizontalAdvance(text()) + 2 * CaptionPadding, metrics.height() + CaptionPadding);
+    return QPushButton::sizeHint().expandedTo(caption);
+}
+
+QSize QMenuButton::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
 void QMenuButton::paintEvent(QPaintEvent *event)
 {
-    QPushButton::paintEvent(event);
+    Q_UNUSED(event)
+    // The bevel alone: the fill below hides it, and its own caption would be measured in
+    // the wrong font.
+    QStylePainter bevel(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    bevel.drawControl(QStyle::CE_PushButton, option);
+    bevel.end();
 
     QColor fill(189, 208, 232);
     if (d->selected)
@@ -123,10 +158,10 @@ void QMenuButton::paintEvent(QPaintEvent *event)
     painter.setBrush(fill);
     painter.drawRect(0, 0, width(), height());
 
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Courier New"));
-    font.setPointSize(12);
-    painter.setFont(font);
+    painter.setFont(captionFont());
     painter.setPen(Qt::black);
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    const QRect room = rect().adjusted(CaptionPadding, 0, -CaptionPadding, 0);
+    const QString shown = WidgetDeckElide::fitted(painter.fontMetrics(), text(), room.width());
+    WidgetDeckElide::followElision(this, text(), shown != text());
+    style()->drawItemText(&painter, room, Qt::AlignCenter, palette(), isEnabled(), shown);
 }

@@ -50,6 +50,12 @@ protected:
     /// Paints the state fill and the centred caption.
     void paintEvent(QPaintEvent *event) override;
 
+public:
+    /// Room for the caption in the font it is painted in.
+    QSize sizeHint() const override;
+    /// The same as sizeHint(): a narrower entry would cut its caption.
+    QSize minimumSizeHint() const override;
+
 private:
     std::unique_ptr<QMenuButtonPrivate> const d;
 };

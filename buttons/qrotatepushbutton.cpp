@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #include "qrotatepushbutton.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
+#include "widgetdeckelide_p.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -13,7 +14,7 @@ QRotatePushButton::QRotatePushButton(QWidget *parent, QString text)
     setFixedSize(30, 150);
     // A side strip's button is never a dialog's default; focused, Return/Enter click it.
     setAutoDefault(false);
-    WidgetDeckButtons::answerReturnKeys(this);
+    WidgetDeckPrivate::claimButtonKeys(this);
 }
 
 QRotatePushButton::~QRotatePushButton() = default;
@@ -34,6 +35,10 @@ void QRotatePushButton::paintEvent(QPaintEvent *event)
     painter.rotate(90);
     painter.translate(0, -width());
     const QRect r = rect();
-    painter.drawText(QRect(r.topLeft(), QSize(r.height(), r.width())), Qt::AlignCenter, text());
+    // Along the button, a few pixels off its ends; a caption too long for them is elided.
+    const QRect along = QRect(r.topLeft(), QSize(r.height(), r.width())).adjusted(4, 0, -4, 0);
+    const QString shown = WidgetDeckElide::fitted(painter.fontMetrics(), text(), along.width());
+    WidgetDeckElide::followElision(this, text(), shown != text());
+    style()->drawItemText(&painter, along, Qt::AlignCenter, palette(), isEnabled(), shown, QPalette::ButtonText);
     painter.end();
 }

@@ -3,7 +3,7 @@
 
 #include "qtopsidewidget.h"
 #include "ui_qtopsidewidget.h"
-#include "buttonkeys_p.h"
+#include "widgetdeckbuttonkeys_p.h"
 
 #include <QIcon>
 
@@ -33,8 +33,8 @@ QTopSideWidget::QTopSideWidget(QWidget *parent, QString title, DirectSide_E dire
     ui->toolButtonView->setAccessibleName(tr("STR_HIDE"));
     connect(ui->toolButtonView, &QToolButton::clicked, this, &QTopSideWidget::SigHide);
     connect(ui->toolButtonClose, &QToolButton::clicked, this, &QTopSideWidget::SigClose);
-    WidgetDeckButtons::claimSpaceKey(ui->toolButtonView);
-    WidgetDeckButtons::claimSpaceKey(ui->toolButtonClose);
+    WidgetDeckPrivate::claimButtonKeys(ui->toolButtonView);
+    WidgetDeckPrivate::claimButtonKeys(ui->toolButtonClose);
     setMouseTracking(true);
 }
 

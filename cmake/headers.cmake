@@ -23,7 +23,8 @@ set(WIDGETDECK_FRAME_PUBLIC_HEADERS
 set(WIDGETDECK_FORMCORE_PUBLIC_HEADERS
     ${PROJECT_SOURCE_DIR}/formcore/formcore_export.h
     ${PROJECT_SOURCE_DIR}/formcore/qbasedlg.h
-    ${PROJECT_SOURCE_DIR}/formcore/qbasestylewidget.h)
+    ${PROJECT_SOURCE_DIR}/formcore/qbasestylewidget.h
+    ${PROJECT_SOURCE_DIR}/formcore/qwindowdragger.h)
 
 set(WIDGETDECK_PUBLIC_HEADERS ${WIDGETDECK_FRAME_PUBLIC_HEADERS})
 set(_wd_umbrella "")

@@ -3,4 +3,4 @@
 
 #include "cursorlogging_p.h"
 
-Q_LOGGING_CATEGORY(lcWidgetDeckCursor, "widgetdeck.cursor")
+Q_LOGGING_CATEGORY(lcWidgetDeckCursor, "widgetdeck.cursor", QtInfoMsg)

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 #include "qcursorframe.h"
+#include "cursoraccessible_p.h"
+
+#include "widgetdecksaturate_p.h"
 
 #include <QBrush>
 #include <QKeyEvent>
@@ -36,10 +39,7 @@ bool isFraction(double value)
 
 // Areas near INT_MAX: sums of sizes and margins are done in 64 bits and saturated (rectangles
 // are built from their corners, since QRect(x, y, w, h) adds in int).
-int saturated(qint64 value)
-{
-    return int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
-}
+using WidgetDeckPrivate::saturated;
 
 int coordinate(int orientation, const QPoint &p)
 {
@@ -106,6 +106,7 @@ public:
         }
         return false;
     }
+    static const QCursorFramePrivate *of(const QCursorFrame *frame) { return frame->d.get(); }
     bool anySelected() const
     {
         int o, k;
@@ -218,6 +219,7 @@ bool QCursorFrame::setNormalized(int o, int k, double pos)
     pair.pix[k] = d->clamp(o, saturated(qint64(Margin) + fractionToOffset(pos, pair.range)));
     if (d->managed(o))
         d->relayoutShapes(o);
+    WidgetDeckAccessible::cursorsChanged(this);
     emitPosChanged(o, k, pos);
     return true;
 }
@@ -280,6 +282,7 @@ void QCursorFrame::showPair(int o, bool show)
     clearFocus();
     d->pair[o].shown = show;
     update();
+    WidgetDeckAccessible::cursorsChanged(this);
 }
 
 void QCursorFrame::showHorizontalCursor(bool show)
@@ -332,26 +335,23 @@ void QCursorFrame::mousePressEvent(QMouseEvent *event)
     d->dragging = false;
 
     if (event->button() == Qt::LeftButton) {
-        // Vertical cursors win where the pairs cross; a hidden pair is not there to be hit.
+        // Vertical cursors win where the pairs cross, cursor 1 over cursor 2. A hidden cursor
+        // is not selected, but its line still keeps the press from the host and from a visible
+        // cursor crossing it.
         const QPoint p = event->pos();
         for (int o : {V, H}) {
-            if (!d->shown(o))
-                continue;
             for (int k = 0; k < 2; ++k) {
-                if (d->on(o, k, p)) {
+                if (!d->on(o, k, p))
+                    continue;
+                if (d->shown(o)) {
                     d->pair[o].selected[k] = true;
                     d->dragging = true;
                     setFocus(Qt::OtherFocusReason);
-                    update();
-                    event->accept();
-                    return;
+                    WidgetDeckAccessible::cursorsChanged(this);
+                } else {
+                    clearFocus();
                 }
-            }
-        }
-        // A hidden pair's line keeps the press from the host but selects and drags nothing.
-        for (int o : {V, H}) {
-            if (d->on(o, 0, p) || d->on(o, 1, p)) {
-                clearFocus();
+                update();
                 event->accept();
                 return;
             }
@@ -452,6 +452,7 @@ void QCursorFrame::moveCursor(int o, int k, int pixel)
         return;
     pair.norm[k] = double(pair.pix[k] - Margin) / pair.range;
     const double pos = pair.norm[k];
+    WidgetDeckAccessible::cursorsChanged(this);
 
     // Hosts may delete the frame from either signal: nothing of it is touched in between.
     QPointer<QCursorFrame> guard(this);
@@ -479,4 +480,12 @@ void QCursorFrame::emitPosChanged(int o, int k, double pos)
 QColor QCursorFrame::lineColor() const
 {
     return d->lineColor;
+}
+
+bool WidgetDeckAccessible::selectedCursor(const QCursorFrame *frame, bool *vertical, int *index)
+{
+    int o = H;
+    const bool any = QCursorFramePrivate::of(frame)->selection(&o, index);
+    *vertical = o == V;
+    return any;
 }

@@ -3,4 +3,4 @@
 
 #include "dialogslogging_p.h"
 
-Q_LOGGING_CATEGORY(lcWidgetDeckDialogs, "widgetdeck.dialogs")
+Q_LOGGING_CATEGORY(lcWidgetDeckDialogs, "widgetdeck.dialogs", QtInfoMsg)

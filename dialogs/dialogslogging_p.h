@@ -6,7 +6,7 @@
 
 #include <QLoggingCategory>
 
-// Diagnostics of the dialog family; silenced with the rule "widgetdeck.dialogs.debug=false".
+// Diagnostics of the dialog family; shown with the rule "widgetdeck.dialogs.debug=true".
 Q_DECLARE_LOGGING_CATEGORY(lcWidgetDeckDialogs)
 
 #endif // DIALOGSLOGGING_P_H

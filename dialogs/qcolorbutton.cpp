@@ -4,6 +4,7 @@
 #include "qcolorbutton.h"
 
 #include "qmycolordlg.h"
+#include "widgetdeckbuttonkeys_p.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -53,11 +54,6 @@ void QColorButton::mousePressEvent(QMouseEvent *event)
 
 void QColorButton::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        click();
-        return;
-    }
     QPushButton::keyPressEvent(event);
 }
 
@@ -65,14 +61,8 @@ bool QColorButton::event(QEvent *event)
 {
     // Return, Enter and Space open the dialog while the button has the focus, whatever
     // shortcuts the host put on them.
-    if (event->type() == QEvent::ShortcutOverride && isEnabled()) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
-        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space)) {
-            event->accept();
-            return true;
-        }
-    }
+    if (WidgetDeckPrivate::handleButtonKeys(this, event))
+        return true;
     return QPushButton::event(event);
 }
 

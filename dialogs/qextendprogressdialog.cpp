@@ -4,6 +4,9 @@
 #include "qextendprogressdialog.h"
 #include "ui_qextendprogressdialog.h"
 
+#include "widgetdeckaccessiblenames_p.h"
+#include <qwindowdragger.h>
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -40,6 +43,16 @@ QExtendProgressDialog::QExtendProgressDialog(QWidget *parent, bool closeOnFinish
     connect(d->ui.cancelBtn, &QPushButton::clicked, this, &QExtendProgressDialog::slotBtnClicked);
     // However the dialog ends (Cancel, close control, Escape), no timeout may follow.
     connect(this, &QDialog::finished, d->m_timer, &QTimer::stop);
+
+    // Readers and window switchers show the title; the close control is an icon alone.
+    new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) {
+        setWindowTitle(tr("STR_DIGIAL_STATE_FEEDBACK"));
+        d->ui.titleLabel->setText(tr("STR_DIGIAL_STATE_FEEDBACK"));
+        WidgetDeckPrivate::AccessibleNames::setName(d->ui.closeBtn, tr("STR_CLOSE"));
+    });
+    // Dragged by its painted title band, like the other frameless dialogs.
+    auto *dragger = new QWindowDragger(this);
+    dragger->setBandHeight(TitleBandHeight);
 }
 
 QExtendProgressDialog::~QExtendProgressDialog() = default;

@@ -4,7 +4,12 @@
 #include "qextendsliderdialog.h"
 #include "ui_qextendsliderdialog.h"
 
+#include "widgetdeckaccessiblenames_p.h"
+#include "widgetdecksaturate_p.h"
+
 #include <QMouseEvent>
+#include <qwindowdragger.h>
+
 #include <QPointer>
 
 #include <limits>
@@ -13,8 +18,6 @@ class QExtendSliderDialogPrivate
 {
 public:
     Ui::QExtendSliderDialog ui;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
 
 QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
@@ -28,6 +31,12 @@ QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     connect(d->ui.closeBtn, &QPushButton::clicked, this, &QDialog::close);
     d->ui.label->clear();
+    // The slider has no label of its own; its percentage is its value, not its name.
+    new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) {
+        WidgetDeckPrivate::AccessibleNames::setName(d->ui.slider, tr("STR_VALUE"));
+    });
+    // No title band: the whole background drags.
+    new QWindowDragger(this);
 }
 
 QExtendSliderDialog::~QExtendSliderDialog() = default;
@@ -63,22 +72,14 @@ int QExtendSliderDialog::maximum() const
     return d->ui.slider->maximum();
 }
 
-namespace {
-// A full int range spans more than int holds; the distance saturates instead of overflowing.
-int distance(int from, int to)
-{
-    return int(qMin<qint64>(qint64(to) - from, std::numeric_limits<int>::max()));
-}
-} // namespace
-
 int QExtendSliderDialog::range() const
 {
-    return distance(d->ui.slider->minimum(), d->ui.slider->maximum());
+    return WidgetDeckPrivate::saturatedDifference(d->ui.slider->minimum(), d->ui.slider->maximum());
 }
 
 int QExtendSliderDialog::incrementValue() const
 {
-    return distance(d->ui.slider->minimum(), d->ui.slider->value());
+    return WidgetDeckPrivate::saturatedDifference(d->ui.slider->minimum(), d->ui.slider->value());
 }
 
 double QExtendSliderDialog::getCurrentPercentage() const
@@ -124,23 +125,20 @@ QTime QExtendSliderDialog::milliseconds2Time(int ms) const
     return QTime::fromMSecsSinceStartOfDay(ms);
 }
 
+// Dragging is the QWindowDragger's; the overrides stay for subclasses that call them.
 void QExtendSliderDialog::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        d->m_dragging = true;
-        d->m_dragOffset = event->globalPos() - pos();
-    }
+    QDialog::mousePressEvent(event);
 }
 
 void QExtendSliderDialog::mouseMoveEvent(QMouseEvent *event)
 {
-    if (d->m_dragging)
-        move(event->globalPos() - d->m_dragOffset);
+    QDialog::mouseMoveEvent(event);
 }
 
-void QExtendSliderDialog::mouseReleaseEvent(QMouseEvent *)
+void QExtendSliderDialog::mouseReleaseEvent(QMouseEvent *event)
 {
-    d->m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
 }
 
 void QExtendSliderDialog::on_slider_valueChanged(int value)

@@ -54,11 +54,12 @@ Q_SIGNALS:
     void sigSliderMoved(int value);
 
 protected:
-    /// A left press starts dragging the frameless dialog.
+    /// Hands the press to QDialog; a left press on the background never arrives here, it
+    /// starts dragging the dialog (see QWindowDragger).
     void mousePressEvent(QMouseEvent *event) override;
-    /// Moves the dialog while it is dragged.
+    /// Hands the move to QDialog; moves of a running drag are the dragger's.
     void mouseMoveEvent(QMouseEvent *event) override;
-    /// Ends dragging.
+    /// Hands the release to QDialog.
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private Q_SLOTS:

@@ -250,13 +250,22 @@ bool QMyMessageBox::event(QEvent *event)
 void QMyMessageBox::showEvent(QShowEvent *event)
 {
     QBaseDlg::showEvent(event);
-    // Open on OK where there is one; otherwise on the box, so Return accepts as documented.
+    // Open on the bar's default button (OK where there is one), else on its first shown one,
+    // which QDialog would make the default anyway: a reader lands on a button, not the frame.
     const QList<QPushButton *> buttons = d->ui.widgetOkCancel->findChildren<QPushButton *>();
+    QPushButton *target = nullptr;
     for (QPushButton *button : buttons) {
-        if (!button->isHidden() && button->isDefault()) {
-            button->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+        if (!button->isHidden() && button->isDefault())
+            target = button;
+    }
+    for (QPushButton *button : buttons) {
+        if (!target && !button->isHidden() && button->autoDefault())
+            target = button;
+    }
+    if (target) {
+        target->setDefault(true);
+        target->setFocus(Qt::OtherFocusReason);
+        return;
     }
     setFocus(Qt::OtherFocusReason);
 }

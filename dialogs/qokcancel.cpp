@@ -3,20 +3,18 @@
 
 #include "qokcancel.h"
 
+#include "widgetdeckbuttonkeys_p.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QSpacerItem>
 
 namespace {
 // Layout order, left to right.
 enum Button { Open, Default, Ok, Cancel, Quit, ButtonCount };
-
-const char *const FormNames[ButtonCount] = {"pushButtonOpen", "pushButtonDefault", "pushButtonOk", "pushButtonCancel",
-                                            "pushButtonClose"};
 
 QString buttonText(int which)
 {
@@ -66,7 +64,6 @@ QPushButton *QOkCancelPrivate::button(QOkCancel *q, int which)
     if (buttons[which])
         return buttons[which];
     auto *button = new QPushButton(q);
-    button->setObjectName(QLatin1String(FormNames[which]));
     button->setText(buttonText(which));
     // One selector ("#OKCANCEL") styles every confirmation button of the host.
     button->setObjectName(QStringLiteral("OKCANCEL"));
@@ -124,7 +121,6 @@ QOkCancel::QOkCancel(QWidget *parent, ConfirmBtnType_E type)
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("OkCancel"));
     resize(585, 300);
-    setWindowTitle(QCoreApplication::translate("OkCancel", "Form"));
     auto *grid = new QGridLayout(this);
     grid->setObjectName(QStringLiteral("gridLayout"));
     d->row = new QHBoxLayout;
@@ -229,16 +225,9 @@ bool QOkCancel::eventFilter(QObject *watched, QEvent *event)
 {
     // A focused button keeps Space, Return and Enter from the host's shortcuts: the key
     // presses the button, as a click would.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *button = qobject_cast<QPushButton *>(watched);
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        const bool pressKey = key->key() == Qt::Key_Space
-            || ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && button && button->autoDefault());
-        if (button && button->isEnabled() && mods == Qt::NoModifier && pressKey) {
-            event->accept();
+    if (auto *button = qobject_cast<QPushButton *>(watched)) {
+        if (button->parentWidget() == this && WidgetDeckPrivate::handleButtonKeys(button, event))
             return true;
-        }
     }
     return QBaseStyleWidget::eventFilter(watched, event);
 }

@@ -4,6 +4,8 @@
 #include "qstyleinputdialog.h"
 #include "ui_qstyleinputdialog.h"
 
+#include "widgetdeckaccessiblenames_p.h"
+
 class QStyleInputDialogPrivate
 {
 public:
@@ -17,6 +19,11 @@ QStyleInputDialog::QStyleInputDialog(QWidget *parent)
     d->ui.setupUi(this);
     connect(d->ui.okPBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(d->ui.cancelPBtn, &QPushButton::clicked, this, &QDialog::reject);
+    // The title is the prompt; the field is named after it, and follows setTitle().
+    new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) {
+        const QString prompt = windowTitle();
+        WidgetDeckPrivate::AccessibleNames::setName(d->ui.lineEdit, prompt.isEmpty() ? tr("STR_INPUT") : prompt);
+    });
 }
 
 QStyleInputDialog::~QStyleInputDialog() = default;

@@ -2,22 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 #include "qbasedlg.h"
+#include "qwindowdragger.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolButton>
-
-namespace {
-// Qt 6 reports mouse positions as floating-point; the title drag works in whole pixels.
-QPoint globalPoint(const QMouseEvent *event)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return event->globalPosition().toPoint();
-#else
-    return event->globalPos();
-#endif
-}
-} // namespace
 
 namespace {
 // Band height used where a subclass does not choose one; the same the dialogs pass.
@@ -32,8 +22,7 @@ class QBaseDlgPrivate
 public:
     QToolButton *m_closeButton = nullptr;
     QString m_title;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    bool m_tipIsTitle = false; // the tool tip was put there for an elided title
 };
 
 QBaseDlg::QBaseDlg(QWidget *parent)
@@ -50,6 +39,8 @@ QBaseDlg::QBaseDlg(QWidget *parent)
     // The glyph means nothing to a screen reader.
     d->m_closeButton->setAccessibleName(tr("STR_CLOSE"));
     connect(d->m_closeButton, &QToolButton::clicked, this, &QBaseDlg::onCloseBtnClicked);
+    auto *dragger = new QWindowDragger(this);
+    dragger->setBandHeight(DefaultTitleHeight);
 }
 
 QBaseDlg::~QBaseDlg() = default;
@@ -91,8 +82,18 @@ void QBaseDlg::paintEvent(QPaintEvent *, int titleHeight)
         painter.setFont(font);
         painter.setPen(Qt::white);
         const QRect textRect(12, 0, width() - 24 - CloseButtonSize, titleHeight);
-        painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
-                         painter.fontMetrics().elidedText(d->m_title, Qt::ElideRight, textRect.width()));
+        const QString shown = painter.fontMetrics().horizontalAdvance(d->m_title) <= textRect.width()
+            ? d->m_title
+            : painter.fontMetrics().elidedText(d->m_title, Qt::ElideRight, textRect.width());
+        // An elided title stays readable in the tool tip; a host's own tool tip stays.
+        if (shown != d->m_title && (toolTip().isEmpty() || d->m_tipIsTitle)) {
+            setToolTip(d->m_title);
+            d->m_tipIsTitle = true;
+        } else if (shown == d->m_title && d->m_tipIsTitle) {
+            setToolTip(QString());
+            d->m_tipIsTitle = false;
+        }
+        style()->drawItemText(&painter, textRect, Qt::AlignVCenter | Qt::AlignLeft, palette(), true, shown);
     }
 }
 
@@ -103,37 +104,24 @@ void QBaseDlg::resizeEvent(QResizeEvent *event)
     d->m_closeButton->raise();
 }
 
+// The title band's drag is the QWindowDragger's; these stay for subclasses that call them.
 void QBaseDlg::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && event->pos().y() < DefaultTitleHeight) {
-        d->m_dragging = true;
-        d->m_dragOffset = globalPoint(event) - frameGeometry().topLeft();
-        event->accept();
-        return;
-    }
     QDialog::mousePressEvent(event);
 }
 
 void QBaseDlg::mouseMoveEvent(QMouseEvent *event)
 {
-    if (d->m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(globalPoint(event) - d->m_dragOffset);
-        event->accept();
-        return;
-    }
     QDialog::mouseMoveEvent(event);
 }
 
 void QBaseDlg::mouseReleaseEvent(QMouseEvent *event)
 {
-    d->m_dragging = false;
     QDialog::mouseReleaseEvent(event);
 }
 
 void QBaseDlg::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // A double click in the band must not start a drag that never ends.
-    d->m_dragging = false;
     QDialog::mouseDoubleClickEvent(event);
 }
 

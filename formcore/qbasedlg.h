@@ -38,13 +38,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     /// Keeps the close control at the right end of the title band.
     void resizeEvent(QResizeEvent *event) override;
-    /// A left press in the title band starts dragging the dialog.
+    /// Hands the press to QDialog; a left press in the title band never arrives here, it
+    /// starts dragging the dialog (see QWindowDragger).
     void mousePressEvent(QMouseEvent *event) override;
-    /// Moves the dialog while it is dragged.
+    /// Hands the move to QDialog; moves of a running drag are the dragger's.
     void mouseMoveEvent(QMouseEvent *event) override;
-    /// Ends dragging.
+    /// Hands the release to QDialog.
     void mouseReleaseEvent(QMouseEvent *event) override;
-    /// Ends any drag, so a double click in the band never leaves one running.
+    /// Hands the double click to QDialog.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 protected Q_SLOTS:

@@ -4,6 +4,7 @@
 #include "qcustomdatetimeedit.h"
 
 #include "qnowheeldatetimeedit.h"
+#include "widgetdeckaccessiblenames_p.h"
 
 #include <QHBoxLayout>
 #include <QPointer>
@@ -52,6 +53,12 @@ void QCustomDateTimeEdit::init(const QDateTime &dateTime, const QString &text)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(d->dateTimeEdit);
     layout->addWidget(d->button);
+
+    // The button names itself by its caption; the editor is named after the host's label.
+    auto *names = new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &namer) {
+        WidgetDeckPrivate::AccessibleNames::setName(d->dateTimeEdit, namer.ownerName(tr("STR_DATE_TIME")));
+    });
+    names->watchFocus(d->dateTimeEdit);
 }
 
 QNoWheelDateTimeEdit *QCustomDateTimeEdit::getDateTimeEdit() const

@@ -3,6 +3,8 @@
 
 #include "qcustomlineedit.h"
 
+#include "widgetdeckaccessiblenames_p.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@ class QCustomLineEditPrivate
 public:
     QPointer<QLineEdit> lineEdit;
     QPointer<QLabel> unitLabel;
+    WidgetDeckPrivate::AccessibleNames *names = nullptr;
 };
 
 QCustomLineEdit::QCustomLineEdit(QWidget *parent)
@@ -29,6 +32,20 @@ QCustomLineEdit::QCustomLineEdit(QWidget *parent)
     layout->addWidget(d->unitLabel);
     d->lineEdit->setObjectName(QStringLiteral("FLOWDIAGRAM"));
     setFocusProxy(d->lineEdit);
+
+    // The field is named after the host's label for the whole, else after its unit; the unit
+    // describes it.
+    d->names = new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &namer) {
+        const QString unit = d->unitLabel ? d->unitLabel->text() : QString();
+        const QString name = namer.ownerName(unit.isEmpty() ? tr("STR_VALUE") : unit);
+        if (!d->lineEdit)
+            return;
+        WidgetDeckPrivate::AccessibleNames::setName(d->lineEdit, name);
+        const QString description = name == unit ? QString() : unit;
+        if (d->lineEdit->accessibleDescription() != description)
+            d->lineEdit->setAccessibleDescription(description);
+    });
+    d->names->watchFocus(d->lineEdit);
 }
 
 QCustomLineEdit::~QCustomLineEdit() = default;
@@ -48,6 +65,7 @@ void QCustomLineEdit::setUnit(const QString &unit)
 {
     if (d->unitLabel)
         d->unitLabel->setText(unit);
+    d->names->refresh();
 }
 
 QString QCustomLineEdit::unit() const

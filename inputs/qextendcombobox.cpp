@@ -18,6 +18,8 @@ public:
     bool indexPending = false;
     bool textPending = false;
     QString lastText;
+    // clicked() has gone out for the press, key or call now opening the list.
+    bool announced = false;
 };
 
 namespace {
@@ -80,8 +82,12 @@ void QExtendComboBox::mousePressEvent(QMouseEvent *e)
 {
     QPointer<QExtendComboBox> guard(this);
     Q_EMIT clicked();
+    if (!guard)
+        return;
+    d->announced = true;
+    QComboBox::mousePressEvent(e);
     if (guard)
-        QComboBox::mousePressEvent(e);
+        d->announced = false;
 }
 
 void QExtendComboBox::keyPressEvent(QKeyEvent *e)
@@ -91,8 +97,29 @@ void QExtendComboBox::keyPressEvent(QKeyEvent *e)
         Q_EMIT clicked();
         if (!guard)
             return;
+        d->announced = true;
+        QComboBox::keyPressEvent(e);
+        if (guard)
+            d->announced = false;
+        return;
     }
     QComboBox::keyPressEvent(e);
+}
+
+void QExtendComboBox::showPopup()
+{
+    if (!d->announced) {
+        QPointer<QExtendComboBox> guard(this);
+        d->announced = true; // a slot opening the list itself must not announce it again
+        Q_EMIT clicked();
+        if (!guard)
+            return;
+        QComboBox::showPopup();
+        if (guard)
+            d->announced = false;
+        return;
+    }
+    QComboBox::showPopup();
 }
 
 bool QExtendComboBox::event(QEvent *e)

@@ -42,9 +42,14 @@ Q_SIGNALS:
     void currentIndexChangedExtend(const QString &text, const QVariant &data);
     /// The current text changed; carries it and the host data.
     void currentTextChangedExtend(const QString &text, const QVariant &data);
-    /// A mouse button was pressed on the box, or a key that opens the list (Space, F4,
-    /// Alt+Down) was pressed on it; emitted before any popup opens.
+    /// A mouse button was pressed on the box, a key that opens the list (Space, F4,
+    /// Alt+Down) was pressed on it, or the list opens otherwise (an accessibility action, a
+    /// showPopup() call); emitted once, before any popup opens.
     void clicked();
+
+public:
+    /// Emits clicked() unless a press or key already did, then opens the list.
+    void showPopup() override;
 
 protected:
     /// Emits clicked(), then hands the press to QComboBox.

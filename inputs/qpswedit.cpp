@@ -28,6 +28,25 @@ public:
     QPswEdit::DisplayMode mode = QPswEdit::DisplaySwitchable;
 
     bool switchable() const { return mode == QPswEdit::DisplaySwitchable && toggle; }
+
+    // The text readable or masked, and the button saying so; the flag holds what the next
+    // toggle undoes.
+    void apply(QPswEdit *edit, bool shown)
+    {
+        toggled = !shown;
+        edit->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+        if (!toggle)
+            return;
+        toggle->setStyleSheet(QLatin1String(shown ? kReadableStyle : kMaskedStyle));
+        describe();
+    }
+    void describe()
+    {
+        toggle->setAccessibleName(QPswEdit::tr("STR_SHOW_PASSWORD"));
+        toggle->setToolTip(QPswEdit::tr("STR_SHOW_PASSWORD") + QStringLiteral(" (Alt+F8)"));
+        toggle->setAccessibleDescription(toggle->isChecked() ? QPswEdit::tr("STR_PASSWORD_SHOWN")
+                                                             : QPswEdit::tr("STR_PASSWORD_HIDDEN"));
+    }
 };
 
 QPswEdit::QPswEdit(QWidget *parent, DisplayMode mode)
@@ -37,7 +56,9 @@ QPswEdit::QPswEdit(QWidget *parent, DisplayMode mode)
     auto *toggle = new QPushButton(this);
     d->toggle = toggle;
     toggle->setObjectName(QStringLiteral("toggleButton"));
-    connect(toggle, &QPushButton::clicked, this, &QPswEdit::onChange);
+    // The checked state is the shown state however the button is toggled: click, key,
+    // accessibility action or setChecked.
+    connect(toggle, &QPushButton::toggled, this, [this](bool shown) { d->apply(this, shown); });
     toggle->setCursor(Qt::PointingHandCursor);
     toggle->setFlat(true);
     // A click keeps the focus and cursor in the edit, and Return in the edit goes to the
@@ -48,8 +69,6 @@ QPswEdit::QPswEdit(QWidget *parent, DisplayMode mode)
     // The button shows only an image: its name, checked state and description tell
     // assistive technology what it does and whether the text is readable.
     toggle->setCheckable(true);
-    toggle->setAccessibleName(tr("STR_SHOW_PASSWORD"));
-    toggle->setToolTip(tr("STR_SHOW_PASSWORD") + QStringLiteral(" (Alt+F8)"));
 
     const int side = sizeHint().height();
     toggle->setMinimumSize(side, side);
@@ -107,6 +126,8 @@ void QPswEdit::keyPressEvent(QKeyEvent *event)
 
 bool QPswEdit::event(QEvent *event)
 {
+    if (event->type() == QEvent::LanguageChange && d->toggle)
+        d->describe();
     if (event->type() == QEvent::ShortcutOverride && d->switchable()
         && isToggleKey(static_cast<QKeyEvent *>(event))) {
         event->accept();
@@ -117,14 +138,9 @@ bool QPswEdit::event(QEvent *event)
 
 void QPswEdit::onChange()
 {
-    const bool readable = d->toggled;
-    setEchoMode(readable ? QLineEdit::Normal : QLineEdit::Password);
-    d->toggled = !d->toggled;
-    QPushButton *toggle = d->toggle;
-    if (!toggle)
-        return;
-    toggle->setStyleSheet(QLatin1String(readable ? kReadableStyle : kMaskedStyle));
-    const bool shown = echoMode() == QLineEdit::Normal;
-    toggle->setChecked(shown);
-    toggle->setAccessibleDescription(shown ? tr("STR_PASSWORD_SHOWN") : tr("STR_PASSWORD_HIDDEN"));
+    const bool shown = d->toggled;
+    if (d->toggle && d->toggle->isChecked() != shown)
+        d->toggle->setChecked(shown); // applied through toggled()
+    else
+        d->apply(this, shown);
 }

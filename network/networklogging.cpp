@@ -3,4 +3,4 @@
 
 #include "networklogging_p.h"
 
-Q_LOGGING_CATEGORY(lcNetwork, "widgetdeck.network")
+Q_LOGGING_CATEGORY(lcNetwork, "widgetdeck.network", QtInfoMsg)

@@ -5,6 +5,7 @@
 #include "qeditip_p.h"
 
 #include "ipv4text_p.h"
+#include "widgetdeckaccessiblenames_p.h"
 #include "widgetdeckregexp_p.h"
 
 #include <QApplication>
@@ -38,6 +39,15 @@ QEditIP::QEditIP(QWidget *parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(5);
     setLayout(layout);
+
+    // A reader hears each segment as a part of the whole, the whole named by the host's label.
+    auto *names = new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &namer) {
+        const QString whole = namer.ownerName(tr("STR_IP_ADDR"));
+        const QList<QWidget *> parts(d->edits.cbegin(), d->edits.cend());
+        WidgetDeckPrivate::AccessibleNames::nameParts(parts, tr("STR_PART_OF"), whole);
+    });
+    for (QLineEdit *edit : qAsConst(d->edits))
+        names->watchFocus(edit);
 }
 
 QEditIP::~QEditIP() = default;

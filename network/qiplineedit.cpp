@@ -4,6 +4,7 @@
 #include "qiplineedit.h"
 
 #include "ipv4text_p.h"
+#include "widgetdeckaccessiblenames_p.h"
 #include "widgetdeckregexp_p.h"
 
 #include <QHBoxLayout>
@@ -61,6 +62,14 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
     // Queued, so the length check runs after the octet has taken the key.
     qRegisterMetaType<QLineEdit *>("QLineEdit*");
     connect(this, &QIPLineEdit::signalTextChanged, this, &QIPLineEdit::slotTextChanged, Qt::QueuedConnection);
+
+    // A reader hears each octet as a part of the whole, the whole named by the host's label.
+    auto *names = new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &namer) {
+        const QString whole = namer.ownerName(tr("STR_IP_ADDR"));
+        WidgetDeckPrivate::AccessibleNames::nameParts(QList<QWidget *>(d->octets, d->octets + 4), tr("STR_PART_OF"), whole);
+    });
+    for (QLineEdit *octet : d->octets)
+        names->watchFocus(octet);
 }
 
 QIPLineEdit::~QIPLineEdit() = default;

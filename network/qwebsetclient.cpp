@@ -11,8 +11,8 @@
 #include "ipv4text_p.h"
 #include "networklogging_p.h"
 #include "qeditip_p.h"
+#include "widgetdeckbuttonkeys_p.h"
 
-#include <QKeyEvent>
 #include <QList>
 #include <QMap>
 #include <QNetworkAddressEntry>
@@ -47,45 +47,6 @@ public:
         : QWebSetClient(std::move(dd), parent)
     {
     }
-};
-
-// Refresh is no auto-default button (a dialog would make it its default, and Return in any
-// editor would re-read the adapters), so with the focus on it, it answers Return and Enter
-// itself instead of letting them reach the dialog's default (which applies the settings).
-class OwnReturnKeys : public QObject
-{
-public:
-    explicit OwnReturnKeys(QPushButton *button)
-        : QObject(button)
-        , m_button(button)
-    {
-        setObjectName(QStringLiteral("ownReturnKeys"));
-        button->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched != m_button || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
-            return QObject::eventFilter(watched, event);
-        auto *key = static_cast<QKeyEvent *>(event);
-        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        const bool returnKey = plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
-        if (!m_button->isEnabled() || !(returnKey || (plain && key->key() == Qt::Key_Space)))
-            return QObject::eventFilter(watched, event);
-        if (event->type() == QEvent::ShortcutOverride) {
-            event->accept();
-            return true;
-        }
-        if (!returnKey)
-            return false; // Space: the button's own handling
-        event->accept();
-        if (!key->isAutoRepeat())
-            m_button->click();
-        return true;
-    }
-
-private:
-    QPushButton *const m_button;
 };
 
 AdapterConfig formValues(const Ui::QWebSetClient *ui)
@@ -128,12 +89,24 @@ QWebSetClient::~QWebSetClient()
     d->worker.wait();
 }
 
+void QWebSetClient::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const QString status = d->ui->labelConfig->text();
+        d->ui->retranslateUi(this);
+        d->ui->labelConfig->setText(status);
+    }
+    QBaseStyleWidget::changeEvent(event);
+}
+
 void QWebSetClient::init()
 {
     setObjectName(QStringLiteral("TAB_WIDGET"));
     d->ui->pushButtonRefresh->setObjectName(QStringLiteral("OKCANCEL"));
     d->ui->pushButtonRefresh->setAutoDefault(false);
-    new OwnReturnKeys(d->ui->pushButtonRefresh);
+    // Not auto-default (a dialog would make it its default, and Return in any editor would
+    // re-read the adapters); focused, it still answers Return itself, not the dialog's default.
+    WidgetDeckPrivate::claimButtonKeys(d->ui->pushButtonRefresh);
     d->ui->radioButtonGetIpManual->setChecked(true);
     d->ui->radioButtonGetDnsAuto->setEnabled(false);
     d->ui->radioButtonGetDnsManual->setChecked(true);

@@ -45,6 +45,9 @@ private Q_SLOTS:
 protected:
     /// Builds the panel over a prepared implementation (the library's internal factory uses it).
     QWebSetClient(std::unique_ptr<QWebSetClientPrivate> dd, QWidget *parent);
+    /// Retranslates the form on a language change, keeping the status line; the address
+    /// editors are named after their labels.
+    void changeEvent(QEvent *event) override;
 
 private:
     void init();

@@ -3,4 +3,4 @@
 
 #include "numericlogging_p.h"
 
-Q_LOGGING_CATEGORY(lcWidgetDeckNumeric, "widgetdeck.numeric")
+Q_LOGGING_CATEGORY(lcWidgetDeckNumeric, "widgetdeck.numeric", QtInfoMsg)

@@ -4,6 +4,7 @@
 #include "qhexdlg.h"
 #include "ui_qhexdlg.h"
 
+#include "widgetdeckaccessiblenames_p.h"
 #include "widgetdeckregexp_p.h"
 
 #include <QKeyEvent>
@@ -51,6 +52,12 @@ QHexDlg::QHexDlg(QWidget *parent, int bits)
     setFocusPolicy(Qt::NoFocus);
     // The explanation pane is no document: Tab moves on instead of inserting a tab stop.
     d->ui->textEdit->setTabChangesFocus(true);
+    // It explains the values; it is read (caret and selection by keyboard too), never edited.
+    d->ui->textEdit->setReadOnly(true);
+    d->ui->textEdit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) {
+        WidgetDeckPrivate::AccessibleNames::setName(d->ui->textEdit, tr("STR_EXPLANATION"));
+    });
     connect(d->ui->widgetModify, &QHexSubWidget::sigValueChanged, this, &QHexDlg::slotHighlightExplain);
 }
 

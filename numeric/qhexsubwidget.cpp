@@ -6,8 +6,8 @@
 #include "qhexlineedit.h"
 #include "qintlineedit.h"
 #include "numericlogging_p.h"
+#include "widgetdeckaccessiblenames_p.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,13 +49,11 @@ QHexSubWidget::~QHexSubWidget() = default;
 
 void QHexSubWidget::setupBits(int bits)
 {
-    if (m_group)
+    if (!m_buttons.isEmpty())
         return;
     // Outside 1..32 a shift would reach bit 32 or more, which int arithmetic cannot hold.
     m_bits = qBound(1, bits, MaxBits);
 
-    m_group = new QButtonGroup(this);
-    connect(m_group, &QButtonGroup::idClicked, this, &QHexSubWidget::onBtnGroup);
 
     QHBoxLayout *rows[4];
     for (int r = 0; r < 4; ++r) {
@@ -66,7 +64,10 @@ void QHexSubWidget::setupBits(int bits)
         auto *button = new QPushButton(QStringLiteral("0"), this);
         button->setObjectName(QStringLiteral("bitButton_%1").arg(k));
         button->setFixedSize(25, 20);
-        m_group->addButton(button, k);
+        button->setCheckable(true);
+        // Each a switch of its own, checked while its bit is set. Not in a button group: Qt
+        // makes checkable buttons of a group one tab stop.
+        connect(button, &QPushButton::clicked, this, [this, k] { onBtnGroup(k); });
         auto *label = new QLabel(QString::number(k), this);
         label->setObjectName(QStringLiteral("bitLabel_%1").arg(k));
         label->setAlignment(Qt::AlignCenter);
@@ -77,7 +78,7 @@ void QHexSubWidget::setupBits(int bits)
         m_buttons.prepend(button);
     }
 
-    auto *binaryLabel = new QLabel(QStringLiteral("%1:").arg(tr("STR_BINARY")), this);
+    auto *binaryLabel = m_binaryLabel = new QLabel(this);
     binaryLabel->setObjectName(QStringLiteral("binaryLabel"));
     auto *bitGrid = new QGridLayout;
     bitGrid->addItem(expandingSpacer(), 0, 0);
@@ -87,13 +88,16 @@ void QHexSubWidget::setupBits(int bits)
         bitGrid->addLayout(rows[r], r, 3);
     bitGrid->addItem(expandingSpacer(), 0, 4);
 
-    auto *decimalLabel = new QLabel(QStringLiteral("%1:").arg(tr("STR_DECIMAL")), this);
+    auto *decimalLabel = m_decimalLabel = new QLabel(this);
     decimalLabel->setObjectName(QStringLiteral("decimalLabel"));
-    auto *hexLabel = new QLabel(QStringLiteral("%1:0x").arg(tr("STR_HEX")), this);
+    auto *hexLabel = m_hexLabel = new QLabel(this);
     hexLabel->setObjectName(QStringLiteral("hexLabel"));
 
     m_decimalEdit = new QIntLineEdit(this, 0, 9999);
     m_hexEdit = new QHexLineEdit(this, 0, 65536);
+    // Each editor is named by its label, as a stock form names its fields.
+    decimalLabel->setBuddy(m_decimalEdit);
+    hexLabel->setBuddy(m_hexEdit);
     connect(m_decimalEdit, &QLineEdit::textEdited, this, &QHexSubWidget::onChangeCurValue);
     connect(m_hexEdit, &QLineEdit::textEdited, this, &QHexSubWidget::onChangeCurValueHex);
     // Read the editor, not the signal's argument: when a bit walk rewrites the text from
@@ -125,7 +129,17 @@ void QHexSubWidget::setupBits(int bits)
     box->addSpacing(10);
     box->addLayout(valueGrid);
 
+    new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &) { retranslate(); });
     updateDisplay();
+}
+
+void QHexSubWidget::retranslate()
+{
+    m_binaryLabel->setText(QStringLiteral("%1:").arg(tr("STR_BINARY")));
+    m_decimalLabel->setText(QStringLiteral("%1:").arg(tr("STR_DECIMAL")));
+    m_hexLabel->setText(QStringLiteral("%1:0x").arg(tr("STR_HEX")));
+    for (int k = 0; k < m_buttons.size(); ++k)
+        WidgetDeckPrivate::AccessibleNames::setName(m_buttons.at(k), tr("STR_BIT_N").replace(QLatin1String("%1"), QString::number(k)));
 }
 
 void QHexSubWidget::setValue(int v)
@@ -145,7 +159,7 @@ bool QHexSubWidget::setRange(int min, int max)
         return false;
     m_min = min;
     m_max = max;
-    if (!m_group)
+    if (m_buttons.isEmpty())
         return true;
 
     m_decimalRange->show();
@@ -176,7 +190,7 @@ void QHexSubWidget::setReadOnly()
 
 void QHexSubWidget::updateDisplay()
 {
-    if (!m_group)
+    if (m_buttons.isEmpty())
         return;
     for (int k = 0; k < m_bits; ++k)
         showBit(k);
@@ -203,8 +217,11 @@ void QHexSubWidget::toggleBit(int bit)
     if (bit < 0 || bit >= m_bits)
         return;
     const int candidate = flipped(m_value, bit);
-    if (!inRange(candidate))
+    if (!inRange(candidate)) {
+        // The click has already checked or unchecked the button: show the bit as it stays.
+        showBit(bit);
         return;
+    }
     m_value = candidate;
     showBit(bit);
     writeEditors();
@@ -237,7 +254,10 @@ bool QHexSubWidget::inRange(int v) const
 
 void QHexSubWidget::showBit(int bit)
 {
-    m_buttons.at(bit)->setText(bitSet(m_value, bit) ? QStringLiteral("1") : QStringLiteral("0"));
+    QPushButton *button = m_buttons.at(bit);
+    const bool set = bitSet(m_value, bit);
+    button->setText(set ? QStringLiteral("1") : QStringLiteral("0"));
+    button->setChecked(set);
 }
 
 void QHexSubWidget::writeEditors()

@@ -7,7 +7,6 @@
 #include <QList>
 #include <QWidget>
 
-class QButtonGroup;
 class QHexLineEdit;
 class QIntLineEdit;
 class QLabel;
@@ -54,13 +53,16 @@ private:
     bool inRange(int v) const;
     void showBit(int bit);
     void writeEditors();
+    void retranslate();
 
     QList<QPushButton *> m_buttons;
-    QButtonGroup *m_group = nullptr;
     QIntLineEdit *m_decimalEdit = nullptr;
     QHexLineEdit *m_hexEdit = nullptr;
     QLabel *m_decimalRange = nullptr;
     QLabel *m_hexRange = nullptr;
+    QLabel *m_binaryLabel = nullptr;
+    QLabel *m_decimalLabel = nullptr;
+    QLabel *m_hexLabel = nullptr;
     int m_value = 0;
     int m_min = 0;
     int m_max = 0;

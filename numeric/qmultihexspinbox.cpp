@@ -4,6 +4,7 @@
 #include "qmultihexspinbox.h"
 
 #include "qpvhexspinbox.h"
+#include "widgetdeckaccessiblenames_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,6 +64,15 @@ QMultiHexSpinBox::QMultiHexSpinBox(int n, QWidget *parent)
         d->spinBoxes.append(spinBox);
     }
     setLayout(layout);
+
+    // Each field reads as a part of the whole, the whole named by the host's label.
+    auto *names = new WidgetDeckPrivate::AccessibleNames(this, [this](WidgetDeckPrivate::AccessibleNames &namer) {
+        const QString whole = namer.ownerName(tr("STR_HEX_VALUE"));
+        const QList<QWidget *> parts(d->spinBoxes.cbegin(), d->spinBoxes.cend());
+        WidgetDeckPrivate::AccessibleNames::nameParts(parts, tr("STR_PART_OF"), whole);
+    });
+    for (QHexSpinBox *spinBox : qAsConst(d->spinBoxes))
+        names->watchFocus(spinBox);
 }
 
 QMultiHexSpinBox::~QMultiHexSpinBox() = default;

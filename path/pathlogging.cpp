@@ -3,4 +3,4 @@
 
 #include "pathlogging_p.h"
 
-Q_LOGGING_CATEGORY(lcWidgetDeckPath, "widgetdeck.path")
+Q_LOGGING_CATEGORY(lcWidgetDeckPath, "widgetdeck.path", QtInfoMsg)

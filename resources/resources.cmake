@@ -33,7 +33,8 @@ string(APPEND _wd_qrc_body "  </qresource>\n</RCC>\n")
 file(GENERATE OUTPUT ${_wd_qrc} CONTENT "${_wd_qrc_body}")
 
 # The generated registration code registers the tree from a static constructor when the
-# library is loaded and unregisters it from the matching destructor at unload.
+# library is loaded and unregisters it from the matching destructor at unload; libraryload.cpp
+# does the same for the accessibility factory.
 add_custom_command(
     OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp
     COMMAND ${WIDGETDECK_QT}::rcc --no-compress --name libwidgetdeck --output ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp ${_wd_qrc}
@@ -42,7 +43,8 @@ add_custom_command(
     VERBATIM)
 target_sources(WidgetDeck PRIVATE
     ${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp
-    ${_wd_res}/dllmain.cpp)
+    ${_wd_res}/dllmain.cpp
+    ${_wd_res}/libraryload.cpp)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/qrc_libwidgetdeck.cpp PROPERTIES
     SKIP_AUTOGEN ON)
 

@@ -10,6 +10,8 @@
 #   scripts/run.sh asan      the test suite built with AddressSanitizer, UBSan and LeakSanitizer
 #   scripts/run.sh tsan      the network worker's tests built with ThreadSanitizer
 #   scripts/run.sh fuzz      every libFuzzer target for FUZZ_SECONDS (20) each, then its seeds
+#   scripts/run.sh narrow FAMILY...  only those families (and the ones they need), in
+#                            build-narrow-<families>/, with their tests, gallery and benchmarks
 #   scripts/run.sh test6     the same on Qt 6, in build-qt6/ (gallery, benchmarks and fuzz
 #                            targets are built too; the fuzz seeds are replayed)
 #   scripts/run.sh package   install into a scratch prefix and build a host against it
@@ -19,8 +21,11 @@
 #                            build a host against /usr, remove them again (needs root)
 #   scripts/run.sh licence   list the tracked files without an SPDX licence header (fails if any)
 #   scripts/run.sh abi       compare the libraries' ABI with scripts/abi-baseline or the last release (abidiff)
-#   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages)
+#   scripts/run.sh screenshots  build the gallery and rewrite docs/screenshots/ (both languages, 1x and 2x)
+#   scripts/run.sh a11y      the gallery read over AT-SPI under Xvfb, in both languages (scripts/a11y.sh)
 #   scripts/run.sh docs      write the API reference (build/docs/html); any Doxygen warning fails
+#   scripts/run.sh desktop   real input on a real X server (Xvfb, openbox, xdotool) and a Wayland
+#                            compositor (headless weston), reusing the test stage's tree
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -28,7 +33,7 @@ build=${WIDGETDECK_BUILD_DIR:-$root/build}
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev
-          fonts-dejavu-core fonts-wqy-microhei doxygen)
+          fonts-dejavu-core fonts-wqy-microhei fonts-noto-cjk doxygen)
 qt6_packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-5compat-dev linguist-qt6)
 build6=${WIDGETDECK_BUILD6_DIR:-$root/build-qt6}
 
@@ -47,8 +52,14 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The test tree; the package, package6, deb, abi and windows stages reuse it (the compile
+# commands are for windows).
+configure() {
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+}
+
 configure_and_build() {
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    configure
     cmake --build "$build" -j "$jobs"
 }
 
@@ -90,6 +101,16 @@ test)
     install_missing
     configure_and_build
     cd "$build"
+    ctest --output-on-failure -j "$jobs"
+    ;;
+narrow)
+    install_missing
+    [ $# -ge 2 ] || { echo "narrow: name the families to build" >&2; exit 2; }
+    families=$(IFS=';'; echo "${*:2}")
+    dir="$root/build-narrow-$(IFS=-; echo "${*:2}")"
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWIDGETDECK_FAMILIES="$families"
+    cmake --build "$dir" -j "$jobs"
+    cd "$dir"
     ctest --output-on-failure -j "$jobs"
     ;;
 test6)
@@ -257,18 +278,26 @@ abi)
         git -C "$root" worktree add --detach "$scratch/base-src" "$commit" >/dev/null
         rm -rf "$scratch/base"
     fi
-    # Library only, unoptimised with debug information; options an older tree lacks are ignored.
-    abi_build() {
-        local src=$1 dir=$2
-        cmake -S "$src" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -Og" \
-            -DWIDGETDECK_BUILD_TESTS=OFF -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF \
-            -DWIDGETDECK_BUILD_FUZZERS=OFF -DWIDGETDECK_BUILD_DESIGNER_PLUGIN=OFF -Wno-dev >/dev/null
+    # The libraries and headers only, with the test tree's flags (optimised, with debug
+    # information): the current side is the test tree itself, so only the baseline compiles.
+    # Options an older tree lacks are ignored.
+    # abi_install DIR PREFIX [COMPONENT...]: without components, everything the tree installs.
+    abi_install() {
+        local dir=$1 prefix=$2 component
         cmake --build "$dir" -j "$jobs" --target WidgetDeck FormCore
-        rm -rf "$dir-install"
-        cmake --install "$dir" --prefix "$dir-install" >/dev/null
+        rm -rf "$prefix"
+        [ $# -gt 2 ] || cmake --install "$dir" --prefix "$prefix" >/dev/null
+        for component in "${@:3}"; do
+            cmake --install "$dir" --prefix "$prefix" --component "$component" >/dev/null
+        done
     }
-    abi_build "$scratch/base-src" "$scratch/base"
-    abi_build "$root" "$scratch/current"
+    cmake -S "$scratch/base-src" -B "$scratch/base" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DWIDGETDECK_BUILD_TESTS=OFF -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF \
+        -DWIDGETDECK_BUILD_FUZZERS=OFF -DWIDGETDECK_BUILD_DESIGNER_PLUGIN=OFF -Wno-dev >/dev/null
+    abi_install "$scratch/base" "$scratch/base-install"
+    configure >/dev/null
+    # The test tree also holds what is not built here (tests, plugin): only the libraries and headers.
+    abi_install "$build" "$scratch/current-install" runtime dev
     failed=0
     for lib in WidgetDeck FormCore; do
         old=$(find "$scratch/base-install" -name "lib$lib*.so.*.*" -type f | head -n 1)
@@ -306,11 +335,22 @@ screenshots)
     rm -rf "$root/docs/screenshots"
     QT_QPA_PLATFORM=offscreen "$build/examples/gallery/widgetdeck-gallery" --screenshots "$root/docs/screenshots"
     ;;
+a11y)
+    packages+=(xvfb xauth x11-utils dbus-x11 at-spi2-core python3-pyatspi fonts-noto-cjk)
+    install_missing
+    # The test stage's tree; only the gallery is built.
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" -j "$jobs" --target widgetdeck-gallery
+    bash "$root/scripts/a11y.sh" "$build/examples/gallery/widgetdeck-gallery"
+    ;;
 docs)
     install_missing
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    configure
     cmake --build "$build" --target docs
     echo "API reference: $build/docs/html/index.html"
+    ;;
+desktop)
+    exec bash "$root/scripts/desktop.sh"
     ;;
 bench)
     install_missing
@@ -322,14 +362,14 @@ windows)
     # active, against Qt's headers; a Linux tree supplies the generated ui and moc files.
     packages+=(g++-mingw-w64-x86-64 python3)
     install_missing
-    cmake -S "$root" -B "$root/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
-        -DWIDGETDECK_BUILD_EXAMPLES=OFF -DWIDGETDECK_BUILD_BENCHMARKS=OFF -DWIDGETDECK_BUILD_TESTS=OFF
-    # The moc and uic outputs of every family's object library and of libFormCore.
-    # (Ninja names them by their output: a target per library, or the autogen timestamp file.)
-    autogen=($(cmake --build "$root/build-windows" --target help \
+    configure
+    # The moc and uic outputs of every family's object library and of libFormCore (already there
+    # after the test stage). Ninja names them by their output: a target per library, or the
+    # autogen timestamp file.
+    autogen=($(cmake --build "$build" --target help \
         | sed -n 's/^\(\(WidgetDeck_[a-z]*\|FormCore\)_autogen\|.*\/\(WidgetDeck_[a-z]*\|FormCore\)_autogen\/timestamp\): .*/\1/p'))
-    cmake --build "$root/build-windows" -j "$jobs" --target "${autogen[@]}"
-    python3 - "$root/build-windows/compile_commands.json" "$jobs" <<'EOF'
+    cmake --build "$build" -j "$jobs" --target "${autogen[@]}"
+    python3 - "$build/compile_commands.json" "$jobs" <<'EOF'
 import concurrent.futures, json, os, re, shlex, subprocess, sys
 entries = [e for e in json.load(open(sys.argv[1]))
            if re.search(r'CMakeFiles/(WidgetDeck_[a-z]+|FormCore)\.dir/', e.get('output', e['command']))]

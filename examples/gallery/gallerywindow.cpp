@@ -45,6 +45,12 @@ GalleryWindow::GalleryWindow(const QList<GalleryPage> &pages, QWidget *parent)
     layout->addLayout(body, 1);
 
     connect(m_pageList, &QListWidget::currentRowChanged, m_stack, &QStackedWidget::setCurrentIndex);
+    // Assistive technologies select an item without moving the current row.
+    connect(m_pageList, &QListWidget::itemSelectionChanged, m_stack, [this] {
+        const QList<QListWidgetItem *> selected = m_pageList->selectedItems();
+        if (!selected.isEmpty())
+            m_stack->setCurrentIndex(m_pageList->row(selected.first()));
+    });
     connect(m_languageBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int index) { setLanguage(m_languageBox->itemData(index).toString()); });
     resize(1160, 760);

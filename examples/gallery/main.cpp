@@ -3,13 +3,15 @@
 
 // WidgetDeck gallery: every widget of the library, page by page, in English or Chinese.
 //   widgetdeck-gallery                     interactive window
-//   widgetdeck-gallery --screenshots DIR   one PNG per page and language, then exit
+//   widgetdeck-gallery --screenshots DIR   one PNG per page and language, then the same at twice
+//                                          the density into DIR/2x, then exit
 #include "gallerywindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFont>
+#include <QProcess>
 #include <QTextStream>
 
 int main(int argc, char **argv)
@@ -26,8 +28,14 @@ int main(int argc, char **argv)
     const QCommandLineOption language(QStringLiteral("language"),
                                       QStringLiteral("Start in <language> (en or zh_CN)."),
                                       QStringLiteral("language"), QStringLiteral("en"));
+    // The 2x set is drawn by a second run of the gallery on a screen scaled by Qt: layouts,
+    // fonts and "@2x" images then come out as on a real high-density screen.
+    QCommandLineOption oneScale(QStringLiteral("one-scale"),
+                                QStringLiteral("With --screenshots: only at the screen's own scale."));
+    oneScale.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(shots);
     parser.addOption(language);
+    parser.addOption(oneScale);
     parser.process(app);
     if (parser.isSet(shots)) {
         // Reproducible images: one style and font whatever the desktop says, no blinking caret.
@@ -68,7 +76,18 @@ int main(int argc, char **argv)
         }
         QTextStream(stdout) << "Wrote " << written << " screenshots to "
                             << QDir(dir).absolutePath() << '\n';
-        return written == 2 * pages.size() ? 0 : 1;
+        bool ok = written == 2 * pages.size();
+        if (!parser.isSet(oneScale)) {
+            QProcess twice;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+            twice.setProcessEnvironment(env);
+            twice.setProcessChannelMode(QProcess::ForwardedChannels);
+            twice.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--one-scale"), QStringLiteral("--screenshots"), QDir(dir).filePath(QStringLiteral("2x"))});
+            ok = twice.waitForFinished(-1) && twice.exitStatus() == QProcess::NormalExit && twice.exitCode() == 0 && ok;
+        }
+        return ok ? 0 : 1;
     }
     window.setLanguage(parser.value(language));
     window.show();

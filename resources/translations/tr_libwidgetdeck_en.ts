@@ -65,6 +65,47 @@
     </message>
 </context>
 <context>
+    <name>QCursorFrame</name>
+    <message>
+        <source>STR_HORIZONTAL_CURSOR_1</source>
+        <translation>Horizontal cursor 1</translation>
+    </message>
+    <message>
+        <source>STR_HORIZONTAL_CURSOR_2</source>
+        <translation>Horizontal cursor 2</translation>
+    </message>
+    <message>
+        <source>STR_MEASURE_CURSORS</source>
+        <translation>Measurement cursors</translation>
+    </message>
+    <message>
+        <source>STR_NO_CURSOR_SHOWN</source>
+        <translation>No cursor shown</translation>
+    </message>
+    <message>
+        <source>STR_VERTICAL_CURSOR_1</source>
+        <translation>Vertical cursor 1</translation>
+    </message>
+    <message>
+        <source>STR_VERTICAL_CURSOR_2</source>
+        <translation>Vertical cursor 2</translation>
+    </message>
+</context>
+<context>
+    <name>QCustomDateTimeEdit</name>
+    <message>
+        <source>STR_DATE_TIME</source>
+        <translation>Date and time</translation>
+    </message>
+</context>
+<context>
+    <name>QCustomLineEdit</name>
+    <message>
+        <source>STR_VALUE</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
     <name>QCustomPushButton</name>
     <message>
         <source>STR_SETTING_FAILED</source>
@@ -73,6 +114,17 @@
     <message>
         <source>STR_SET_RUNTIME_SUCCESS</source>
         <translation>Runtime set success</translation>
+    </message>
+</context>
+<context>
+    <name>QEditIP</name>
+    <message>
+        <source>STR_IP_ADDR</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1, part %2 of %3</translation>
     </message>
 </context>
 <context>
@@ -87,6 +139,10 @@
     <message>
         <source>STR_CANCEL</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>Close</translation>
     </message>
     <message>
         <source>STR_DIGIAL_STATE_FEEDBACK</source>
@@ -107,6 +163,10 @@
         <source>STR_CLOSE</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>STR_VALUE</source>
+        <translation>Value</translation>
+    </message>
 </context>
 <context>
     <name>QFolderEdit</name>
@@ -119,6 +179,10 @@
 <context>
     <name>QHexDlg</name>
     <message>
+        <source>STR_EXPLANATION</source>
+        <translation>Explanation</translation>
+    </message>
+    <message>
         <source>STR_MULTI_SCALE</source>
         <translation>Display in different numeral systems</translation>
     </message>
@@ -130,6 +194,10 @@
         <translation>Binary</translation>
     </message>
     <message>
+        <source>STR_BIT_N</source>
+        <translation>Bit %1</translation>
+    </message>
+    <message>
         <source>STR_DECIMAL</source>
         <translation>Decimal</translation>
     </message>
@@ -139,10 +207,32 @@
     </message>
 </context>
 <context>
+    <name>QIPLineEdit</name>
+    <message>
+        <source>STR_IP_ADDR</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1, part %2 of %3</translation>
+    </message>
+</context>
+<context>
     <name>QIndustryItem</name>
     <message>
         <source>STR_CLOSE</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>QMultiHexSpinBox</name>
+    <message>
+        <source>STR_HEX_VALUE</source>
+        <translation>Hexadecimal value</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1, part %2 of %3</translation>
     </message>
 </context>
 <context>
@@ -195,6 +285,10 @@
     <message>
         <source>STR_CANCEL</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>STR_INPUT</source>
+        <translation>Input</translation>
     </message>
     <message>
         <source>STR_OK</source>

@@ -65,6 +65,47 @@
     </message>
 </context>
 <context>
+    <name>QCursorFrame</name>
+    <message>
+        <source>STR_HORIZONTAL_CURSOR_1</source>
+        <translation>水平游标 1</translation>
+    </message>
+    <message>
+        <source>STR_HORIZONTAL_CURSOR_2</source>
+        <translation>水平游标 2</translation>
+    </message>
+    <message>
+        <source>STR_MEASURE_CURSORS</source>
+        <translation>测量游标</translation>
+    </message>
+    <message>
+        <source>STR_NO_CURSOR_SHOWN</source>
+        <translation>未显示游标</translation>
+    </message>
+    <message>
+        <source>STR_VERTICAL_CURSOR_1</source>
+        <translation>垂直游标 1</translation>
+    </message>
+    <message>
+        <source>STR_VERTICAL_CURSOR_2</source>
+        <translation>垂直游标 2</translation>
+    </message>
+</context>
+<context>
+    <name>QCustomDateTimeEdit</name>
+    <message>
+        <source>STR_DATE_TIME</source>
+        <translation>日期和时间</translation>
+    </message>
+</context>
+<context>
+    <name>QCustomLineEdit</name>
+    <message>
+        <source>STR_VALUE</source>
+        <translation>值</translation>
+    </message>
+</context>
+<context>
     <name>QCustomPushButton</name>
     <message>
         <source>STR_SETTING_FAILED</source>
@@ -73,6 +114,17 @@
     <message>
         <source>STR_SET_RUNTIME_SUCCESS</source>
         <translation>设置成功</translation>
+    </message>
+</context>
+<context>
+    <name>QEditIP</name>
+    <message>
+        <source>STR_IP_ADDR</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1，第 %2 部分，共 %3 部分</translation>
     </message>
 </context>
 <context>
@@ -87,6 +139,10 @@
     <message>
         <source>STR_CANCEL</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>STR_CLOSE</source>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>STR_DIGIAL_STATE_FEEDBACK</source>
@@ -107,6 +163,10 @@
         <source>STR_CLOSE</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>STR_VALUE</source>
+        <translation>值</translation>
+    </message>
 </context>
 <context>
     <name>QFolderEdit</name>
@@ -119,6 +179,10 @@
 <context>
     <name>QHexDlg</name>
     <message>
+        <source>STR_EXPLANATION</source>
+        <translation>说明</translation>
+    </message>
+    <message>
         <source>STR_MULTI_SCALE</source>
         <translation>多进制显示</translation>
     </message>
@@ -130,6 +194,10 @@
         <translation>二进制</translation>
     </message>
     <message>
+        <source>STR_BIT_N</source>
+        <translation>第 %1 位</translation>
+    </message>
+    <message>
         <source>STR_DECIMAL</source>
         <translation>十进制</translation>
     </message>
@@ -139,10 +207,32 @@
     </message>
 </context>
 <context>
+    <name>QIPLineEdit</name>
+    <message>
+        <source>STR_IP_ADDR</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1，第 %2 部分，共 %3 部分</translation>
+    </message>
+</context>
+<context>
     <name>QIndustryItem</name>
     <message>
         <source>STR_CLOSE</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QMultiHexSpinBox</name>
+    <message>
+        <source>STR_HEX_VALUE</source>
+        <translation>十六进制值</translation>
+    </message>
+    <message>
+        <source>STR_PART_OF</source>
+        <translation>%1，第 %2 部分，共 %3 部分</translation>
     </message>
 </context>
 <context>
@@ -195,6 +285,10 @@
     <message>
         <source>STR_CANCEL</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>STR_INPUT</source>
+        <translation>输入</translation>
     </message>
     <message>
         <source>STR_OK</source>

@@ -31,13 +31,18 @@ const Rows registered{
     {"QChooseWidget", make<QChooseWidget>(),
      {{"SigOk()", [](QObject *o) { doubleClick(o->findChild<QRadioButton *>()); }}}, {}, {},
      {"radioButton", "radioButton", "radioButton"}},
-    {"QClickImgLabel", make<QClickImgLabel>(), {{"SigClicked()", pressOn()}, {"SigOk()", doubleClickOn(nullptr)}}},
+    {"QClickImgLabel", makeWith<QClickImgLabel>([](QClickImgLabel *l) { l->setText("Servo"); }),
+     {{"SigClicked()", pressOn()}, {"SigOk()", doubleClickOn(nullptr)}}},
     {"QClickRadioButton", makeWith<QClickRadioButton>([](QClickRadioButton *b) { b->setText("Choice"); }),
      {{"SigClicked()", pressOn()}, {"SigOk()", doubleClickOn(nullptr)}}, {}, {}, {"QClickRadioButton"}, {},
      {{"select", nullptr, {Qt::Key_Space}}}},
-    {"QCustomButton", make<QCustomButton>(QStringLiteral("Apply")), {{"clicked(bool)", clickOn()}}, {"clicked(bool)"},
+    // Capped as a host's tool strip caps it: the caption must be elided, not cut.
+    {"QCustomButton", makeWith<QCustomButton>([](QCustomButton *b) {
+         b->setText("A caption that is too long to fit the button");
+         b->setMaximumWidth(140);
+     }), {{"clicked(bool)", clickOn()}}, {"clicked(bool)"},
      {}, {"QCustomButton"}, {}, {{"press", nullptr, pressKeys()}}},
-    {"QCustomPushButton", make<QCustomPushButton>(QStringLiteral("Set")), {}, {}, {}, {"pushButton"}},
+    {"QCustomPushButton", make<QCustomPushButton>(QStringLiteral("Write parameters")), {}, {}, {}, {"pushButton"}},
     {"QEdgeWidget", makeWith<QEdgeWidget>([](QEdgeWidget *w) { w->setTitle("Panel"); }),
      {{"SigShow()", clickOn("MENUBTN")},
       {"SigShowPreview()",
@@ -55,13 +60,23 @@ const Rows registered{
      {{"showIndustry(QString)", clickOn()}, {"removeIndustry(QString)", clickOn("closeButton")}}, {}, {},
      {"QIndustryItem", "closeButton"}, {},
      {{"show", nullptr, pressKeys()}, {"remove", named("closeButton"), pressKeys()}}},
-    {"QMenuButton", makeWith<QMenuButton>([](QMenuButton *b) { b->setText("Drives"); }),
+    {"QMenuButton", makeWith<QMenuButton>([](QMenuButton *b) { b->setText("Oscilloscope"); }),
      {{"clicked(bool)", clickOn()}}, {"clicked(bool)"}, {}, {"QMenuButton"}, {}, {{"select", nullptr, pressKeys()}}},
     {"QRotatePushButton", make<QRotatePushButton>(QStringLiteral("Panel")), {{"clicked(bool)", clickOn()}},
      {"clicked(bool)"}, {}, {"QRotatePushButton"}, {}, {{"press", nullptr, pressKeys()}}},
     {"QTopSideWidget", make<QTopSideWidget>(QStringLiteral("Axes")),
      {{"SigHide()", clickOn("VIEWBTN")}, {"SigClose()", clickOn("CLOSEBTN1")}}, {}, {}, {"VIEWBTN", "CLOSEBTN1"}, {},
-     {{"hide", named("VIEWBTN"), {Qt::Key_Space}}, {"close", named("CLOSEBTN1"), {Qt::Key_Space}}}},
+     {{"hide", named("VIEWBTN"), pressKeys()}, {"close", named("CLOSEBTN1"), pressKeys()}}},
     {"QTopWizard", makeWith<QTopWizard>([](QTopWizard *w) { w->setTextList({"Connect", "Configure", "Run"}); })},
 };
+
+// Signals and slots hosts connect to by name.
+const NamedMethods imgLabel{"QClickImgLabel", {"SigClicked()", "SigOk()"}, {}};
+const NamedMethods radio{"QClickRadioButton", {"SigClicked()", "SigOk()"}, {}};
+const NamedMethods tile{"QImgRadioButton", {"SigImgClicked()", "SigOk()"}, {}};
+const NamedMethods choose{"QChooseWidget", {"SigOk()"}, {"onImgClicked()"}};
+const NamedMethods side{"QTopSideWidget", {"SigHide()", "SigClose()"}, {}};
+const NamedMethods edge{"QEdgeWidget", {"SigShow()", "SigShowPreview()", "SigHide()", "SigHidePreview()"}, {}};
+const NamedMethods industry{"QIndustryItem", {"showIndustry(QString)", "removeIndustry(QString)"},
+                            {"removeIndustry()"}};
 } // namespace

@@ -40,4 +40,11 @@ const Rows registered{
       {"sigVCursor1PosChanged(double)", call(&QCursorFrame::setNormalizedVPos1, 0.5)},
       {"sigVCursor2PosChanged(double)", call(&QCursorFrame::setNormalizedVPos2, 0.5)}}},
 };
+
+// Signals and slots hosts connect to by name.
+const NamedMethods frame{"QCursorFrame",
+                         {"sigHCursor1Moved(double)", "sigHCursor2Moved(double)", "sigVCursor1Moved(double)",
+                          "sigVCursor2Moved(double)", "sigHCursor1PosChanged(double)", "sigHCursor2PosChanged(double)",
+                          "sigVCursor1PosChanged(double)", "sigVCursor2PosChanged(double)"},
+                         {"setLineColor(QColor)", "setNormalCursor(QCursor)"}};
 } // namespace

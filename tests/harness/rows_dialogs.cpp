@@ -79,4 +79,15 @@ const Rows registered{
       {"clicked(bool)", steps(answerNextModal(false), call(&QAbstractButton::click))}},
      {"clicked(bool)"}, {{"color dialog", pressOn()}}, {"QColorButton"}},
 };
+
+// Signals and slots hosts connect to by name.
+const NamedMethods okCancel{"QOkCancel", {"SigOpen()", "SigOk()", "SigCancel()", "SigDefault()"}, {}};
+const NamedMethods messageBox{"QMyMessageBox", {}, {"onOpenFile()"}};
+const NamedMethods progress{"QExtendProgressDialog", {"sigProgressTimeOut()", "sigProgressFinished()"},
+                            {"slotSetRange(int, int)", "slotUpdateProgress(int)", "slotBtnClicked()", "slotTimeout()"}};
+const NamedMethods slider{"QExtendSliderDialog", {"sigSliderMoved(int)"}, {"on_slider_valueChanged(int)"}};
+const NamedMethods search{"QSearchProgress", {"SigClose()", "SigCloseProgress()"},
+                          {"OnSetValue(int)", "OnSetTotal(int)", "onCheckClose()"}};
+const NamedMethods exportType{"QExportTypeDlg", {}, {"on_btn_db_clicked()", "on_btn_csv_clicked()"}};
+const NamedMethods colourButton{"QColorButton", {"SigColorChanged(QColor)"}, {}};
 } // namespace

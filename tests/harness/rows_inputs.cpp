@@ -114,10 +114,26 @@ const Rows registered{
     {"QNoWheelDateTimeEdit", make<QNoWheelDateTimeEdit>(), {}, {}, {}, {"QNoWheelDateTimeEdit"}},
     {"QNoWheelDouSpinBox", make<QNoWheelDouSpinBox>(), {{"sigCurVal(double)", typeDigit(true)}}, {}, {},
      {"QNoWheelDouSpinBox"}},
-    {"QPressLabel", make<QPressLabel>(), {{"SigMousePress()", pressOn()}}, {}, {}, {"QPressLabel"}, {},
-     {{"press", nullptr, pressKeys()}}, [](QObject *o) { static_cast<QLabel *>(o)->setText("Press"); }},
+    {"QPressLabel", makeWith<QPressLabel>([](QPressLabel *l) { l->setText("Press"); }), {{"SigMousePress()", pressOn()}},
+     {}, {}, {"QPressLabel"}, {}, {{"press", nullptr, pressKeys()}}},
     {"QPswEdit", make<QPswEdit>(), {}, {}, {}, {"QPswEdit"}},
     {"QTranslatedTextEdit", make<QTranslatedTextEdit>(), {}, {}, {contextMenu<QTranslatedTextEdit>("context menu")},
      {"QTranslatedTextEdit"}},
 };
+
+// Signals and slots hosts connect to by name.
+const NamedMethods extendCombo{"QExtendComboBox",
+                               {"currentIndexChangedExtend(int, QVariant)", "currentIndexChangedExtend(QString, QVariant)",
+                                "currentTextChangedExtend(QString, QVariant)", "clicked()"},
+                               {"OnCurrentIndexChanged()", "OnCurrentIndexTextChanged()", "OnCurrentTextChanged()"}};
+const NamedMethods extendSpin{"QExtendDoubleSpinBox",
+                              {"valueChangedExtend(double, QVariant)", "valueChangedExtend(QString, QVariant)",
+                               "editingFinishedExtend(double, QVariant)"},
+                              {"OnValueChanged()", "OnTextValueChanged()", "OnEditingFinished()"}};
+const NamedMethods noWheelSpin{"QNoWheelDouSpinBox", {"sigCurVal(double)"}, {"Slotvalidate()"}};
+const NamedMethods myCombo{"QMyCombobox", {"sigHidePopup()"}, {}};
+const NamedMethods psw{"QPswEdit", {}, {"onChange()"}};
+const NamedMethods textEdit{"QTranslatedTextEdit", {}, {"OnSelected(bool)"}};
+const NamedMethods header{"QHideableHeaderView", {}, {"slotOnAction(QAction*)"}};
+const NamedMethods pressLabel{"QPressLabel", {"SigMousePress()"}, {}};
 } // namespace

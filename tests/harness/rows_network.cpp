@@ -71,4 +71,12 @@ const Rows registered{
      {{"SigConfigOver(QString)", call(&QWebSetClient::SigConfigOver, QStringLiteral("done"))}},
      {}, {}, panelChain(), QStringLiteral("OKCANCEL"), {}, preparePanel},
 };
+
+// Signals and slots hosts connect to by name.
+const NamedMethods ipLine{"QIPLineEdit", {"signalTextChanged(QLineEdit*)"}, {"slotTextChanged(QLineEdit*)"}};
+const NamedMethods editIp{"QEditIP", {"editingFinished()"}, {"slotEditTextChanged(QString)"}};
+const NamedMethods panel{"QWebSetClient", {"SigConfigOver(QString)"},
+                         {"onNetCardChanged(QString)", "onAutoIPButtonclicked()", "onSpIpButtonclicked()",
+                          "onApplyButtonclicked()", "onIpEditFinished()", "onConfigOver(QString)",
+                          "getDefaultGateway()", "on_pushButtonRefresh_clicked()"}};
 } // namespace

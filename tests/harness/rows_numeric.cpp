@@ -31,4 +31,9 @@ const Rows registered{
      "OKCANCEL",
      {{"OK", buttonWithText("STR_OK"), pressKeys()}, {"Cancel", buttonWithText("STR_CANCEL"), pressKeys()}}},
 };
+
+// Signals and slots hosts connect to by name.
+const NamedMethods hexDlg{"QHexDlg", {}, {"OnOK()", "OnCancel()", "slotHighlightExplain(int)"}};
+const NamedMethods hexPanel{"QHexDlg", "QHexSubWidget", {"sigValueChanged(int)"},
+                            {"onChangeCurValue()", "onChangeCurValueHex()", "onBtnGroup(int)"}};
 } // namespace

@@ -3,94 +3,25 @@
 
 #include "harness.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
+#include <QToolButton>
+#include <QTextDocument>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
-
-namespace harness {
-
-QList<ClassRow> &rows()
-{
-    static QList<ClassRow> all;
-    return all;
-}
-
-QWidget *child(QObject *object, const char *name)
-{
-    return object->findChild<QWidget *>(QString::fromLatin1(name));
-}
-
-void click(QWidget *widget)
-{
-    QVERIFY2(widget, "no control to click");
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
-}
-
-Find named(const char *name)
-{
-    return [name](QObject *object) { return name ? child(object, name) : static_cast<QWidget *>(object); };
-}
-
-Fire clickOn(const char *name)
-{
-    return [name](QObject *object) { click(named(name)(object)); };
-}
-
-Fire pressOn(const char *name)
-{
-    return [name](QObject *object) {
-        QWidget *widget = named(name)(object);
-        QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
-    };
-}
-
-Find buttonWithText(const char *text)
-{
-    return [text](QObject *object) -> QWidget * {
-        for (QPushButton *b : object->findChildren<QPushButton *>())
-            if (!b->isHidden() && b->text() == QLatin1String(text))
-                return b;
-        return nullptr;
-    };
-}
-
-void doubleClick(QWidget *widget)
-{
-    const QPoint pos = widget->rect().center();
-    QMouseEvent event(QEvent::MouseButtonDblClick, pos, widget->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void betweenHostEditors(QObject *object)
-{
-    auto *widget = static_cast<QWidget *>(object);
-    QWidget *previous = widget->window()->findChild<QWidget *>(QStringLiteral("before"));
-    QWidget *after = widget->window()->findChild<QWidget *>(QStringLiteral("after"));
-    if (!previous || !after)
-        return;
-    QList<QWidget *> stops;
-    if (widget->focusPolicy() & Qt::TabFocus)
-        stops << widget;
-    else
-        for (QWidget *c : widget->findChildren<QWidget *>())
-            if ((c->focusPolicy() & Qt::TabFocus) && !stops.contains(c->parentWidget()))
-                stops << c;
-    for (QWidget *stop : qAsConst(stops)) {
-        QWidget::setTabOrder(previous, stop);
-        previous = stop;
-    }
-    QWidget::setTabOrder(previous, after);
-}
-
-} // namespace harness
 
 namespace {
 
@@ -104,7 +35,8 @@ void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QS
     // The offscreen platform's notices of what it cannot do say nothing about the library.
     if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
-    if (type != QtDebugMsg && type != QtInfoMsg)
+    // A host sees nothing of the library's diagnostics until it enables them.
+    if ((type != QtDebugMsg && type != QtInfoMsg) || qstrncmp(context.category, "widgetdeck.", 11) == 0)
         warnings << message;
     previousHandler(type, context, message);
 }
@@ -291,6 +223,183 @@ QStringList recorded(const std::vector<std::unique_ptr<QSignalSpy>> &spies)
     return out;
 }
 
+// The catalogue of one language installed for the scope, before the object is built.
+struct Language {
+    QTranslator translator;
+    explicit Language(const char *code)
+    {
+        if (translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_") + QLatin1String(code)))
+            QCoreApplication::installTranslator(&translator);
+    }
+    ~Language() { QCoreApplication::removeTranslator(&translator); }
+};
+
+QString controlName(const QWidget *w)
+{
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
+bool isClassName(const QObject *object, const QString &text)
+{
+    for (const QMetaObject *mo = object->metaObject(); mo; mo = mo->superClass())
+        if (text == QLatin1String(mo->className()))
+            return true;
+    return false;
+}
+
+// The object and its shown descendants, without what stock Qt describes itself: inner parts of
+// stock widgets ("qt_" names), the insides of a stock dialog, other windows (popups).
+QList<QWidget *> shownParts(QObject *object)
+{
+    QList<QWidget *> out;
+    if (auto *w = qobject_cast<QWidget *>(object))
+        out << w;
+    for (QWidget *w : object->findChildren<QWidget *>()) {
+        bool inner = w->isWindow() || !w->isVisible();
+        for (QWidget *p = w->parentWidget(); p && p != object && !inner; p = p->parentWidget())
+            inner = qobject_cast<QDialog *>(p) && !isOwnClass(p->metaObject()->className());
+        for (QWidget *p = w; p && p != object && !inner; p = p->parentWidget())
+            inner = p->objectName().startsWith(QLatin1String("qt_"));
+        if (!inner)
+            out << w;
+    }
+    return out;
+}
+
+// Every control a user can operate (focusable, or offering an action) with what an assistive
+// technology would miss on it: a role, a name that is neither an object or class name nor a key.
+QStringList unnamedControls(QObject *object)
+{
+    QStringList faults;
+    for (QWidget *w : shownParts(object)) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+        QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+        const bool operable = (w->isEnabled() && w->focusPolicy() != Qt::NoFocus)
+            || (actions && !actions->actionNames().isEmpty());
+        if (!operable)
+            continue;
+        if (!iface) {
+            faults << controlName(w) + QStringLiteral(": no interface");
+            continue;
+        }
+        if (iface->role() == QAccessible::NoRole || iface->role() == QAccessible::Client)
+            faults << controlName(w) + QStringLiteral(": no role");
+        const QString name = iface->text(QAccessible::Name).trimmed();
+        if (name.isEmpty() || name == w->objectName() || isClassName(w, name) || name.contains(QLatin1String("STR_")))
+            faults << controlName(w) + QStringLiteral(": named \"%1\"").arg(name);
+    }
+    return faults;
+}
+
+QList<QPointer<QAbstractButton>> checkables(QObject *object)
+{
+    QList<QPointer<QAbstractButton>> out;
+    for (QWidget *w : shownParts(object))
+        if (auto *b = qobject_cast<QAbstractButton *>(w); b && b->isCheckable() && b->isEnabled())
+            out << b;
+    return out;
+}
+
+int checkedRadios(const QList<QPointer<QAbstractButton>> &buttons)
+{
+    return int(std::count_if(buttons.cbegin(), buttons.cend(), [](const QPointer<QAbstractButton> &b) {
+        return b && qobject_cast<QRadioButton *>(b.data()) && b->isChecked();
+    }));
+}
+
+enum Activation { ByClick, ByKey, ByAction };
+
+// Sets the control off as a user would; false when it cannot be reached that way.
+bool activate(QAbstractButton *button, Activation how)
+{
+    switch (how) {
+    case ByClick:
+        harness::click(button);
+        return true;
+    case ByKey:
+        button->setFocus(Qt::TabFocusReason);
+        if (!button->hasFocus())
+            return false;
+        QTest::keyClick(button, Qt::Key_Space);
+        return true;
+    case ByAction:
+        break;
+    }
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+    QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+    const QStringList names = actions ? actions->actionNames() : QStringList();
+    if (names.contains(QAccessibleActionInterface::toggleAction())) {
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    } else if (names.contains(QAccessibleActionInterface::pressAction())) {
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(150); // a press is an animated click
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Every text the style draws for a widget, with the rectangle and font it is drawn in: labels,
+// buttons and the library's painted captions all go through drawItemText.
+struct DrawnText {
+    QPointer<QWidget> widget;
+    QString text;
+    QRect rect;
+    int flags;
+    QFont font;
+};
+
+class TextRecorder : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    mutable QList<DrawnText> drawn;
+    /// The widget grabbed: its own painting goes straight to the pixmap.
+    QPointer<QWidget> root;
+
+    void drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette, bool enabled,
+                      const QString &text, QPalette::ColorRole role) const override
+    {
+        auto *widget = dynamic_cast<QWidget *>(painter->device());
+        if (QWidget *owner = widget ? widget : root.data())
+            drawn << DrawnText{owner, text, rect, flags, painter->font()};
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+    }
+};
+
+TextRecorder *recorder = nullptr;
+
+// The width the text takes, line by line as drawItemText lays it out.
+int advance(const DrawnText &t)
+{
+    const QFontMetrics metrics(t.font);
+    if (t.flags & Qt::TextWordWrap)
+        return metrics.boundingRect(t.rect, t.flags, t.text).width();
+    QString text = t.text;
+    if (t.flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic))
+        text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    int widest = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// A label or button whose text the style must draw: plain text, not an icon-only tool button.
+bool drawsItsText(const QWidget *w)
+{
+    if (!w->isVisible() || w->size().isEmpty())
+        return false;
+    if (auto *label = qobject_cast<const QLabel *>(w))
+        return !label->text().isEmpty() && !(label->textInteractionFlags() & Qt::TextSelectableByMouse)
+               && (label->textFormat() == Qt::PlainText
+                   || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text())));
+    auto *button = qobject_cast<const QAbstractButton *>(w);
+    if (!button || button->text().isEmpty())
+        return false;
+    auto *tool = qobject_cast<const QToolButton *>(w);
+    return !tool || tool->icon().isNull() || tool->toolButtonStyle() != Qt::ToolButtonIconOnly;
+}
+
 } // namespace
 
 class tst_EveryClass : public QObject
@@ -301,6 +410,8 @@ private Q_SLOTS:
     {
         QVERIFY(!harness::rows().isEmpty());
         previousHandler = qInstallMessageHandler(collectWarnings);
+        recorder = new TextRecorder(QApplication::style()->objectName());
+        QApplication::setStyle(recorder);
     }
 
     void init() { warnings.clear(); }
@@ -309,7 +420,83 @@ private Q_SLOTS:
         QVERIFY2(!QApplication::activeModalWidget(), "a modal window is left open");
         const QStringList seen = warnings;
         warnings.clear();
-        QVERIFY2(seen.isEmpty(), qPrintable(QStringLiteral("Qt warnings: ") + seen.join(QStringLiteral(" | "))));
+        QVERIFY2(seen.isEmpty(), qPrintable(QStringLiteral("console lines: ") + seen.join(QStringLiteral(" | "))));
+    }
+
+    void textFits_data()
+    {
+        table([](const ClassRow &, const AddRow &add) {
+            add("en, DejaVu Sans", 0, 0);
+            add("zh_CN, Noto Sans CJK SC", 0, 1);
+        });
+    }
+
+    // In a real desktop font of 14 px, translated, at the screen's scale: every text a label, a
+    // button or a painted caption draws fits its rectangle, or is elided and its tool tip holds
+    // the whole text.
+    void textFits()
+    {
+        FETCH_ROW();
+        QTranslator translator;
+        QVERIFY(translator.load(variant ? QStringLiteral(":/qm/tr_libwidgetdeck_zh_CN")
+                                        : QStringLiteral(":/qm/tr_libwidgetdeck_en")));
+        QApplication::installTranslator(&translator);
+        const QFont previousFont = QApplication::font();
+        QFont font(variant ? QStringLiteral("Noto Sans CJK SC") : QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(14);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] {
+            QApplication::removeTranslator(&translator);
+            QApplication::setFont(previousFont);
+        });
+        QVERIFY2(QFontInfo(font).family() == font.family(), qPrintable(font.family() + QStringLiteral(" missing")));
+
+        Placed placed;
+        QVERIFY(placed.show(r));
+        auto *widget = qobject_cast<QWidget *>(placed.object.data());
+        if (!widget)
+            QSKIP("not a widget");
+        widget->show();
+        QApplication::processEvents();
+        recorder->drawn.clear();
+        recorder->root = widget;
+        widget->grab();
+        recorder->root = nullptr;
+        const QList<DrawnText> drawn = recorder->drawn;
+
+        QStringList faults;
+        QList<QWidget *> candidates = widget->findChildren<QWidget *>();
+        candidates.prepend(widget);
+        for (QWidget *w : qAsConst(candidates)) {
+            const QString who = QStringLiteral("%1 (%2)").arg(w->objectName(), QLatin1String(w->metaObject()->className()));
+            const bool textWidget = qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w);
+            bool seen = false;
+            for (const DrawnText &t : drawn) {
+                if (t.widget != w || t.text.isEmpty() || (!textWidget && w != widget))
+                    continue;
+                seen = true;
+                if (advance(t) > t.rect.width())
+                    faults << QStringLiteral("%1: \"%2\" needs %3 px of %4").arg(who, t.text).arg(advance(t)).arg(t.rect.width());
+                if (t.text.contains(QChar(0x2026))) {
+                    const QStringList parts = t.text.split(QChar(0x2026), Qt::SkipEmptyParts);
+                    if (w->toolTip().isEmpty()
+                        || std::any_of(parts.cbegin(), parts.cend(), [&](const QString &p) { return !w->toolTip().contains(p); }))
+                        faults << QStringLiteral("%1: \"%2\" elided, tool tip \"%3\"").arg(who, t.text, w->toolTip());
+                }
+            }
+            // A focusable label lays its text out in a text document, not through the style.
+            auto *label = qobject_cast<QLabel *>(w);
+            if (!seen && label && drawsItsText(w) && label->focusPolicy() != Qt::NoFocus && !label->wordWrap()) {
+                const int needs = label->fontMetrics().horizontalAdvance(label->text());
+                if (needs > label->contentsRect().width())
+                    faults << QStringLiteral("%1: \"%2\" needs %3 px of %4").arg(who, label->text()).arg(needs).arg(label->contentsRect().width());
+            } else if (!seen && drawsItsText(w)) {
+                faults << QStringLiteral("%1: its text is not drawn through the style").arg(who);
+            }
+        }
+        if (widget->isWindow())
+            widget->close();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
     void signalsHaveTriggers_data()
@@ -334,6 +521,45 @@ private Q_SLOTS:
                              [&](const harness::Trigger &t) { return t.signal == m.methodSignature(); }))
                 missing << QString::fromLatin1(m.methodSignature());
         QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no trigger for ") + missing.join(QStringLiteral(", "))));
+    }
+
+    void namedMethodsStay_data()
+    {
+        QTest::addColumn<int>("entry");
+        for (int i = 0; i < harness::namedMethods().size(); ++i) {
+            const harness::NamedMethod &m = harness::namedMethods().at(i);
+            QTest::addRow("%s::%s", m.className, m.signature) << i;
+        }
+        if (harness::namedMethods().isEmpty())
+            QTest::newRow("none in this build") << -1;
+    }
+
+    // Signals and slots hosts reach by name keep their signatures (as the class's own methods).
+    void namedMethodsStay()
+    {
+        QFETCH(int, entry);
+        if (entry < 0)
+            QSKIP("no class of this kind in this build");
+        const harness::NamedMethod &m = harness::namedMethods().at(entry);
+        const auto same = [&](const ClassRow &r) { return qstrcmp(r.className, m.owner) == 0; };
+        const auto row = std::find_if(harness::rows().cbegin(), harness::rows().cend(), same);
+        QVERIFY2(row != harness::rows().cend(), m.owner);
+        QWidget parent;
+        QObject *object = row->make(&parent);
+        if (qstrcmp(object->metaObject()->className(), m.className) != 0) {
+            const QList<QObject *> children = object->findChildren<QObject *>();
+            const auto it = std::find_if(children.cbegin(), children.cend(), [&](const QObject *c) {
+                return qstrcmp(c->metaObject()->className(), m.className) == 0;
+            });
+            QVERIFY2(it != children.cend(), m.className);
+            object = *it;
+        }
+        const QMetaObject *mo = object->metaObject();
+        const QByteArray signature = QMetaObject::normalizedSignature(m.signature);
+        const char *normal = signature.constData();
+        const int index = m.kind == QMetaMethod::Signal ? mo->indexOfSignal(normal) : mo->indexOfSlot(normal);
+        QVERIFY2(index >= mo->methodOffset(), signature.constData());
+        QCOMPARE(mo->method(index).methodType(), m.kind);
     }
 
     void senderDeletedInSlot_data()
@@ -484,16 +710,18 @@ private Q_SLOTS:
     void keyPathMatchesClick_data()
     {
         table([](const ClassRow &r, const AddRow &add) {
-            for (int k = 0; k < r.keyPaths.size(); ++k)
+            for (int k = 0; k < r.keyPaths.size(); ++k) {
                 for (int key : r.keyPaths.at(k).keys)
                     add(qPrintable(QString::fromLatin1(r.keyPaths.at(k).name) + QStringLiteral(", ")
                                    + QKeySequence(key).toString()),
                         k, key);
+                add(qPrintable(QString::fromLatin1(r.keyPaths.at(k).name) + QStringLiteral(", action")), k, 0);
+            }
         });
     }
 
-    // What a click on the control emits, the key on the focused control emits too; a host
-    // shortcut on the same key must not steal it from the focused control.
+    // What a click on the control emits, the key on the focused control emits too, and so does
+    // its accessibility action (variant 0); a host shortcut on the same key must not steal it.
     void keyPathMatchesClick()
     {
         FETCH_ROW();
@@ -513,7 +741,16 @@ private Q_SLOTS:
             QSignalSpy stolen(shortcut, &QShortcut::activated);
             QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
             QVERIFY(control && control->isVisible());
-            if (byKey) {
+            if (byKey && variant == 0) {
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+                QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+                const QStringList names = actions ? actions->actionNames() : QStringList();
+                const QString &press = QAccessibleActionInterface::pressAction();
+                const QString &toggle = QAccessibleActionInterface::toggleAction();
+                QVERIFY2(names.contains(press) || names.contains(toggle), "no press or toggle action");
+                actions->doAction(names.contains(press) ? press : toggle);
+                QTest::qWait(150); // a stock press is an animated click
+            } else if (byKey) {
                 control->setFocus(Qt::TabFocusReason);
                 QVERIFY2(control->hasFocus(), "the control cannot take the focus");
                 QTest::keyClick(control, Qt::Key(variant));
@@ -530,6 +767,86 @@ private Q_SLOTS:
         record(true, &byKey);
         QVERIFY2(!byMouse.isEmpty(), "a click emits nothing");
         QCOMPARE(byKey, byMouse);
+    }
+
+    void accessibleNames_data()
+    {
+        table([](const ClassRow &, const AddRow &add) {
+            add("en", 0, 0);
+            add("zh_CN", 0, 1);
+        });
+    }
+
+    // Every control a user can operate, reached as assistive technology reaches it, has a role
+    // and a name in the language of the installed catalogue.
+    void accessibleNames()
+    {
+        FETCH_ROW();
+        Language language(variant ? "zh_CN" : "en");
+        Placed placed;
+        QVERIFY(placed.show(r));
+        auto *w = qobject_cast<QWidget *>(placed.object.data());
+        if (w && w->isWindow()) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        } else if (w) {
+            // A host form names the object by a label whose buddy it is.
+            auto *label = new QLabel(QStringLiteral("Drive value"), placed.container);
+            label->setBuddy(w);
+        }
+        const QStringList faults = unnamedControls(placed.object);
+        if (r.openNameFault)
+            QEXPECT_FAIL("", r.openNameFault, Continue);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    void checkedStates_data()
+    {
+        table([](const ClassRow &, const AddRow &add) {
+            add("click", 0, ByClick);
+            add("key", 0, ByKey);
+            add("action", 0, ByAction);
+        });
+    }
+
+    // However a checkable control is set off, what assistive technology reads as checked is the
+    // control's real state, and radio buttons stay exclusive. (Offscreen, Qt sends no accessibility
+    // events, so their announcement is left to the AT-SPI stage.)
+    void checkedStates()
+    {
+        FETCH_ROW();
+        Placed placed;
+        QVERIFY(placed.show(r));
+        if (auto *w = qobject_cast<QWidget *>(placed.object.data()); w && w->isWindow()) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        }
+        const QList<QPointer<QAbstractButton>> buttons = checkables(placed.object);
+        if (buttons.isEmpty())
+            QSKIP("nothing checkable");
+        QStringList faults;
+        for (const QPointer<QAbstractButton> &button : buttons) {
+            if (!button || !button->isVisible())
+                continue;
+            const int radiosBefore = checkedRadios(buttons);
+            const QString acted = controlName(button);
+            if (!activate(button, Activation(variant))) {
+                if (variant == ByAction)
+                    faults << acted + QStringLiteral(": no press or toggle action");
+                continue;
+            }
+            for (QAbstractButton *b : buttons) {
+                if (!b)
+                    continue;
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(b);
+                if (!iface || bool(iface->state().checked) != b->isChecked())
+                    faults << QStringLiteral("after %1: %2 reads %3checked").arg(acted, controlName(b),
+                                                                                 b->isChecked() ? "not " : "");
+            }
+            if (checkedRadios(buttons) > qMax(radiosBefore, 1))
+                faults << QStringLiteral("after %1: %2 radio buttons checked").arg(acted).arg(checkedRadios(buttons));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 };
 

@@ -3,6 +3,7 @@
 
 // The input family: the data its editors carry, the wheel, menus and labelled editors.
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -38,9 +39,13 @@ QList<QVariantList> calls(const QSignalSpy &spy) { return spy; }
 
 // Right-clicks the viewport of @p area and picks @p pick by keyboard (none: closes the menu). Returns
 // the entries as "text", " off" when disabled, " [x]" when checked; "<empty>" for a menu without any.
-QStringList openMenu(QAbstractScrollArea *area, const QString &pick = QString())
+// With @p at, the menu is asked for there (viewport coordinates, by @p reason) and @p shownAt
+// receives where it opened, relative to that point.
+QStringList openMenu(QAbstractScrollArea *area, const QString &pick = QString(), QPoint *shownAt = nullptr,
+                     QPoint at = QPoint(), QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse)
 {
     QWidget *target = area->viewport();
+    const QPoint pos = at.isNull() ? target->rect().center() : at;
     QStringList seen;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
@@ -48,6 +53,8 @@ QStringList openMenu(QAbstractScrollArea *area, const QString &pick = QString())
         if (!menu)
             return;
         watcher.stop();
+        if (shownAt)
+            *shownAt = menu->pos() - target->mapToGlobal(pos);
         for (QAction *a : menu->actions()) {
             seen << a->text() + (a->isEnabled() ? "" : " off") + (a->isChecked() ? " [x]" : "");
             if (a->text() == pick)
@@ -61,8 +68,7 @@ QStringList openMenu(QAbstractScrollArea *area, const QString &pick = QString())
             QTest::keyClick(menu, Qt::Key_Return);
     });
     watcher.start(10);
-    const QPoint pos = target->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+    QContextMenuEvent event(reason, pos, target->mapToGlobal(pos));
     QApplication::sendEvent(target, &event);
     QCoreApplication::processEvents();
     return seen;
@@ -246,6 +252,19 @@ private Q_SLOTS:
         QCOMPARE(toggle->styleSheet(), look.arg("showpsw"));
         QTest::keyClick(&edit, Qt::Key_F8, Qt::AltModifier);
         QCOMPARE(edit.echoMode(), QLineEdit::Password);
+        // However the toggle is set, checked is shown, and its description says which.
+        QAccessible::queryAccessibleInterface(toggle)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+        QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+        QCOMPARE(toggle->accessibleDescription(), QStringLiteral("STR_PASSWORD_SHOWN"));
+        {
+            EnglishTexts english;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            QCOMPARE(toggle->accessibleName(), QStringLiteral("Show password"));
+            toggle->setChecked(false);
+            QCOMPARE(edit.echoMode(), QLineEdit::Password);
+            QCOMPARE(toggle->accessibleDescription(), QStringLiteral("Password is hidden"));
+        }
 
         edit.setDisplayMode(QPswEdit::DisplaySwitchable); // masked -> readable
         QCOMPARE(edit.echoMode(), QLineEdit::Normal);
@@ -277,6 +296,40 @@ private Q_SLOTS:
         QCOMPARE(openMenu(&edit).value(0), QStringLiteral("Copy"));
         edit.moveCursor(QTextCursor::End);
         QCOMPARE(openMenu(&edit).value(0), QStringLiteral("Copy off"));
+    }
+
+    void menuOpensAtPointer_data()
+    {
+        QTest::addColumn<bool>("header");
+        QTest::addColumn<int>("reason");
+        QTest::newRow("text edit, right click") << false << int(QContextMenuEvent::Mouse);
+        QTest::newRow("text edit, menu key") << false << int(QContextMenuEvent::Keyboard);
+        QTest::newRow("header, right click") << true << int(QContextMenuEvent::Mouse);
+    }
+
+    // The menu opens where it was asked for (for the menu key Qt puts that at the caret), in a
+    // window away from the screen's corner.
+    void menuOpensAtPointer()
+    {
+        QFETCH(bool, header);
+        QFETCH(int, reason);
+        QStandardItemModel model(2, 9);
+        QTableView view;
+        view.setModel(&model);
+        QTranslatedTextEdit edit(nullptr);
+        QAbstractScrollArea *area = &edit;
+        if (header) {
+            auto *columns = new QHideableHeaderView(Qt::Horizontal, &view);
+            view.setHorizontalHeader(columns);
+            area = columns;
+        }
+        QWidget *window = header ? static_cast<QWidget *>(&view) : &edit;
+        window->setGeometry(120, 90, 400, 200);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QPoint shownAt(-1, -1);
+        QVERIFY(!openMenu(area, QString(), &shownAt, QPoint(37, 9), QContextMenuEvent::Reason(reason)).isEmpty());
+        QCOMPARE(shownAt, QPoint());
     }
 
     // The menu toggles the sections past the sixth; reopening it does not pile up actions.

@@ -11,11 +11,6 @@ class tst_PathEdit : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLoggingCategory::setFilterRules(QStringLiteral("widgetdeck.*.debug=false")); // logs every input
-    }
-
     void typing_data()
     {
         QTest::addColumn<QString>("preset");
