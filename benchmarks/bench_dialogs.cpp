@@ -19,7 +19,7 @@
 namespace {
 // The progress dialog's look comes from style sheets; a stock dialog dressed the same way is
 // the fair comparison, since style-sheet polishing dominates the cost of both.
-const char *const ProgressDialogSheet = "background-color:rgb(255,255,255,255);";
+const char *const ProgressDialogSheet = "background-color:rgb(255,255,255);";
 const char *const ProgressBarSheet = "QProgressBar:horizontal {\nborder: 2px solid gray;\nborder-radius: 3px;\n"
                                      "background: white;\npadding: 1px;\n}\n\n";
 const char *const CancelButtonSheet = "QPushButton{\n\tborder:1px solid gray;\n\tpadding:3px;\n"
