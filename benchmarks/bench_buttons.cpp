@@ -44,11 +44,13 @@ void closeMenuSoon()
 }
 
 struct HeaderFixture {
-    QStandardItemModel model{1, 206};
+    QStandardItemModel model;
     QTableView view;
     QHideableHeaderView *header = nullptr;
 
-    HeaderFixture()
+    // The first six sections are never offered in the menu.
+    explicit HeaderFixture(int hideable = 200)
+        : model(1, hideable + 6)
     {
         for (int c = 0; c < model.columnCount(); ++c)
             model.setHeaderData(c, Qt::Horizontal, QStringLiteral("Column %1").arg(c));
@@ -57,6 +59,96 @@ struct HeaderFixture {
         view.setModel(&model);
         view.resize(800, 200);
         view.show();
+    }
+};
+
+void openMenu(HeaderFixture &fixture)
+{
+    closeMenuSoon();
+    QWidget *viewport = fixture.header->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(viewport, &event);
+}
+
+void openStockMenu(HeaderFixture &fixture)
+{
+    closeMenuSoon();
+    QMenu stockMenu;
+    const QHeaderView *header = fixture.header;
+    for (int i = 6; i < header->count(); ++i) {
+        QAction *action = stockMenu.addAction(fixture.model.headerData(i, Qt::Horizontal, Qt::DisplayRole).toString());
+        action->setData(i);
+        action->setCheckable(true);
+        action->setChecked(!header->isSectionHidden(i));
+    }
+    stockMenu.exec(QCursor::pos());
+}
+
+Comparison menuRow(int columns)
+{
+    // Built on first use, so rows left out by the filter cost nothing.
+    auto holder = std::make_shared<std::unique_ptr<HeaderFixture>>();
+    const auto fixture = [holder, columns]() -> HeaderFixture & {
+        if (!*holder)
+            holder->reset(new HeaderFixture(columns));
+        return **holder;
+    };
+    Comparison menu;
+    menu.ours = QStringLiteral("QHideableHeaderView menu, %1 columns").arg(columns);
+    menu.stock = QStringLiteral("QMenu with %1 checkable actions").arg(columns);
+    menu.runs = columns > 500 ? 11 : 41;
+    menu.runOurs = [fixture] { openMenu(fixture()); };
+    menu.runStock = [fixture] { openStockMenu(fixture()); };
+    return menu;
+}
+
+Comparison itemsRow(int count)
+{
+    auto list = std::make_shared<QStringList>();
+    const auto names = [list, count]() -> const QStringList & {
+        if (list->isEmpty())
+            *list = parameterNames(count);
+        return *list;
+    };
+    Comparison items;
+    items.ours = QStringLiteral("QItemComboBox::addMultiItem %1, first frame").arg(count);
+    items.stock = QStringLiteral("QComboBox::addItems %1").arg(count);
+    items.runs = count >= 100000 ? 5 : count >= 10000 ? 9 : 41;
+    items.runOurs = [names] {
+        auto *box = new QItemComboBox(nullptr);
+        box->addMultiItem(names(), 0);
+        showAndGrab(box);
+        delete box;
+    };
+    items.runStock = [names] {
+        auto *box = new QComboBox;
+        box->addItems(names());
+        showAndGrab(box);
+        delete box;
+    };
+    return items;
+}
+
+struct ComboScene {
+    std::unique_ptr<QItemComboBox> ours;
+    std::unique_ptr<QComboBox> stock;
+    int oursStep = 0;
+    int stockStep = 0;
+    void build()
+    {
+        if (ours)
+            return;
+        const QStringList names = parameterNames(100);
+        ours.reset(new QItemComboBox(nullptr));
+        ours->addMultiItem(names, 20);
+        showAndGrab(ours.get());
+        stock.reset(new QComboBox);
+        stock->addItems(names);
+        showAndGrab(stock.get(), ours->size());
+    }
+    static void step(QComboBox *box, int &n)
+    {
+        keystroke(box, (n++ / 10) % 2 == 0 ? Qt::Key_Down : Qt::Key_Up);
     }
 };
 
@@ -127,29 +219,56 @@ QList<Comparison> buttonBenchmarks()
         showPaintAndDelete(box);
     };
 
-    auto fixture = std::make_shared<HeaderFixture>();
-    Comparison menu;
-    menu.ours = QStringLiteral("QHideableHeaderView menu, 200 columns");
-    menu.stock = QStringLiteral("QMenu with 200 checkable actions");
-    menu.runOurs = [fixture] {
-        closeMenuSoon();
-        QWidget *viewport = fixture->header->viewport();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(viewport, &event);
+    const Comparison menu = menuRow(200);
+
+    const QStringList hundred = parameterNames(100);
+    const auto ourCombo = [hundred]() -> QWidget * {
+        auto *box = new QItemComboBox(nullptr);
+        box->addMultiItem(hundred, 20);
+        return box;
     };
-    menu.runStock = [fixture] {
-        closeMenuSoon();
-        QMenu stockMenu;
-        const QHeaderView *header = fixture->header;
-        for (int i = 6; i < header->count(); ++i) {
-            QAction *action = stockMenu.addAction(
-                fixture->model.headerData(i, Qt::Horizontal, Qt::DisplayRole).toString());
-            action->setData(i);
-            action->setCheckable(true);
-            action->setChecked(!header->isSectionHidden(i));
-        }
-        stockMenu.exec(QCursor::pos());
+    const Comparison comboFrame = firstFrame(QStringLiteral("QItemComboBox (100 items, +20 px)"), QStringLiteral("QComboBox::addItems 100, widened by hand"), ourCombo, [hundred] {
+        auto *box = new QComboBox;
+        const QStringList &names = hundred;
+        box->addItems(names);
+        const QFontMetrics metrics(box->font());
+        int widest = 0;
+        for (const QString &name : names)
+            widest = qMax(widest, metrics.horizontalAdvance(name));
+        box->view()->setMinimumWidth(widest + 20);
+        return box;
+    });
+    const auto ourHeader = []() -> QWidget * {
+        auto *view = new QTableView;
+        auto *model = new QStandardItemModel(4, 12, view);
+        view->setHorizontalHeader(new QHideableHeaderView(Qt::Horizontal, view));
+        view->setModel(model);
+        return view;
+    };
+    const Comparison headerFrame = firstFrame(QStringLiteral("QHideableHeaderView in a table"), QStringLiteral("QTableView with a stretching header"), ourHeader, [] {
+        auto *view = new QTableView;
+        auto *model = new QStandardItemModel(4, 12, view);
+        view->horizontalHeader()->setStretchLastSection(true);
+        view->setModel(model);
+        return view;
+    });
+
+    auto combo = std::make_shared<ComboScene>();
+    Comparison comboKey;
+    comboKey.ours = QStringLiteral("QItemComboBox arrow key, with repaint");
+    comboKey.stock = QStringLiteral("QComboBox arrow key");
+    comboKey.limitMicros = 1000;
+    comboKey.runs = 201;
+    comboKey.runOurs = [combo] {
+        combo->build();
+        ComboScene::step(combo->ours.get(), combo->oursStep);
+    };
+    comboKey.runStock = [combo] {
+        combo->build();
+        ComboScene::step(combo->stock.get(), combo->stockStep);
     };
 
-    return {choose, items, widened, menu};
+    return {choose, items, widened, menu, comboFrame, headerFrame, comboKey,
+            itemsRow(100), itemsRow(1000), itemsRow(10000), itemsRow(100000),
+            menuRow(20), menuRow(2000)};
 }

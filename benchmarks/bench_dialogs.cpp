@@ -9,14 +9,17 @@
 
 #include <QColorDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 
+#include <memory>
+
 namespace {
 // The progress dialog's look comes from style sheets; a stock dialog dressed the same way is
 // the fair comparison, since style-sheet polishing dominates the cost of both.
-const char *const ProgressDialogSheet = "background-color:rgb(255,255,255,255);";
+const char *const ProgressDialogSheet = "background-color:rgb(255,255,255);";
 const char *const ProgressBarSheet = "QProgressBar:horizontal {\nborder: 2px solid gray;\nborder-radius: 3px;\n"
                                      "background: white;\npadding: 1px;\n}\n\n";
 const char *const CancelButtonSheet = "QPushButton{\n\tborder:1px solid gray;\n\tpadding:3px;\n"
@@ -24,6 +27,80 @@ const char *const CancelButtonSheet = "QPushButton{\n\tborder:1px solid gray;\n\
                                       "\tbackground-color: rgb(218, 54, 16);\n\tpadding:4px 1px 1px 1px;\n}\n\n"
                                       "QPushButton:pressed{\n\tbackground-color: rgb(164, 27, 0);\n"
                                       "\tpadding:5px 1px 1px 1px;\n}";
+QWidget *ourProgress()
+{
+    auto *w = new QExtendProgressDialog;
+    w->slotSetRange(0, 100);
+    w->slotUpdateProgress(40);
+    return w;
+}
+
+QProgressDialog *stockProgress()
+{
+    auto *w = new QProgressDialog(QStringLiteral("Status feedback"), QStringLiteral("Cancel"), 0, 100);
+    w->setStyleSheet(QLatin1String(ProgressDialogSheet));
+    w->findChild<QProgressBar *>()->setStyleSheet(QLatin1String(ProgressBarSheet));
+    w->findChild<QPushButton *>()->setStyleSheet(QLatin1String(CancelButtonSheet));
+    w->setValue(40);
+    return w;
+}
+
+QWidget *ourInput()
+{
+    auto *w = new QStyleInputDialog;
+    w->setTitle(QStringLiteral("Rename axis"));
+    return w;
+}
+
+QWidget *stockInput()
+{
+    auto *w = new QInputDialog;
+    w->setWindowTitle(QStringLiteral("Rename axis"));
+    return w;
+}
+
+struct ProgressScene {
+    std::unique_ptr<QExtendProgressDialog> ours;
+    std::unique_ptr<QProgressDialog> stock;
+    int step = 0;
+    void build()
+    {
+        if (ours)
+            return;
+        ours.reset(static_cast<QExtendProgressDialog *>(ourProgress()));
+        showAndGrab(ours.get());
+        stock.reset(stockProgress());
+        showAndGrab(stock.get(), ours->size());
+    }
+};
+
+struct InputScene {
+    std::unique_ptr<QWidget> ours;
+    std::unique_ptr<QWidget> stock;
+    QLineEdit *oursEdit = nullptr;
+    QLineEdit *stockEdit = nullptr;
+    int oursStep = 0;
+    int stockStep = 0;
+    void build()
+    {
+        if (ours)
+            return;
+        ours.reset(ourInput());
+        showAndGrab(ours.get());
+        oursEdit = ours->findChild<QLineEdit *>();
+        stock.reset(stockInput());
+        showAndGrab(stock.get(), ours->size());
+        stockEdit = stock->findChild<QLineEdit *>();
+    }
+    static void step(QLineEdit *edit, int &n)
+    {
+        if (n++ % 2 == 0)
+            keystroke(edit, Qt::Key_A, QStringLiteral("a"));
+        else
+            keystroke(edit, Qt::Key_Backspace);
+    }
+};
+
 } // namespace
 
 QList<Comparison> dialogBenchmarks()
@@ -70,5 +147,44 @@ QList<Comparison> dialogBenchmarks()
         showPaintAndDelete(w);
     };
 
-    return {progress, input, color};
+    auto progressScene = std::make_shared<ProgressScene>();
+    Comparison progressStep;
+    progressStep.ours = QStringLiteral("QExtendProgressDialog step, with repaint");
+    progressStep.stock = QStringLiteral("QProgressDialog::setValue");
+    progressStep.limitMicros = 1000;
+    progressStep.runs = 201;
+    progressStep.runOurs = [progressScene] {
+        progressScene->build();
+        progressScene->ours->slotUpdateProgress(1 + progressScene->step++ % 98);
+        settle();
+    };
+    progressStep.runStock = [progressScene] {
+        progressScene->build();
+        progressScene->stock->setValue(1 + progressScene->step % 98);
+        settle();
+    };
+
+    auto inputScene = std::make_shared<InputScene>();
+    Comparison inputKey;
+    inputKey.ours = QStringLiteral("QStyleInputDialog keystroke, with repaint");
+    inputKey.stock = QStringLiteral("QInputDialog keystroke");
+    inputKey.limitMicros = 1000;
+    inputKey.runs = 201;
+    inputKey.runOurs = [inputScene] {
+        inputScene->build();
+        InputScene::step(inputScene->oursEdit, inputScene->oursStep);
+    };
+    inputKey.runStock = [inputScene] {
+        inputScene->build();
+        InputScene::step(inputScene->stockEdit, inputScene->stockStep);
+    };
+
+    return {progress,
+            input,
+            color,
+            firstFrame(QStringLiteral("QExtendProgressDialog"), QStringLiteral("QProgressDialog (same style sheets)"), ourProgress,
+                       []() -> QWidget * { return stockProgress(); }),
+            firstFrame(QStringLiteral("QStyleInputDialog"), QStringLiteral("QInputDialog"), ourInput, stockInput),
+            progressStep,
+            inputKey};
 }

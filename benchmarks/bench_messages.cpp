@@ -10,18 +10,49 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <memory>
+
+namespace {
+QMyMessageBox *questionBox()
+{
+    auto *w = new QMyMessageBox;
+    w->setTitle(QStringLiteral("Drive 3"));
+    w->setContent(QStringLiteral("Restore the factory defaults?"));
+    w->setImg(QStringLiteral(":/img/commonImge/question"));
+    return w;
+}
+
+QDialogButtonBox *fiveButtonBox()
+{
+    auto *w = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::RestoreDefaults | QDialogButtonBox::Ok
+                                   | QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+    for (auto hidden : {QDialogButtonBox::Open, QDialogButtonBox::RestoreDefaults, QDialogButtonBox::Close})
+        w->button(hidden)->hide();
+    return w;
+}
+
+// Both bars shown for the click rows; OK is clicked and repainted each time.
+struct ClickScene {
+    std::unique_ptr<QOkCancel> ours;
+    std::unique_ptr<QDialogButtonBox> stock;
+    void build()
+    {
+        if (ours)
+            return;
+        ours.reset(new QOkCancel);
+        stock.reset(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+        showAndGrab(ours.get());
+        showAndGrab(stock.get(), ours->size());
+    }
+};
+} // namespace
+
 QList<Comparison> messageBenchmarks()
 {
     Comparison box;
     box.ours = QStringLiteral("QMyMessageBox (question)");
     box.stock = QStringLiteral("QMessageBox (question)");
-    box.runOurs = [] {
-        auto *w = new QMyMessageBox;
-        w->setTitle(QStringLiteral("Drive 3"));
-        w->setContent(QStringLiteral("Restore the factory defaults?"));
-        w->setImg(QStringLiteral(":/img/commonImge/question"));
-        showPaintAndDelete(w);
-    };
+    box.runOurs = [] { showPaintAndDelete(questionBox()); };
     box.runStock = [] {
         auto *w = new QMessageBox(QMessageBox::Question, QStringLiteral("Drive 3"),
                                   QStringLiteral("Restore the factory defaults?"),
@@ -41,14 +72,66 @@ QList<Comparison> messageBenchmarks()
     five.ours = QStringLiteral("QOkCancel (five buttons, two shown)");
     five.stock = QStringLiteral("QDialogButtonBox (five, two shown)");
     five.runOurs = bar.runOurs;
-    five.runStock = [] {
-        auto *w = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::RestoreDefaults
-                                       | QDialogButtonBox::Ok | QDialogButtonBox::Cancel
-                                       | QDialogButtonBox::Close);
-        for (auto hidden : {QDialogButtonBox::Open, QDialogButtonBox::RestoreDefaults, QDialogButtonBox::Close})
-            w->button(hidden)->hide();
-        showPaintAndDelete(w);
+    five.runStock = [] { showPaintAndDelete(fiveButtonBox()); };
+
+    const auto makeBox = []() -> QWidget * { return questionBox(); };
+    const Comparison boxFrame = firstFrame(QStringLiteral("QMyMessageBox (question)"), QStringLiteral("QMessageBox (question)"), makeBox, []() -> QWidget * {
+        return new QMessageBox(QMessageBox::Question, QStringLiteral("Drive 3"),
+                               QStringLiteral("Restore the factory defaults?"), QMessageBox::Ok | QMessageBox::Cancel);
+    });
+    const auto makeBar = []() -> QWidget * { return new QOkCancel; };
+    const Comparison barFrame = firstFrame(QStringLiteral("QOkCancel (OK, Cancel)"), QStringLiteral("QDialogButtonBox (Ok, Cancel)"), makeBar, []() -> QWidget * {
+        return new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    });
+    // Same form as the stock box: five buttons, two shown.
+    Comparison fiveFrame = firstFrame(QStringLiteral("QOkCancel (five buttons, two shown)"), QStringLiteral("QDialogButtonBox (five, two shown)"), makeBar,
+                                      []() -> QWidget * { return fiveButtonBox(); }, 1.1);
+    fiveFrame.makeOurs = nullptr; // the same frame as the row above
+    const auto defaultBar = []() -> QWidget * { return new QOkCancel(nullptr, CONFIRM_BTN_OK_CANCEL_DEFAULT); };
+    const Comparison threeFrame = firstFrame(QStringLiteral("QOkCancel (Default, OK, Cancel)"), QStringLiteral("QDialogButtonBox (RestoreDefaults, Ok, Cancel)"), defaultBar, []() -> QWidget * {
+        return new QDialogButtonBox(QDialogButtonBox::RestoreDefaults | QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    });
+    const auto openBar = []() -> QWidget * { return new QOkCancel(nullptr, CONFIRM_BTN_OPEN_QUIT); };
+    const Comparison openFrame = firstFrame(QStringLiteral("QOkCancel (Open, Quit)"), QStringLiteral("QDialogButtonBox (Open, Close)"), openBar, []() -> QWidget * {
+        return new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Close);
+    });
+
+    auto scene = std::make_shared<ClickScene>();
+    Comparison clickOk;
+    clickOk.ours = QStringLiteral("QOkCancel click on OK, with repaint");
+    clickOk.stock = QStringLiteral("QDialogButtonBox click on Ok");
+    clickOk.limitMicros = 1000;
+    clickOk.runs = 201;
+    clickOk.runOurs = [scene] {
+        scene->build();
+        // OK is the first shown button of the bar.
+        for (QPushButton *button : scene->ours->findChildren<QPushButton *>()) {
+            if (button->isVisible()) {
+                click(button);
+                break;
+            }
+        }
+    };
+    clickOk.runStock = [scene] {
+        scene->build();
+        click(scene->stock->button(QDialogButtonBox::Ok));
     };
 
-    return {box, bar, five};
+    // Frame check only: a bar switched to another set after construction.
+    Comparison switched;
+    switched.ours = QStringLiteral("QOkCancel (OK, Cancel) switched to Open, Quit");
+    switched.makeOurs = [] {
+        auto *w = new QOkCancel;
+        w->setConfirmBtnType(CONFIRM_BTN_OPEN_QUIT);
+        return w;
+    };
+    Comparison success;
+    success.ours = QStringLiteral("QMyMessageBox (success, Open, Quit)");
+    success.makeOurs = [] {
+        QMyMessageBox *w = questionBox();
+        w->setBoxType(CONFIRM_BTN_OPEN_QUIT);
+        return w;
+    };
+
+    return {box, bar, five, switched, success, boxFrame, barFrame, fiveFrame, threeFrame, openFrame, clickOk};
 }

@@ -10,6 +10,8 @@
 #include <QIntValidator>
 #include <QLineEdit>
 
+#include <memory>
+
 namespace {
 
 // The same thing built from stock parts: four validated line edits in a row.
@@ -24,6 +26,77 @@ QWidget *fourOctetEdits()
         edit->setFrame(false);
         layout->addWidget(edit);
     }
+    return row;
+}
+
+QWidget *editIP()
+{
+    auto *w = new QEditIP;
+    w->setText(QStringLiteral("192.168.1.10"));
+    return w;
+}
+
+QWidget *ipLineEdit()
+{
+    auto *w = new QIPLineEdit;
+    w->setIP(QStringLiteral("192.168.1.10"));
+    return w;
+}
+
+// Typing in the last octet: a digit after "10", then Backspace.
+struct OctetTyping {
+    std::function<QWidget *()> make;
+    QString octetName;
+    std::unique_ptr<QWidget> ours;
+    std::unique_ptr<QWidget> stock;
+    QLineEdit *oursEdit = nullptr;
+    QLineEdit *stockEdit = nullptr;
+    int oursStep = 0;
+    int stockStep = 0;
+
+    void build()
+    {
+        if (ours)
+            return;
+        ours.reset(make());
+        showAndGrab(ours.get());
+        oursEdit = ours->findChild<QLineEdit *>(octetName);
+        oursEdit->setFocus();
+        oursEdit->end(false);
+        stock.reset(fourOctetEdits());
+        showAndGrab(stock.get(), ours->size());
+        stockEdit = stock->findChildren<QLineEdit *>().last();
+        stockEdit->setFocus();
+        stockEdit->end(false);
+    }
+
+    static void step(QLineEdit *edit, int &n)
+    {
+        if (n++ % 2 == 0)
+            keystroke(edit, Qt::Key_5, QStringLiteral("5"));
+        else
+            keystroke(edit, Qt::Key_Backspace);
+    }
+};
+
+Comparison typingRow(const QString &name, std::function<QWidget *()> make, const QString &octetName)
+{
+    auto scene = std::make_shared<OctetTyping>();
+    scene->make = std::move(make);
+    scene->octetName = octetName;
+    Comparison row;
+    row.ours = name + QStringLiteral(" keystroke, with repaint");
+    row.stock = QStringLiteral("QLineEdit keystroke");
+    row.limitMicros = 1000;
+    row.runs = 201;
+    row.runOurs = [scene] {
+        scene->build();
+        OctetTyping::step(scene->oursEdit, scene->oursStep);
+    };
+    row.runStock = [scene] {
+        scene->build();
+        OctetTyping::step(scene->stockEdit, scene->stockStep);
+    };
     return row;
 }
 
@@ -56,5 +129,11 @@ QList<Comparison> networkBenchmarks()
     // As above, plus the outer line edit and the painted dots.
     octets.target = 3.2;
 
-    return {segmented, octets};
+    const auto stockRow = []() -> QWidget * { return fourOctetEdits(); };
+    return {segmented,
+            octets,
+            firstFrame(QStringLiteral("QEditIP (setText)"), QStringLiteral("four QLineEdits in a row"), editIP, stockRow),
+            firstFrame(QStringLiteral("QIPLineEdit (setIP)"), QStringLiteral("four QLineEdits in a row"), ipLineEdit, stockRow),
+            typingRow(QStringLiteral("QEditIP"), editIP, QStringLiteral("ipSegment3")),
+            typingRow(QStringLiteral("QIPLineEdit"), ipLineEdit, QStringLiteral("ipOctet3"))};
 }

@@ -16,6 +16,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -101,11 +103,11 @@ struct DragScene {
     int nextX() { return 10 + (step++ * 37) % AreaWidth; }
 };
 
-QString explanation()
+QString explanation(int count = ExplainLines)
 {
     QStringList lines;
-    lines.reserve(ExplainLines);
-    for (int i = 0; i < ExplainLines; ++i)
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i)
         lines << QStringLiteral("%1: parameter value %1 selects mode <%2> & option %3").arg(i % 100).arg(i).arg(i * 7);
     return lines.join(QLatin1Char('\n'));
 }
@@ -144,9 +146,129 @@ QWidget *stockHexDialog()
     }
     column->addLayout(buttons);
     new QToolButton(dlg);
-    row->addWidget(new QTextEdit(dlg));
+    auto *text = new QTextEdit(dlg);
+    text->setObjectName(QStringLiteral("textEdit"));
+    row->addWidget(text);
     return dlg;
 }
+
+QLineEdit *hexEditOf(QWidget *dlg)
+{
+    QWidget *panel = dlg->findChild<QWidget *>(QStringLiteral("widgetModify"));
+    for (QLineEdit *edit : panel->findChildren<QLineEdit *>()) {
+        if (QLatin1String(edit->metaObject()->className()) == QLatin1String("QHexLineEdit"))
+            return edit;
+    }
+    return nullptr;
+}
+
+// Typing in the modified value's hexadecimal editor: a digit after "1", then Backspace, so the
+// value moves between 1 and 16 to 25 and the highlight between those lines.
+struct TypingScene {
+    int lines = 0;
+    std::unique_ptr<QHexDlg> ours;
+    std::unique_ptr<QWidget> stock;
+    QLineEdit *oursEdit = nullptr;
+    QLineEdit *stockEdit = nullptr;
+    QTextEdit *stockText = nullptr;
+    QTextCursor stockMarked;
+    int oursStep = 0;
+    int stockStep = 0;
+
+    void build()
+    {
+        if (ours)
+            return;
+        const QString text = explanation(lines);
+        ours.reset(new QHexDlg(nullptr, 16));
+        ours->setRange(0, 0xFFFF);
+        ours->setExplain(text);
+        ours->setInitialData(1);
+        showAndGrab(ours.get());
+        oursEdit = hexEditOf(ours.get());
+        oursEdit->setFocus();
+        oursEdit->end(false);
+
+        // Stock: the same widgets; the reaction recolours the value's line with a cursor.
+        stock.reset(stockHexDialog());
+        stockText = stock->findChild<QTextEdit *>(QStringLiteral("textEdit"));
+        stockText->setPlainText(text);
+        stockEdit = stock->findChildren<QLineEdit *>().last();
+        stockEdit->setText(QStringLiteral("1"));
+        QObject::connect(stockEdit, &QLineEdit::textEdited, stockText, [this](const QString &typed) {
+            QTextCharFormat plain;
+            stockMarked.setCharFormat(plain);
+            const QTextBlock block = stockText->document()->findBlockByNumber(typed.toInt(nullptr, 16));
+            if (!block.isValid())
+                return;
+            stockMarked = QTextCursor(block);
+            stockMarked.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            QTextCharFormat red;
+            red.setForeground(Qt::red);
+            stockMarked.mergeCharFormat(red);
+            QTextCursor at(block);
+            stockText->setTextCursor(at);
+        });
+        showAndGrab(stock.get(), ours->size());
+        stockEdit->setFocus();
+        stockEdit->end(false);
+    }
+
+    static void step(QLineEdit *edit, int &n)
+    {
+        if (n++ % 2 == 0) {
+            const int digit = (n / 2) % 10;
+            keystroke(edit, Qt::Key_0 + digit, QString::number(digit));
+        } else {
+            keystroke(edit, Qt::Key_Backspace);
+        }
+    }
+};
+
+Comparison typingRow(int lines)
+{
+    auto scene = std::make_shared<TypingScene>();
+    scene->lines = lines;
+    Comparison row;
+    row.ours = QStringLiteral("QHexDlg keystroke, %1-line explanation").arg(lines);
+    row.stock = QStringLiteral("QLineEdit + QTextCursor recolouring a line");
+    row.limitMicros = 2000;
+    row.runs = 101;
+    row.runOurs = [scene] {
+        scene->build();
+        TypingScene::step(scene->oursEdit, scene->oursStep);
+    };
+    row.runStock = [scene] {
+        scene->build();
+        TypingScene::step(scene->stockEdit, scene->stockStep);
+    };
+    return row;
+}
+
+// Clicking bit 3 of the modified value, with the repaint.
+struct BitScene {
+    std::unique_ptr<QHexDlg> ours;
+    std::unique_ptr<QWidget> stock;
+    QPushButton *oursBit = nullptr;
+    QPushButton *stockBit = nullptr;
+
+    void build()
+    {
+        if (ours)
+            return;
+        ours.reset(new QHexDlg(nullptr, 32));
+        ours->setRange(0, 0xFFFF);
+        showAndGrab(ours.get());
+        oursBit = ours->findChild<QWidget *>(QStringLiteral("widgetModify"))
+                      ->findChild<QPushButton *>(QStringLiteral("bitButton_3"));
+        stock.reset(stockHexDialog());
+        stockBit = stock->findChildren<QPushButton *>().at(40);
+        QObject::connect(stockBit, &QPushButton::clicked, stockBit, [this] {
+            stockBit->setText(stockBit->text() == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("0"));
+        });
+        showAndGrab(stock.get(), ours->size());
+    }
+};
 
 } // namespace
 
@@ -213,5 +335,38 @@ QList<Comparison> numericBenchmarks()
     highlight.target = 1.5;
     highlight.runs = 21;
 
-    return {dialog, drag, highlight};
+    const auto hex32 = []() -> QWidget * { return new QHexDlg(nullptr, 32); };
+    const Comparison frame32 = firstFrame(QStringLiteral("QHexDlg (32 bits)"), QStringLiteral("QDialog with the same stock widgets"), hex32,
+                                          [] { return stockHexDialog(); });
+    const auto hex16 = []() -> QWidget * {
+        auto *dlg = new QHexDlg(nullptr, 16);
+        dlg->setRange(0, 0xFFFF);
+        dlg->setExplain(explanation(40));
+        dlg->setInitialData(3);
+        return dlg;
+    };
+    const Comparison frame16 = firstFrame(QStringLiteral("QHexDlg (16 bits, 40-line explanation)"), QStringLiteral("QDialog with the same stock widgets"), hex16, [] {
+        QWidget *dlg = stockHexDialog();
+        dlg->findChild<QTextEdit *>()->setPlainText(explanation(40));
+        return dlg;
+    });
+
+    auto bits = std::make_shared<BitScene>();
+    Comparison bitClick;
+    bitClick.ours = QStringLiteral("QHexDlg click on a bit, with repaint");
+    bitClick.stock = QStringLiteral("QPushButton click changing its text");
+    bitClick.limitMicros = 1000;
+    bitClick.runs = 201;
+    bitClick.runOurs = [bits] {
+        bits->build();
+        click(bits->oursBit);
+    };
+    bitClick.runStock = [bits] {
+        bits->build();
+        click(bits->stockBit);
+    };
+
+    drag.limitMicros = 1000;
+    return {dialog, drag, highlight, frame32, frame16, bitClick, typingRow(100), typingRow(1000), typingRow(5000),
+            typingRow(20000)};
 }

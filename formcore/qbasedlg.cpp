@@ -67,7 +67,7 @@ void QBaseDlg::paintEvent(QPaintEvent *event)
     paintEvent(event, DefaultTitleHeight);
 }
 
-void QBaseDlg::paintEvent(QPaintEvent *, int titleHeight)
+void QBaseDlg::paintEvent(QPaintEvent *event, int titleHeight)
 {
     QPainter painter(this);
     const QRect frame = rect().adjusted(0, 0, -1, -1);
@@ -76,7 +76,10 @@ void QBaseDlg::paintEvent(QPaintEvent *, int titleHeight)
     painter.setPen(BorderColor);
     painter.drawRect(frame);
 
-    if (!d->m_title.isEmpty() && titleHeight > 0) {
+    // A click on a child repaints the dialog behind it; the title is only shaped and drawn
+    // when its band is part of the repaint.
+    const QRect band(0, 0, width(), qMax(0, titleHeight));
+    if (!d->m_title.isEmpty() && titleHeight > 0 && (!event || event->rect().intersects(band))) {
         QFont font = painter.font();
         font.setBold(true);
         painter.setFont(font);

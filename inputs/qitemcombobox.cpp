@@ -20,7 +20,11 @@ QStandardItem *makeItem(const QString &text)
 QItemComboBox::QItemComboBox(QWidget *parent)
     : QNoWheelComboBox(parent)
 {
-    setModel(new QStandardItemModel(this));
+    // QComboBox starts with an item model of its own, a child of the box: that one is ours.
+    // Replacing it would build and wire a second one for nothing.
+    auto *own = qobject_cast<QStandardItemModel *>(model());
+    if (!own || own->parent() != this)
+        setModel(new QStandardItemModel(this));
 }
 
 QItemComboBox::~QItemComboBox() = default;
@@ -40,6 +44,10 @@ void QItemComboBox::addMultiItem(QStringList list, int extraWidth)
         if (widen)
             widest = qMax(widest, metrics.horizontalAdvance(text));
     }
+    // The view's sheet goes on before the rows: its style change lays out the items the view
+    // already shows, and the new rows are then laid out once, not twice.
+    if (widen && view())
+        view()->setStyleSheet(QStringLiteral("QAbstractItemView{min-width: %1px}").arg(widest + extraWidth));
     // The model is looked up now: a host may have replaced (and deleted) the one we made.
     // Inserting rows emits the box's signals, whose slots may delete the box.
     QPointer<QItemComboBox> guard(this);
@@ -61,8 +69,6 @@ void QItemComboBox::addMultiItem(QStringList list, int extraWidth)
                 setItemData(row, text, Qt::ToolTipRole);
         }
     }
-    if (widen && guard && view())
-        view()->setStyleSheet(QStringLiteral("QAbstractItemView{min-width: %1px}").arg(widest + extraWidth));
 }
 
 QStringList QItemComboBox::itemTextList() const

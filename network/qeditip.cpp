@@ -34,8 +34,10 @@ QEditIP::QEditIP(QWidget *parent)
         connect(edit, &QLineEdit::textChanged, this, &QEditIP::slotEditTextChanged);
         layout->addWidget(edit);
         d->edits.append(edit);
-        edit->setStyleSheet(QStringLiteral("QLineEdit{border:0px groove gray}"));
     }
+    // One sheet for the four segments: a sheet per child is parsed and polished four times.
+    setStyleSheet(QStringLiteral("QLineEdit#ipSegment0,QLineEdit#ipSegment1,QLineEdit#ipSegment2,"
+                                 "QLineEdit#ipSegment3{border:0px groove gray}"));
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(5);
     setLayout(layout);

@@ -44,12 +44,13 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
         edit->installEventFilter(this);
         edit->setValidator(WidgetDeckRegExp::validator(octet, this));
         edit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        edit->setStyleSheet(QStringLiteral("QLineEdit{border:none}"));
         edit->setAttribute(Qt::WA_MacShowFocusRect, false);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         layout->addWidget(edit);
     }
 
+    // One sheet for the four octets: a sheet per child is parsed and polished four times.
+    setStyleSheet(QStringLiteral("QLineEdit#ipOctet0,QLineEdit#ipOctet1,QLineEdit#ipOctet2,QLineEdit#ipOctet3{border:none}"));
     setFixedSize(150, 20);
     setLayout(layout);
     setReadOnly(true);

@@ -10,18 +10,16 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextEdit>
+#include <QVector>
 
 namespace {
 // A line that documents a value: one or two digits, optional blanks, then a full-width
 // colon, a vertical bar or an ASCII colon.
 const QString ExplainLinePattern = QStringLiteral("^[0-9]{1,2}[\\s]*[\uFF1A|:]");
-
-QString escapedLines(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
 } // namespace
 
 class QHexDlgPrivate
@@ -30,6 +28,9 @@ public:
     Ui::Dialog form;
     Ui::Dialog *const ui = &form;
     bool result = false;
+    // The explanation as the document holds it, and where each of its lines starts.
+    QString plain;
+    QVector<int> lineStarts = {0};
 };
 
 QHexDlg::QHexDlg(QWidget *parent, int bits)
@@ -81,7 +82,14 @@ void QHexDlg::setRange(const int &min, const int &max)
 
 void QHexDlg::setExplain(const QString &text)
 {
-    d->ui->textEdit->setPlainText(text);
+    QTextEdit *edit = d->ui->textEdit;
+    edit->setExtraSelections({});
+    edit->setPlainText(text);
+    // Read back: the document folds "\r\n" and the like, and its positions are what counts.
+    d->plain = edit->toPlainText();
+    d->lineStarts = {0};
+    for (int at = d->plain.indexOf(QLatin1Char('\n')); at >= 0; at = d->plain.indexOf(QLatin1Char('\n'), at + 1))
+        d->lineStarts << at + 1;
 }
 
 int QHexDlg::getModifyData() const
@@ -151,41 +159,41 @@ void QHexDlg::paintEvent(QPaintEvent *event)
 
 void QHexDlg::slotHighlightExplain(int index)
 {
-    const QString text = d->ui->textEdit->toPlainText();
-    const QStringList lines = text.split(QLatin1Char('\n'));
-
-    QString matched;
-    if (index >= 0 && index < lines.size()) {
+    QTextEdit *edit = d->ui->textEdit;
+    const QString &text = d->plain;
+    int matchedAt = -1;
+    int matchedLength = 0;
+    if (index >= 0 && index < d->lineStarts.size()) {
+        const int start = d->lineStarts.at(index);
+        const int end = index + 1 < d->lineStarts.size() ? d->lineStarts.at(index + 1) - 1 : text.size();
         // The pattern is anchored at the start; whatever follows the separator is free text.
-        if (WidgetDeckRegExp::exactMatch(ExplainLinePattern + QStringLiteral(".*"), lines.at(index)))
-            matched = lines.at(index);
-    }
-
-    // The explanation is the host's plain text: escape it piece by piece so that "<" and "&"
-    // show as typed and cannot form markup, and colour every copy of the matched line.
-    QString html;
-    if (matched.isEmpty()) {
-        html = escapedLines(text);
-    } else {
-        const QString marked = QStringLiteral("<font color=red>%1</font>").arg(escapedLines(matched));
-        html.reserve(text.size() + text.size() / 8);
-        int from = 0;
-        for (int at = text.indexOf(matched); at >= 0; at = text.indexOf(matched, from)) {
-            html += escapedLines(text.mid(from, at - from));
-            html += marked;
-            from = at + matched.size();
+        if (WidgetDeckRegExp::exactMatch(ExplainLinePattern + QStringLiteral(".*"), text.mid(start, end - start))) {
+            matchedAt = start;
+            matchedLength = end - start;
         }
-        html += escapedLines(text.mid(from));
     }
-    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
-    // pre-wrap keeps runs of blanks and tabs as typed, as the plain text showed them.
-    d->ui->textEdit->setHtml(QLatin1String("<div style=\"white-space:pre-wrap\">") + html + QLatin1String("</div>"));
 
-    const QString needle = matched.isEmpty() ? lines.value(0) : matched;
-    const int position = d->ui->textEdit->toPlainText().indexOf(needle);
-    if (position >= 0) {
-        QTextCursor cursor = d->ui->textEdit->textCursor();
-        cursor.setPosition(position);
-        d->ui->textEdit->setTextCursor(cursor);
+    // The copies of the line are painted red over the document, which stays as it is: a
+    // change to the document would have Qt walk every one of its lines again.
+    QList<QTextEdit::ExtraSelection> marks;
+    if (matchedLength > 0) {
+        const QStringView matched = QStringView(text).mid(matchedAt, matchedLength);
+        QTextEdit::ExtraSelection mark;
+        mark.format.setForeground(QColor(Qt::red));
+        for (int at = text.indexOf(matched); at >= 0; at = text.indexOf(matched, at + matchedLength)) {
+            mark.cursor = QTextCursor(edit->document());
+            mark.cursor.setPosition(at);
+            mark.cursor.setPosition(at + matchedLength, QTextCursor::KeepAnchor);
+            marks << mark;
+        }
     }
+    QTextCursor caret = edit->textCursor();
+    caret.setPosition(marks.isEmpty() ? 0 : marks.first().cursor.selectionStart());
+    edit->setExtraSelections(marks);
+
+    // The caret goes to the first red copy (the start without one), shown as if the text had
+    // just been set: from the top, scrolled only as far as needed.
+    edit->horizontalScrollBar()->setValue(0);
+    edit->verticalScrollBar()->setValue(0);
+    edit->setTextCursor(caret);
 }

@@ -62,12 +62,15 @@ private Q_SLOTS:
 #ifdef HAS_DIALOGS
     void untranslatedKeysShowAsKeys()
     {
-        QOkCancel bar;
+        // Buttons are built as a set first shows them: these two sets build all five.
+        QOkCancel bar(nullptr, CONFIRM_BTN_OPEN_QUIT);
+        bar.setConfirmBtnType(CONFIRM_BTN_OK_CANCEL_DEFAULT);
         QCOMPARE(buttonTexts(&bar),
                  QStringList({"STR_OPEN", "STR_RECOVER_DEFAULT", "STR_OK", "STR_CANCEL", "STR_QUIT"}));
         // Texts are translated when set; removing the translator does not change them.
         auto english = std::make_unique<Installed>(kEnglish);
-        QOkCancel translated;
+        QOkCancel translated(nullptr, CONFIRM_BTN_OPEN_QUIT);
+        translated.setConfirmBtnType(CONFIRM_BTN_OK_CANCEL_DEFAULT);
         english.reset();
         QCOMPARE(buttonTexts(&translated), QStringList({"Open", "Default", "OK", "Cancel", "Quit"}));
 
@@ -75,7 +78,8 @@ private Q_SLOTS:
         // after ours: its rows win, ours still fill the keys it leaves out.
         english = std::make_unique<Installed>(kEnglish);
         auto third = std::make_unique<Installed>(QStringLiteral(WIDGETDECK_DE_QM));
-        QOkCancel german;
+        QOkCancel german(nullptr, CONFIRM_BTN_OPEN_QUIT);
+        german.setConfirmBtnType(CONFIRM_BTN_OK_CANCEL_DEFAULT);
         third.reset();
         english.reset();
         QCOMPARE(buttonTexts(&german), QStringList({"Open", "Default", "OK", "Abbrechen", "Quit"}));

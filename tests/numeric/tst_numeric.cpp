@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -45,10 +44,10 @@ QWidget *modifyPanel(QHexDlg &dlg) { return dlg.findChild<QWidget *>(QStringLite
 QStringList redText(QTextEdit *edit)
 {
     QStringList out;
-    for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().foreground().color() == QColor(Qt::red))
-                out << it.fragment().text();
+    for (const QTextEdit::ExtraSelection &mark : edit->extraSelections()) {
+        if (mark.format.foreground().color() == QColor(Qt::red))
+            out << mark.cursor.selectedText();
+    }
     return out;
 }
 
