@@ -3,7 +3,7 @@
 
 #include "widgetdeckeventhook_p.h"
 
-#include <QObject>
+#include <QWidget>
 
 namespace {
 class EventHook : public QObject
@@ -35,6 +35,17 @@ namespace WidgetDeckPrivate {
 QObject *hookEvent(QObject *target, QEvent::Type type, std::function<bool(QEvent *)> handler)
 {
     return new EventHook(target, type, std::move(handler));
+}
+
+void keepStyleRule(QWidget *widget, const QString &rule)
+{
+    widget->setStyleSheet(rule);
+    hookEvent(widget, QEvent::StyleChange, [widget, rule](QEvent *) {
+        const QString sheet = widget->styleSheet();
+        if (!sheet.contains(rule))
+            widget->setStyleSheet(sheet + QLatin1Char('\n') + rule);
+        return false;
+    });
 }
 
 } // namespace WidgetDeckPrivate

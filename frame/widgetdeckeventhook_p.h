@@ -9,6 +9,8 @@
 #include <functional>
 
 class QObject;
+class QString;
+class QWidget;
 
 namespace WidgetDeckPrivate {
 
@@ -16,6 +18,10 @@ namespace WidgetDeckPrivate {
 /// handlers; the handler returns true to take the event. The hook is a child of @p target, so
 /// a class can react to an event without overriding a virtual its released ABI lacks.
 QObject *hookEvent(QObject *target, QEvent::Type type, std::function<bool(QEvent *)> handler);
+
+/// Sets @p rule as @p widget's style sheet and keeps it there: a sheet the host sets on the
+/// widget later gets the rule appended, so the parts the rule styles keep their look.
+void keepStyleRule(QWidget *widget, const QString &rule);
 
 } // namespace WidgetDeckPrivate
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qeditip.h"
+#include "widgetdeckeventhook_p.h"
 #include "qeditip_p.h"
 
 #include "ipv4text_p.h"
@@ -36,8 +37,8 @@ QEditIP::QEditIP(QWidget *parent)
         d->edits.append(edit);
     }
     // One sheet for the four segments: a sheet per child is parsed and polished four times.
-    setStyleSheet(QStringLiteral("QLineEdit#ipSegment0,QLineEdit#ipSegment1,QLineEdit#ipSegment2,"
-                                 "QLineEdit#ipSegment3{border:0px groove gray}"));
+    WidgetDeckPrivate::keepStyleRule(this, QStringLiteral("QLineEdit#ipSegment0,QLineEdit#ipSegment1,QLineEdit#ipSegment2,"
+                                                          "QLineEdit#ipSegment3{border:0px groove gray}"));
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(5);
     setLayout(layout);

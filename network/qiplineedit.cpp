@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qiplineedit.h"
+#include "widgetdeckeventhook_p.h"
 
 #include "ipv4text_p.h"
 #include "widgetdeckaccessiblenames_p.h"
@@ -50,7 +51,8 @@ QIPLineEdit::QIPLineEdit(QWidget *parent)
     }
 
     // One sheet for the four octets: a sheet per child is parsed and polished four times.
-    setStyleSheet(QStringLiteral("QLineEdit#ipOctet0,QLineEdit#ipOctet1,QLineEdit#ipOctet2,QLineEdit#ipOctet3{border:none}"));
+    WidgetDeckPrivate::keepStyleRule(
+        this, QStringLiteral("QLineEdit#ipOctet0,QLineEdit#ipOctet1,QLineEdit#ipOctet2,QLineEdit#ipOctet3{border:none}"));
     setFixedSize(150, 20);
     setLayout(layout);
     setReadOnly(true);

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void keys();
     void editIpEditingFinishedOnlyFromLastSegment();
     void editIpReadOnly();
+    void hostSheetKeepsSegmentLook();
 
 private:
     QWidget *shown(Editor kind);
@@ -61,6 +62,19 @@ QWidget *tst_IpEditors::shown(Editor kind)
     if (!QTest::qWaitForWindowActive(m_window))
         qWarning("window not active");
     return editor;
+}
+
+// A sheet the host sets on the editor itself leaves the segments as they were drawn: their own
+// rule still wins, as the sheet each segment once carried did.
+void tst_IpEditors::hostSheetKeepsSegmentLook()
+{
+    for (Editor kind : {EditIP, IPLineEdit}) {
+        QWidget *editor = shown(kind);
+        const QImage before = parts(editor).at(1)->grab().toImage();
+        editor->setStyleSheet(QStringLiteral("QLineEdit{border:2px solid red}"));
+        QCOMPARE(parts(editor).at(1)->grab().toImage(), before);
+        delete editor;
+    }
 }
 
 void tst_IpEditors::keys_data()
