@@ -49,12 +49,26 @@ def select(view, row):
         view[row].queryAction().doAction(0)
 
 
+def operable(node, state):
+    role = node.getRole()
+    # Qt offers Increase/Decrease on any value, a progress bar's too, where they do nothing.
+    if role == pyatspi.ROLE_PROGRESS_BAR and not state.contains(pyatspi.STATE_FOCUSABLE):
+        return False
+    # Qt's own colour wells (a stock QColorDialog's too) are fillers named by the label beside them.
+    if role == pyatspi.ROLE_FILLER and node.name and node.childCount == 0:
+        parent, index = node.parent, node.getIndexInParent()
+        if index + 1 < parent.childCount and parent[index + 1].getRole() == pyatspi.ROLE_LABEL \
+                and parent[index + 1].name == node.name:
+            return False
+    return state.contains(pyatspi.STATE_FOCUSABLE) or bool(actions(node))
+
+
 def faults(node, path):
     state = node.getState()
     if not state.contains(pyatspi.STATE_SHOWING):
         return
     here = '%s/%s[%d]' % (path, node.getRoleName().replace(' ', '-'), node.getIndexInParent())
-    if state.contains(pyatspi.STATE_FOCUSABLE) or actions(node):
+    if operable(node, state):
         name = node.name or ''
         if node.getRole() in NO_ROLE:
             yield here, 'no control role (%s)' % node.getRoleName()
