@@ -140,6 +140,7 @@ QWidget *navigationPage()
     panels->addWidget(sideBox, 1);
 
     auto *rotate = new QRotatePushButton(page, QCoreApplication::translate("Gallery", "Rotated caption"));
+    QObject::connect(rotate, &QPushButton::clicked, log, [log] { log->setText(QStringLiteral("QRotatePushButton: clicked")); });
     panels->addWidget(rotate);
     layout->addLayout(panels);
     layout->addWidget(log);
@@ -190,12 +191,15 @@ QWidget *decoratedButtonsPage()
 
     auto *customButton = new QCustomButton(page, QStringLiteral("A caption that is too long to fit the button"));
     customButton->setMaximumWidth(140);
+    QObject::connect(customButton, &QPushButton::clicked, log, [log] { log->setText(QStringLiteral("QCustomButton: clicked")); });
     right->addWidget(customButton);
 
     auto *industryBox = new QGroupBox(QCoreApplication::translate("Gallery", "Industries"), page);
     auto *industryLayout = new QVBoxLayout(industryBox);
     auto *general = new QIndustryItem(industryBox);
     general->setNormalIndustry(QCoreApplication::translate("Gallery", "General"));
+    QObject::connect(general, &QIndustryItem::showIndustry, log,
+                     [log](QString text) { log->setText(QStringLiteral("showIndustry(%1)").arg(text)); });
     industryLayout->addWidget(general);
     for (const QString &name : {QCoreApplication::translate("Gallery", "Textile"), QCoreApplication::translate("Gallery", "Mining"), QCoreApplication::translate("Gallery", "Hoisting")}) {
         auto *item = new QIndustryItem(industryBox);

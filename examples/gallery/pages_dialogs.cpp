@@ -243,7 +243,6 @@ QWidget *pathPage()
     pathLabel->setBuddy(path);
     form->addRow(pathLabel, row);
     form->addRow(QString(), verdict);
-    judge();
 
     auto *tip = new QLabel(folder->toolTip(), page);
     tip->setObjectName(QStringLiteral("tooltipLabel"));
