@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 # SPDX-License-Identifier: MIT
 
-# Walks the running gallery over AT-SPI, page by page, and reports operable controls that a
-# screen reader cannot announce. One line per failure; exits 1 on any.
+# Walks the running gallery over AT-SPI, page by page and through every dialog its page buttons
+# open, and reports operable controls that a screen reader cannot announce, and presses, toggles
+# and selections made through AT-SPI that do not take. One line per failure; exits 1 on any.
 import argparse, collections, re, sys, time
 import pyatspi
 
