@@ -218,17 +218,22 @@ class Checker:
             if target.name == combo.name:
                 target = items[0]
             # As a reader does: open the list, then click the entry where the reader says it is
-            # (Qt 5's lists offer no Selection, and a selected cell is no current entry).
-            act(combo, 'Press')
-            if not wait(lambda: items.getState().contains(pyatspi.STATE_SHOWING), 3):
-                self.fail('combo-box "%s"' % combo.name, 'Press does not open its list')
-                continue
-            # Its row, across from the box's own middle: the list is at least as wide as the box.
-            box = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            own = combo.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            pyatspi.Registry.generateMouseEvent(own.x + own.width // 2, box.y + box.height // 2, 'b1c')
+            # (Qt 5's lists offer no Selection, and a selected cell is no current entry). The list
+            # may still be being placed when it says it is showing: a miss is tried again.
             self.done['selections'] += 1
-            if not wait(lambda: combo.name == target.name, 3):
+            for attempt in range(3):
+                act(combo, 'Press')
+                if not wait(lambda: items.getState().contains(pyatspi.STATE_SHOWING), 3):
+                    self.fail('combo-box "%s"' % combo.name, 'Press does not open its list')
+                    break
+                time.sleep(0.3)
+                # Its row, across from the box's own middle: the list is at least as wide as the box.
+                box = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                own = combo.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                pyatspi.Registry.generateMouseEvent(own.x + own.width // 2, box.y + box.height // 2, 'b1c')
+                if wait(lambda: combo.name == target.name, 2):
+                    break
+            else:
                 self.fail('combo-box "%s"' % combo.name, 'selecting "%s" leaves "%s"' % (target.name, combo.name))
 
     def page(self, page):
