@@ -23,10 +23,10 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const QString own = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && own.isEmpty())
+        // Its caption before the title of a group box around it, which Qt would take.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty() && !item()->getIndustry().isEmpty())
             return item()->getIndustry();
-        return own;
+        return QAccessibleWidget::text(t);
     }
 
     QStringList actionNames() const override
@@ -64,10 +64,9 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const QString own = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && own.isEmpty())
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty() && !radio()->text().isEmpty())
             return radio()->text().remove(QLatin1Char('&'));
-        return own;
+        return QAccessibleWidget::text(t);
     }
 
     QAccessible::State state() const override

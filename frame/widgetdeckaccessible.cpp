@@ -60,13 +60,14 @@ PressLabel::PressLabel(QLabel *label, Press press)
 
 QString PressLabel::text(QAccessible::Text t) const
 {
-    const QString own = QAccessibleWidget::text(t);
-    if (t != QAccessible::Name || !own.isEmpty())
-        return own;
+    // Read as a button is: by its own text before the form label that may name it.
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+        return QAccessibleWidget::text(t);
     auto *label = static_cast<QLabel *>(widget());
     const bool rich = label->textFormat() == Qt::RichText
         || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    return rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : label->text();
+    const QString own = (rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : label->text()).trimmed();
+    return own.isEmpty() ? QAccessibleWidget::text(t) : own;
 }
 
 QStringList PressLabel::actionNames() const

@@ -52,9 +52,10 @@ waitfor() {
 
 # The server reads every cookie of its file whatever display it names; the client's file gets the
 # cookie under the display number Xvfb chose (-displayfd avoids racing other servers for one).
+# -noreset: the server would reset when its last client leaves, and lose the root property below.
 cookie=$(mcookie)
 xauth -q -f "$work/server.auth" add :0 MIT-MAGIC-COOKIE-1 "$cookie" 2>/dev/null
-Xvfb -displayfd 3 -auth "$work/server.auth" -nolisten tcp -screen 0 1280x1024x24 \
+Xvfb -displayfd 3 -auth "$work/server.auth" -nolisten tcp -noreset -screen 0 1280x1024x24 \
     3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 if ! waitfor 20 test -s "$work/display"; then

@@ -84,10 +84,10 @@ QWidget *navigationPage()
     auto *layout = new QVBoxLayout(page);
     auto *log = makeLog(page);
 
-    auto *wizardBox = new QGroupBox(QStringLiteral("QTopWizard"), page);
+    auto *wizardBox = new QGroupBox(QCoreApplication::translate("Gallery", "Step bar"), page);
     auto *wizardLayout = new QVBoxLayout(wizardBox);
     auto *wizard = new QTopWizard(wizardBox);
-    wizard->setTextList({QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Connect")), QCoreApplication::translate("Gallery", "Read"), QCoreApplication::translate("Gallery", "Edit"), QCoreApplication::translate("Gallery", "Write")});
+    wizard->setTextList({QCoreApplication::translate("Gallery", "Connect"), QCoreApplication::translate("Gallery", "Read"), QCoreApplication::translate("Gallery", "Edit"), QCoreApplication::translate("Gallery", "Write")});
     wizardLayout->addWidget(wizard);
     auto *wizardButtons = new QHBoxLayout;
     auto *next = new QPushButton(QCoreApplication::translate("Gallery", "Next step"), wizardBox);
@@ -106,7 +106,7 @@ QWidget *navigationPage()
     QObject::connect(rebuild, &QPushButton::clicked, wizard, [wizard, step, stepCount] {
         *step = 0;
         *stepCount = 3;
-        wizard->setTextList({QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Scan")), QCoreApplication::translate("Gallery", "Select"), QCoreApplication::translate("Gallery", "Finish")});
+        wizard->setTextList({QCoreApplication::translate("Gallery", "Scan"), QCoreApplication::translate("Gallery", "Select"), QCoreApplication::translate("Gallery", "Finish")});
     });
     wizardButtons->addWidget(next);
     wizardButtons->addWidget(restart);
@@ -123,7 +123,7 @@ QWidget *navigationPage()
                      [log] { log->setText(QStringLiteral("QEdgeWidget: SigShowPreview")); });
     panels->addWidget(edge);
 
-    auto *sideBox = new QGroupBox(QStringLiteral("QTopSideWidget"), page);
+    auto *sideBox = new QGroupBox(QCoreApplication::translate("Gallery", "Side panel"), page);
     auto *sideLayout = new QVBoxLayout(sideBox);
     auto *side = new QTopSideWidget(sideBox, QCoreApplication::translate("Gallery", "Parameter list"), DIRECT_LEFT);
     side->setDirect(DIRECT_LEFT);
@@ -140,6 +140,7 @@ QWidget *navigationPage()
     panels->addWidget(sideBox, 1);
 
     auto *rotate = new QRotatePushButton(page, QCoreApplication::translate("Gallery", "Rotated caption"));
+    QObject::connect(rotate, &QPushButton::clicked, log, [log] { log->setText(QStringLiteral("QRotatePushButton: clicked")); });
     panels->addWidget(rotate);
     layout->addLayout(panels);
     layout->addWidget(log);
@@ -153,10 +154,10 @@ QWidget *decoratedButtonsPage()
     auto *layout = new QHBoxLayout(page);
     auto *log = makeLog(page);
 
-    auto *menuBox = new QGroupBox(QStringLiteral("QMenuButton"), page);
+    auto *menuBox = new QGroupBox(QCoreApplication::translate("Gallery", "Menu"), page);
     auto *menuLayout = new QVBoxLayout(menuBox);
     auto buttons = std::make_shared<QList<QMenuButton *>>();
-    const QStringList entries{QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Monitor")), QCoreApplication::translate("Gallery", "Parameters"), QCoreApplication::translate("Gallery", "Faults"),
+    const QStringList entries{QCoreApplication::translate("Gallery", "Monitor"), QCoreApplication::translate("Gallery", "Parameters"), QCoreApplication::translate("Gallery", "Faults"),
                               QCoreApplication::translate("Gallery", "Oscilloscope")};
     for (int i = 0; i < entries.size(); ++i) {
         auto *button = new QMenuButton(menuBox);
@@ -177,7 +178,7 @@ QWidget *decoratedButtonsPage()
     layout->addWidget(menuBox);
 
     auto *right = new QVBoxLayout;
-    auto *statusBox = new QGroupBox(QStringLiteral("QCustomPushButton"), page);
+    auto *statusBox = new QGroupBox(QCoreApplication::translate("Gallery", "Buttons with status"), page);
     auto *statusLayout = new QVBoxLayout(statusBox);
     auto *good = new QCustomPushButton(statusBox, QCoreApplication::translate("Gallery", "Write"));
     good->setButtonStatus(true, QString());
@@ -190,14 +191,17 @@ QWidget *decoratedButtonsPage()
 
     auto *customButton = new QCustomButton(page, QStringLiteral("A caption that is too long to fit the button"));
     customButton->setMaximumWidth(140);
+    QObject::connect(customButton, &QPushButton::clicked, log, [log] { log->setText(QStringLiteral("QCustomButton: clicked")); });
     right->addWidget(customButton);
 
-    auto *industryBox = new QGroupBox(QStringLiteral("QIndustryItem"), page);
+    auto *industryBox = new QGroupBox(QCoreApplication::translate("Gallery", "Industries"), page);
     auto *industryLayout = new QVBoxLayout(industryBox);
     auto *general = new QIndustryItem(industryBox);
     general->setNormalIndustry(QCoreApplication::translate("Gallery", "General"));
+    QObject::connect(general, &QIndustryItem::showIndustry, log,
+                     [log](QString text) { log->setText(QStringLiteral("showIndustry(%1)").arg(text)); });
     industryLayout->addWidget(general);
-    for (const QString &name : {QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Textile")), QCoreApplication::translate("Gallery", "Mining"), QCoreApplication::translate("Gallery", "Hoisting")}) {
+    for (const QString &name : {QCoreApplication::translate("Gallery", "Textile"), QCoreApplication::translate("Gallery", "Mining"), QCoreApplication::translate("Gallery", "Hoisting")}) {
         auto *item = new QIndustryItem(industryBox);
         item->setIndustry(name);
         QObject::connect(item, &QIndustryItem::showIndustry, log,
@@ -221,7 +225,7 @@ QWidget *inputWrappersPage()
     auto *layout = new QVBoxLayout(page);
     auto *log = makeLog(page);
     auto *form = new QFormLayout;
-    const QStringList modes{QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "Keypad")), QCoreApplication::translate("Gallery", "Terminal"), QCoreApplication::translate("Gallery", "Communication")};
+    const QStringList modes{QCoreApplication::translate("Gallery", "Keypad"), QCoreApplication::translate("Gallery", "Terminal"), QCoreApplication::translate("Gallery", "Communication")};
 
     auto *extendCombo = new QExtendComboBox(page);
     extendCombo->addItems(modes);
@@ -230,7 +234,7 @@ QWidget *inputWrappersPage()
                      [log](int index, const QVariant &data) {
                          log->setText(QStringLiteral("currentIndexChangedExtend(%1, %2)").arg(index).arg(data.toString()));
                      });
-    form->addRow(QStringLiteral("QExtendComboBox (data P0.02)"), extendCombo);
+    form->addRow(QCoreApplication::translate("Gallery", "Command source (P0.02)"), extendCombo);
 
     auto *extendSpin = new QExtendDoubleSpinBox(page);
     extendSpin->setSuffix(QStringLiteral(" Hz"));
@@ -238,35 +242,35 @@ QWidget *inputWrappersPage()
     QObject::connect(extendSpin, &QExtendDoubleSpinBox::editingFinishedExtend, log, [log](double d, const QVariant &data) {
         log->setText(QStringLiteral("editingFinishedExtend(%1, %2)").arg(d).arg(data.toString()));
     });
-    form->addRow(QStringLiteral("QExtendDoubleSpinBox (data P0.08)"), extendSpin);
+    form->addRow(QCoreApplication::translate("Gallery", "Preset frequency (P0.08)"), extendSpin);
 
     auto *noWheelCombo = new QNoWheelComboBox(page);
     noWheelCombo->addItems(modes);
-    form->addRow(QStringLiteral("QNoWheelComboBox"), noWheelCombo);
+    form->addRow(QCoreApplication::translate("Gallery", "Mode, wheel ignored"), noWheelCombo);
 
-    form->addRow(QStringLiteral("QNoWheelDateTimeEdit"),
+    form->addRow(QCoreApplication::translate("Gallery", "Date and time, wheel ignored"),
                  new QNoWheelDateTimeEdit(page, QDateTime(QDate(2024, 5, 17), QTime(9, 30))));
 
     auto *noWheelSpin = new QNoWheelDouSpinBox(page);
     QObject::connect(noWheelSpin, &QNoWheelDouSpinBox::sigCurVal, log,
                      [log](double value) { log->setText(QStringLiteral("sigCurVal(%1)").arg(value)); });
-    form->addRow(QStringLiteral("QNoWheelDouSpinBox (Return reports)"), noWheelSpin);
+    form->addRow(QCoreApplication::translate("Gallery", "Value, reported on Return"), noWheelSpin);
 
     auto *myCombo = new QMyCombobox(page);
     myCombo->addItems(modes);
     QObject::connect(myCombo, &QMyCombobox::sigHidePopup, log, [log] { log->setText(QStringLiteral("sigHidePopup")); });
-    form->addRow(QStringLiteral("QMyCombobox"), myCombo);
+    form->addRow(QCoreApplication::translate("Gallery", "Mode"), myCombo);
 
     auto *itemCombo = new QItemComboBox(page);
     itemCombo->setMaximumWidth(160);
     itemCombo->addMultiItem({QStringLiteral("P0.00 Control mode"), QStringLiteral("P0.01 Run command source"),
                              QStringLiteral("P0.03 Main frequency source selection")},
                             20);
-    form->addRow(QStringLiteral("QItemComboBox (tool tips, wide list)"), itemCombo);
+    form->addRow(QCoreApplication::translate("Gallery", "Parameter, wide list"), itemCombo);
 
     auto *axis = new QAxisComBoxWidget(page);
     axis->updateAxis(3);
-    form->addRow(QStringLiteral("QAxisComBoxWidget (3 axes)"), axis);
+    form->addRow(QCoreApplication::translate("Gallery", "Axis"), axis);
 
     layout->addLayout(form);
     layout->addWidget(log);
@@ -284,39 +288,42 @@ QWidget *editorsPage()
     auto *flow = new QCustomLineEdit(page);
     flow->setValue(QStringLiteral("50.00"));
     flow->setUnit(QCoreApplication::translate("Gallery", "Hz"));
-    form->addRow(QStringLiteral("QCustomLineEdit"), flow);
+    form->addRow(QCoreApplication::translate("Gallery", "Frequency"), flow);
     auto *readOnly = new QCustomLineEdit(page);
     readOnly->setValue(QStringLiteral("380"));
     readOnly->setUnit(QStringLiteral("V"));
     readOnly->setEnable(false);
-    form->addRow(QStringLiteral("QCustomLineEdit (disabled)"), readOnly);
+    form->addRow(QCoreApplication::translate("Gallery", "Voltage, disabled"), readOnly);
 
     auto *dateTime = new QCustomDateTimeEdit(QDateTime(QDate(2024, 5, 17), QTime(9, 30)), QCoreApplication::translate("Gallery", "Now"));
     dateTime->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     QObject::connect(dateTime->getPushButton(), &QPushButton::clicked, dateTime,
                      [dateTime] { dateTime->getDateTimeEdit()->setDateTime(QDateTime::currentDateTime()); });
-    form->addRow(QStringLiteral("QCustomDateTimeEdit"), dateTime);
+    form->addRow(QCoreApplication::translate("Gallery", "Date and time"), dateTime);
 
     auto *password = new QPswEdit(page);
     password->setText(QStringLiteral("drive-admin"));
-    form->addRow(QStringLiteral("QPswEdit (switchable)"), password);
+    form->addRow(QCoreApplication::translate("Gallery", "Password, can be shown"), password);
     auto *masked = new QPswEdit(page, QPswEdit::DisplayPassword);
     masked->setText(QStringLiteral("drive-admin"));
-    form->addRow(QStringLiteral("QPswEdit (password)"), masked);
+    form->addRow(QCoreApplication::translate("Gallery", "Password"), masked);
 
     auto *press = new QPressLabel(page);
     press->setText(QStringLiteral("<u>Press me</u>"));
     QObject::connect(press, &QPressLabel::SigMousePress, log, [log] { log->setText(QCoreApplication::translate("Gallery", "SigMousePress")); });
-    form->addRow(QStringLiteral("QPressLabel"), press);
+    form->addRow(QCoreApplication::translate("Gallery", "Clickable label"), press);
     layout->addLayout(form);
 
     auto *text = new QTranslatedTextEdit(page);
     text->setPlainText(QCoreApplication::translate("Gallery", "Right-click for the translated Copy / Select all menu.\nFault 12: overcurrent during acceleration."));
     text->setMaximumHeight(70);
+    auto *notes = new QLabel(QCoreApplication::translate("Gallery", "Fault notes"), page);
+    notes->setBuddy(text);
+    layout->addWidget(notes);
     layout->addWidget(text);
 
     auto *model = new QStandardItemModel(4, 10, page);
-    const QStringList headers{QStringLiteral(QT_TRANSLATE_NOOP("Gallery", "No.")), QCoreApplication::translate("Gallery", "Code"), QCoreApplication::translate("Gallery", "Name"), QCoreApplication::translate("Gallery", "Value"),
+    const QStringList headers{QCoreApplication::translate("Gallery", "No."), QCoreApplication::translate("Gallery", "Code"), QCoreApplication::translate("Gallery", "Name"), QCoreApplication::translate("Gallery", "Value"),
                               QCoreApplication::translate("Gallery", "Unit"), QCoreApplication::translate("Gallery", "Default"), QCoreApplication::translate("Gallery", "Min"), QCoreApplication::translate("Gallery", "Max"),
                               QCoreApplication::translate("Gallery", "Access"), QCoreApplication::translate("Gallery", "Note")};
     model->setHorizontalHeaderLabels(headers);

@@ -223,11 +223,11 @@ QWidget *pathPage()
     auto *form = new QFormLayout;
     auto *folder = new QFolderEdit(page);
     folder->setPlaceholderText(QCoreApplication::translate("Gallery", "Type / : * ? and others: they are refused"));
-    form->addRow(QStringLiteral("QFolderEdit"), folder);
+    form->addRow(QCoreApplication::translate("Gallery", "Folder name"), folder);
 
     auto *path = new QPathLineEdit(page);
     path->setText(QStringLiteral("COM3"));
-    auto *check = new QPushButton(QStringLiteral("isValid()"), page);
+    auto *check = new QPushButton(QCoreApplication::translate("Gallery", "Check name"), page);
     auto *verdict = new QLabel(page);
     verdict->setObjectName(QStringLiteral("resultLabel"));
     const auto judge = [path, verdict] {
@@ -238,9 +238,11 @@ QWidget *pathPage()
     auto *row = new QHBoxLayout;
     row->addWidget(path);
     row->addWidget(check);
-    form->addRow(QStringLiteral("QPathLineEdit"), row);
+    // The label names the edit, not the row around it.
+    auto *pathLabel = new QLabel(QCoreApplication::translate("Gallery", "Port or file name"), page);
+    pathLabel->setBuddy(path);
+    form->addRow(pathLabel, row);
     form->addRow(QString(), verdict);
-    judge();
 
     auto *tip = new QLabel(folder->toolTip(), page);
     tip->setObjectName(QStringLiteral("tooltipLabel"));

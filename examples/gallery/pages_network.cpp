@@ -20,19 +20,19 @@ QWidget *ipEditorsPage()
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
 
-    auto *lineBox = new QGroupBox(QStringLiteral("QIPLineEdit"), page);
+    auto *lineBox = new QGroupBox(QCoreApplication::translate("Gallery", "Address in one field"), page);
     auto *lineForm = new QFormLayout(lineBox);
     auto *ipLine = new QIPLineEdit(lineBox);
     ipLine->setIP(QStringLiteral("192.168.1.10"));
     auto *lineValue = new QLabel(lineBox);
     lineValue->setObjectName(QStringLiteral("ipLineValue"));
-    auto *readLine = new QPushButton(QStringLiteral("getIP()"), lineBox);
+    auto *readLine = new QPushButton(QCoreApplication::translate("Gallery", "Read address"), lineBox);
     QObject::connect(readLine, &QPushButton::clicked, lineValue, [ipLine, lineValue] { lineValue->setText(ipLine->getIP()); });
     lineForm->addRow(QCoreApplication::translate("Gallery", "Address"), ipLine);
     lineForm->addRow(readLine, lineValue);
     layout->addWidget(lineBox);
 
-    auto *segBox = new QGroupBox(QStringLiteral("QEditIP"), page);
+    auto *segBox = new QGroupBox(QCoreApplication::translate("Gallery", "Address in four fields"), page);
     auto *segForm = new QFormLayout(segBox);
     auto *editable = new QEditIP(segBox);
     editable->setText(QStringLiteral("10.0.0.5"));

@@ -123,11 +123,11 @@ QWidget *entryPage()
     spin->setValue(0xA5);
     QObject::connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), log,
                      [log](int v) { log->setText(QStringLiteral("QHexSpinBox value: %1").arg(v)); });
-    form->addRow(QStringLiteral("QHexSpinBox (0 to FF)"), spin);
+    form->addRow(QCoreApplication::translate("Gallery", "Hexadecimal, 0 to FF"), spin);
 
     auto *multi = new QMultiHexSpinBox(4);
     multi->setHexSpinboxValueList(QStringList{"192", "168", "1", "20"});
-    form->addRow(QStringLiteral("QMultiHexSpinBox (4 fields)"), multi);
+    form->addRow(QCoreApplication::translate("Gallery", "Four hexadecimal fields"), multi);
     auto *readMulti = new QPushButton(QCoreApplication::translate("Gallery", "Read fields"), page);
     QObject::connect(readMulti, &QPushButton::clicked, log, [multi, log] {
         QStringList parts;
@@ -139,10 +139,10 @@ QWidget *entryPage()
 
     auto *hex = new QHexLineEdit(page, 16, 255);
     hex->setPlaceholderText(QStringLiteral("10 to FF"));
-    form->addRow(QStringLiteral("QHexLineEdit (0x10 to 0xFF)"), hex);
+    form->addRow(QCoreApplication::translate("Gallery", "Hexadecimal, 0x10 to 0xFF"), hex);
     auto *dec = new QIntLineEdit(page);
     dec->setPlaceholderText(QStringLiteral("0 to 9999"));
-    form->addRow(QStringLiteral("QIntLineEdit (0 to 9999)"), dec);
+    form->addRow(QCoreApplication::translate("Gallery", "Integer, 0 to 9999"), dec);
     for (QLineEdit *edit : {static_cast<QLineEdit *>(hex), static_cast<QLineEdit *>(dec)}) {
         QObject::connect(edit, &QLineEdit::textChanged, log, [edit, log](const QString &text) {
             log->setText(QCoreApplication::translate("Gallery", "\"%1\" is %2").arg(text, edit->hasAcceptableInput()

@@ -425,5 +425,125 @@ Fault 12: overcurrent during acceleration.</source>
         <source>not yet acceptable</source>
         <translation>尚不可接受</translation>
     </message>
+    <message>
+        <source>Step bar</source>
+        <translation>步骤栏</translation>
+    </message>
+    <message>
+        <source>Side panel</source>
+        <translation>侧边面板</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Buttons with status</source>
+        <translation>带状态的按钮</translation>
+    </message>
+    <message>
+        <source>Industries</source>
+        <translation>行业</translation>
+    </message>
+    <message>
+        <source>Command source (P0.02)</source>
+        <translation>命令源 (P0.02)</translation>
+    </message>
+    <message>
+        <source>Preset frequency (P0.08)</source>
+        <translation>预置频率 (P0.08)</translation>
+    </message>
+    <message>
+        <source>Mode, wheel ignored</source>
+        <translation>模式，忽略滚轮</translation>
+    </message>
+    <message>
+        <source>Date and time, wheel ignored</source>
+        <translation>日期和时间，忽略滚轮</translation>
+    </message>
+    <message>
+        <source>Value, reported on Return</source>
+        <translation>数值，回车时上报</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Parameter, wide list</source>
+        <translation>参数，宽列表</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>轴</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Voltage, disabled</source>
+        <translation>电压，已禁用</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Password, can be shown</source>
+        <translation>密码，可显示</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Clickable label</source>
+        <translation>可点击的标签</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>文件夹名</translation>
+    </message>
+    <message>
+        <source>Port or file name</source>
+        <translation>端口或文件名</translation>
+    </message>
+    <message>
+        <source>Address in one field</source>
+        <translation>单框地址</translation>
+    </message>
+    <message>
+        <source>Address in four fields</source>
+        <translation>四段地址</translation>
+    </message>
+    <message>
+        <source>Hexadecimal, 0 to FF</source>
+        <translation>十六进制，0 到 FF</translation>
+    </message>
+    <message>
+        <source>Four hexadecimal fields</source>
+        <translation>四个十六进制字段</translation>
+    </message>
+    <message>
+        <source>Hexadecimal, 0x10 to 0xFF</source>
+        <translation>十六进制，0x10 到 0xFF</translation>
+    </message>
+    <message>
+        <source>Integer, 0 to 9999</source>
+        <translation>整数，0 到 9999</translation>
+    </message>
+    <message>
+        <source>Check name</source>
+        <translation>检查名称</translation>
+    </message>
+    <message>
+        <source>Read address</source>
+        <translation>读取地址</translation>
+    </message>
+    <message>
+        <source>Fault notes</source>
+        <translation>故障说明</translation>
+    </message>
 </context>
 </TS>
