@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 class QMenuButtonPrivate
 {
@@ -142,7 +143,12 @@ void QMenuButton::paintEvent(QPaintEvent *event)
 
     painter.setFont(captionFont());
     painter.setPen(Qt::black);
-    const QRect room = rect().adjusted(CaptionPadding, 0, -CaptionPadding, 0);
+    // No wider than the margin QPushButton's size hint leaves around the caption, so an entry at
+    // its size hint never elides it; the centred caption sits where it would anyway.
+    QStyleOptionButton bare;
+    bare.initFrom(this);
+    const int padding = qMin(CaptionPadding, style()->sizeFromContents(QStyle::CT_PushButton, &bare, QSize(), this).width() / 2);
+    const QRect room = rect().adjusted(padding, 0, -padding, 0);
     const QString shown = WidgetDeckElide::fitted(painter.fontMetrics(), text(), room.width());
     WidgetDeckElide::followElision(this, text(), shown != text());
     style()->drawItemText(&painter, room, Qt::AlignCenter, palette(), isEnabled(), shown);

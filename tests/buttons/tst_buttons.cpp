@@ -117,6 +117,16 @@ private Q_SLOTS:
         QVERIFY2(ink.height() > 5 * ink.width(), "caption missing, or not painted vertically only");
     }
 
+    // At its size hint an entry shows its whole caption: nothing elided, so no tool tip of ours.
+    void menuCaptionFitsSizeHint()
+    {
+        QMenuButton entry;
+        entry.setText(QStringLiteral("Oscilloscope"));
+        entry.resize(entry.sizeHint());
+        entry.grab();
+        QVERIFY2(entry.toolTip().isEmpty(), qPrintable(entry.toolTip()));
+    }
+
     // The entry clicked, or pressed from the keyboard, ends selected although the host's clicked()
     // handler clears every selection; right clicks and releases outside never select.
     void menuSelection()
