@@ -6,9 +6,13 @@
 #include "qmymessagebox.h"
 #include "qokcancel.h"
 
+#include <QDialog>
 #include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 #include <memory>
 
@@ -28,6 +32,21 @@ QDialogButtonBox *fiveButtonBox()
                                    | QDialogButtonBox::Cancel | QDialogButtonBox::Close);
     for (auto hidden : {QDialogButtonBox::Open, QDialogButtonBox::RestoreDefaults, QDialogButtonBox::Close})
         w->button(hidden)->hide();
+    return w;
+}
+
+// QMessageBox fixes its own size when it shows (smaller than ours), so the stock side of its
+// first-frame row paints fewer pixels; these are its parts in a dialog that takes our size.
+QWidget *stockBoxParts()
+{
+    auto *w = new QDialog;
+    w->setWindowTitle(QStringLiteral("Drive 3"));
+    auto *grid = new QGridLayout(w);
+    auto *icon = new QLabel;
+    icon->setPixmap(w->style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+    grid->addWidget(icon, 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Restore the factory defaults?")), 0, 1);
+    grid->addWidget(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel), 1, 0, 1, 2);
     return w;
 }
 
@@ -79,6 +98,9 @@ QList<Comparison> messageBenchmarks()
         return new QMessageBox(QMessageBox::Question, QStringLiteral("Drive 3"),
                                QStringLiteral("Restore the factory defaults?"), QMessageBox::Ok | QMessageBox::Cancel);
     });
+    Comparison boxPartsFrame = firstFrame(QStringLiteral("QMyMessageBox (question)"), QStringLiteral("QDialog with QMessageBox's parts, our size"),
+                                          makeBox, [] { return stockBoxParts(); });
+    boxPartsFrame.makeOurs = nullptr; // the same frame as the row above
     const auto makeBar = []() -> QWidget * { return new QOkCancel; };
     const Comparison barFrame = firstFrame(QStringLiteral("QOkCancel (OK, Cancel)"), QStringLiteral("QDialogButtonBox (Ok, Cancel)"), makeBar, []() -> QWidget * {
         return new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -133,5 +155,5 @@ QList<Comparison> messageBenchmarks()
         return w;
     };
 
-    return {box, bar, five, switched, success, boxFrame, barFrame, fiveFrame, threeFrame, openFrame, clickOk};
+    return {box, bar, five, switched, success, boxFrame, boxPartsFrame, barFrame, fiveFrame, threeFrame, openFrame, clickOk};
 }

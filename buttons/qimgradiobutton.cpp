@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qimgradiobutton.h"
+#include "widgetdeckpixmap_p.h"
 #include "ui_qimgradiobutton.h"
 
 #include <QPainter>
@@ -30,7 +31,7 @@ QImgRadioButton::QImgRadioButton(QWidget *parent, QString text, QString imgPath)
     setCursor(Qt::PointingHandCursor);
 
     ui->radioButton->setText(text);
-    ui->labelImg->setPixmap(QPixmap(imgPath));
+    ui->labelImg->setPixmap(WidgetDeckPrivate::pixmapIfAvailable(imgPath));
     // The image names the same choice as the radio button's text.
     ui->labelImg->setAccessibleName(text);
 

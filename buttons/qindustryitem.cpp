@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qindustryitem.h"
+#include "widgetdeckpixmap_p.h"
 #include "widgetdeckbuttonkeys_p.h"
 
 #include <QHBoxLayout>
@@ -40,7 +41,7 @@ QIndustryItem::QIndustryItem(QWidget *parent)
     // Never the host dialog's default: Return in a host's editor must not remove the entry.
     d->closeButton->setAutoDefault(false);
     WidgetDeckPrivate::claimButtonKeys(d->closeButton);
-    d->closeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/img/toolWidget/close"))));
+    d->closeButton->setIcon(QIcon(WidgetDeckPrivate::pixmapIfAvailable(QStringLiteral(":/img/toolWidget/close"))));
     d->closeButton->setStyleSheet(QStringLiteral("background:transparent;border-width:0;border-style:outset"));
     connect(d->closeButton, &QPushButton::clicked, this, qOverload<>(&QIndustryItem::removeIndustry));
     // The entry itself is what the keyboard activates; the label only shows the name.

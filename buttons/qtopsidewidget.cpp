@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qtopsidewidget.h"
+#include "widgetdeckpixmap_p.h"
 #include "ui_qtopsidewidget.h"
 #include "widgetdeckbuttonkeys_p.h"
 
@@ -58,7 +59,7 @@ void QTopSideWidget::setDirect(DirectSide_E direct)
         path = QStringLiteral(":/img/commonImge/arrow_down");
         break;
     }
-    d->ui.toolButtonView->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
+    d->ui.toolButtonView->setIcon(WidgetDeckPrivate::imageAvailable(path) ? QIcon(path) : QIcon());
 }
 
 void QTopSideWidget::setTitle(QString title)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "qtopwizard.h"
+#include "widgetdeckpixmap_p.h"
 #include "ui_qtopwizard.h"
 
 #include <QHBoxLayout>
@@ -40,7 +41,7 @@ void QTopWizard::setTextList(QList<QString> textList)
 
     auto *row = new QHBoxLayout(this);
     row->addStretch(0);
-    const QPixmap arrow(QStringLiteral(":/img/commonImge/connectui_arrow"));
+    const QPixmap arrow = WidgetDeckPrivate::pixmapIfAvailable(QStringLiteral(":/img/commonImge/connectui_arrow"));
     for (int i = 0; i < textList.size(); ++i) {
         auto *button = new QToolButton(this);
         button->setObjectName(QStringLiteral("STATEBTN"));

@@ -3,17 +3,53 @@
 
 #include "widgetdeckpixmap_p.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
 namespace WidgetDeckPrivate {
 
 QPixmap loadPixmap(const QString &path, qreal ratio)
 {
     QPixmap pixmap;
-    if (ratio > 1.0 && !path.isEmpty() && pixmap.load(path + QStringLiteral("@2x"))) {
+    const QString large = path + QStringLiteral("@2x");
+    if (ratio > 1.0 && !path.isEmpty() && imageAvailable(large) && pixmap.load(large)) {
         pixmap.setDevicePixelRatio(2.0);
         return pixmap;
     }
-    pixmap.load(path);
-    return pixmap;
+    return pixmapIfAvailable(path);
+}
+
+bool imageAvailable(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (info.exists())
+        return true;
+    // QPixmap::load gives up on a missing name with a suffix; without one, the reader tries
+    // the name with each format's suffix.
+    if (!info.completeSuffix().isEmpty())
+        return false;
+    const QDir dir = info.dir();
+    if (!dir.exists())
+        return false;
+    const QString name = info.fileName();
+    const QStringList candidates =
+        dir.entryList({name + QStringLiteral(".*")}, QDir::Files | QDir::CaseSensitive);
+    if (candidates.isEmpty())
+        return false;
+    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    for (const QString &candidate : candidates) {
+        if (formats.contains(candidate.mid(name.size() + 1).toLatin1()))
+            return true;
+    }
+    return false;
+}
+
+QPixmap pixmapIfAvailable(const QString &path)
+{
+    return imageAvailable(path) ? QPixmap(path) : QPixmap();
 }
 
 } // namespace WidgetDeckPrivate

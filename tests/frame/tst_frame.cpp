@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
@@ -145,6 +146,41 @@ private Q_SLOTS:
         }
 #endif
     }
+
+#ifdef HAS_BUTTONS
+    // A host's image shows wherever an image reader finds it (a name without a suffix also
+    // matches it with a format's suffix); where nothing is there the tile shows none.
+    void hostImagesLoad_data()
+    {
+        QTest::addColumn<QString>("file"); // written into a scratch folder, "" for none
+        QTest::addColumn<QString>("path"); // asked for, inside that folder unless a resource
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("with suffix") << "tile.png" << "tile.png" << true;
+        QTest::newRow("suffix added by the reader") << "tile.png" << "tile" << true;
+        QTest::newRow("file without suffix") << "tile" << "tile" << true;
+        QTest::newRow("longer name only") << "tiles.png" << "tile" << false;
+        QTest::newRow("missing") << "" << "tile" << false;
+        QTest::newRow("missing with suffix") << "" << "tile.png" << false;
+        QTest::newRow("missing folder") << "" << "nowhere/tile" << false;
+        QTest::newRow("resource") << "" << ":/img/commonImge/success" << true;
+    }
+    void hostImagesLoad()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, path);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        if (!file.isEmpty()) {
+            QImage image(4, 4, QImage::Format_ARGB32);
+            image.fill(Qt::red);
+            QVERIFY(image.save(dir.filePath(file), "PNG"));
+        }
+        QImgRadioButton tile(nullptr, QStringLiteral("Tile"), path.startsWith(QLatin1Char(':')) ? path : dir.filePath(path));
+        auto *label = tile.findChild<QLabel *>(QStringLiteral("labelImg"));
+        QVERIFY(label);
+        QCOMPARE(!label->pixmap(Qt::ReturnByValue).isNull(), shown);
+    }
+#endif
 
     // Run alone with QT_SCALE_FACTOR=2 (the tst_highdpi test), skipped otherwise.
     // The message images and the status button's images come from their "@2x" variants.
