@@ -26,6 +26,7 @@
 #   scripts/run.sh docs      write the API reference (build/docs/html); any Doxygen warning fails
 #   scripts/run.sh desktop   real input on a real X server (Xvfb, openbox, xdotool) and a Wayland
 #                            compositor (headless weston), reusing the test stage's tree
+#   scripts/run.sh desktop6  the Wayland checks on Qt 6, reusing the test6 stage's build-qt6/
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -351,6 +352,9 @@ docs)
     ;;
 desktop)
     exec bash "$root/scripts/desktop.sh"
+    ;;
+desktop6)
+    exec bash "$root/scripts/desktop.sh" qt6
     ;;
 bench)
     install_missing
