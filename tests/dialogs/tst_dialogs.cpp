@@ -305,7 +305,7 @@ private Q_SLOTS:
         QFETCH(bool, armed);
         QFETCH(QString, text);
         QFETCH(QString, press);
-        EnglishTexts english;
+        Catalogue english;
         QExtendProgressDialog dialog(nullptr, closeOnFinish);
         dialog.slotSetRange(0, 100);
         QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);

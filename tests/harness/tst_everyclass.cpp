@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
+#include "catalogue.h"
 #include "harness.h"
 
 #include <QAbstractButton>
@@ -18,7 +19,6 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QTextDocument>
-#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -206,13 +206,14 @@ struct Host {
     }
 };
 
-QString focusName()
+QString controlName(const QWidget *w)
 {
-    QWidget *w = QApplication::focusWidget();
     if (!w)
         return QStringLiteral("<none>");
     return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
 }
+
+QString focusName() { return controlName(QApplication::focusWidget()); }
 
 // Signals the object emitted, with their arguments, in a form two runs can be compared by.
 QStringList recorded(const std::vector<std::unique_ptr<QSignalSpy>> &spies)
@@ -222,22 +223,6 @@ QStringList recorded(const std::vector<std::unique_ptr<QSignalSpy>> &spies)
         for (const QList<QVariant> &args : *spy)
             out << QString::fromLatin1(spy->signal()) + QVariant(args).toStringList().join(QLatin1Char(','));
     return out;
-}
-
-// The catalogue of one language installed for the scope, before the object is built.
-struct Language {
-    QTranslator translator;
-    explicit Language(const char *code)
-    {
-        if (translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_") + QLatin1String(code)))
-            QCoreApplication::installTranslator(&translator);
-    }
-    ~Language() { QCoreApplication::removeTranslator(&translator); }
-};
-
-QString controlName(const QWidget *w)
-{
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
 }
 
 bool isClassName(const QObject *object, const QString &text)
@@ -445,18 +430,12 @@ private Q_SLOTS:
     void textFits()
     {
         FETCH_ROW();
-        QTranslator translator;
-        QVERIFY(translator.load(variant ? QStringLiteral(":/qm/tr_libwidgetdeck_zh_CN")
-                                        : QStringLiteral(":/qm/tr_libwidgetdeck_en")));
-        QApplication::installTranslator(&translator);
+        Catalogue catalogue(variant ? QStringLiteral("zh_CN") : QStringLiteral("en"));
         const QFont previousFont = QApplication::font();
         QFont font(variant ? QStringLiteral("Noto Sans CJK SC") : QStringLiteral("DejaVu Sans"));
         font.setPixelSize(14);
         QApplication::setFont(font);
-        const auto restore = qScopeGuard([&] {
-            QApplication::removeTranslator(&translator);
-            QApplication::setFont(previousFont);
-        });
+        const auto restore = qScopeGuard([&] { QApplication::setFont(previousFont); });
         QVERIFY2(QFontInfo(font).family() == font.family(), qPrintable(font.family() + QStringLiteral(" missing")));
 
         Placed placed;
@@ -729,26 +708,39 @@ private Q_SLOTS:
     }
 
     // What a click on the control emits, the key on the focused control emits too, and so does
-    // its accessibility action (variant 0); a host shortcut on the same key must not steal it.
+    // its accessibility action (variant 0); neither a host shortcut on the key nor the host's
+    // default button takes it, and the host may delete the object from what the key raised.
     void keyPathMatchesClick()
     {
         FETCH_ROW();
         const harness::KeyPath &kp = r.keyPaths.at(item);
         ModalCloser closer(300);
-        auto record = [&](bool byKey, QStringList *out) {
-            Host host(r, false);
+        auto record = [&](bool byKey, bool kill, QStringList *out) {
+            Host host(r, true);
             QVERIFY(host.show());
-            QList<QMetaMethod> methods = signalsToCover(host.object, r);
+            QPointer<QWidget> control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
+            QVERIFY(control && control->isVisible());
+            QList<QPair<QObject *, QMetaMethod>> sources;
+            for (const QMetaMethod &m : signalsToCover(host.object, r))
+                sources << qMakePair(host.object.data(), m);
             if (qobject_cast<QDialog *>(host.object.data()))
-                methods << QMetaMethod::fromSignal(&QDialog::finished);
+                sources << qMakePair(host.object.data(), QMetaMethod::fromSignal(&QDialog::finished));
+            // An inner stock button whose click the class hands on as it is.
+            if (control != host.object && qobject_cast<QAbstractButton *>(control))
+                sources << qMakePair<QObject *>(control.data(), QMetaMethod::fromSignal(&QAbstractButton::clicked));
             std::vector<std::unique_ptr<QSignalSpy>> spies;
-            for (const QMetaMethod &m : methods)
-                spies.push_back(std::make_unique<QSignalSpy>(host.object.data(), m));
+            Killer killer;
+            killer.victim = host.object;
+            for (const auto &source : sources) {
+                spies.push_back(std::make_unique<QSignalSpy>(source.first, source.second));
+                if (kill)
+                    QObject::connect(source.first, source.second, &killer,
+                                     killer.metaObject()->method(killer.metaObject()->indexOfSlot("kill()")));
+            }
+            QSignalSpy defaulted(host.dialog->findChild<QPushButton *>(QStringLiteral("hostOk")), &QPushButton::clicked);
             auto *shortcut = new QShortcut(QKeySequence(variant), host.dialog);
             shortcut->setContext(Qt::WindowShortcut);
             QSignalSpy stolen(shortcut, &QShortcut::activated);
-            QWidget *control = kp.control ? kp.control(host.object) : qobject_cast<QWidget *>(host.object.data());
-            QVERIFY(control && control->isVisible());
             if (byKey && variant == 0) {
                 QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
                 QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
@@ -761,7 +753,10 @@ private Q_SLOTS:
             } else if (byKey) {
                 control->setFocus(Qt::TabFocusReason);
                 QVERIFY2(control->hasFocus(), "the control cannot take the focus");
-                QTest::keyClick(control, Qt::Key(variant));
+                // No release to a control a slot has deleted on the press.
+                QTest::keyPress(control, Qt::Key(variant));
+                if (control)
+                    QTest::keyRelease(control, Qt::Key(variant));
             } else {
                 harness::click(control);
             }
@@ -769,12 +764,20 @@ private Q_SLOTS:
             *out = recorded(spies);
             for (int i = 0; i < stolen.count(); ++i)
                 out->prepend(QStringLiteral("host shortcut"));
+            for (int i = 0; i < defaulted.count(); ++i)
+                out->prepend(QStringLiteral("host default"));
+            if (kill)
+                QVERIFY2(host.object.isNull(), "the key raised nothing the host could delete it from");
         };
-        QStringList byMouse, byKey;
-        record(false, &byMouse);
-        record(true, &byKey);
+        QStringList byMouse, byKey, killed;
+        record(false, false, &byMouse);
+        record(true, false, &byKey);
         QVERIFY2(!byMouse.isEmpty(), "a click emits nothing");
         QCOMPARE(byKey, byMouse);
+        if (variant != 0) {
+            record(true, true, &killed);
+            QCOMPARE(killed, byKey.mid(0, killed.size()));
+        }
     }
 
     void accessibleNames_data()
@@ -791,7 +794,7 @@ private Q_SLOTS:
     void accessibleNames()
     {
         FETCH_ROW();
-        Language language(variant == 1 ? "zh_CN" : "en");
+        Catalogue catalogue(variant == 1 ? QStringLiteral("zh_CN") : QStringLiteral("en"));
         Placed placed;
         const QString title = variant == 2 ? QStringLiteral("Drive settings") : QString();
         if (!title.isEmpty()) {
