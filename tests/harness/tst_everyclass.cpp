@@ -300,35 +300,39 @@ int checkedRadios(const QList<QPointer<QAbstractButton>> &buttons)
     }));
 }
 
+// Sets @p w off through its accessibility actions as assistive technology would: the press (a
+// click), or with @p toggleFirst the toggle where it has one. False when it offers neither.
+bool actOn(QWidget *w, bool toggleFirst)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+    QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+    const QStringList names = actions ? actions->actionNames() : QStringList();
+    const QString &press = QAccessibleActionInterface::pressAction();
+    const QString &toggle = QAccessibleActionInterface::toggleAction();
+    const bool toggles = names.contains(toggle) && (toggleFirst || !names.contains(press));
+    if (!toggles && !names.contains(press))
+        return false;
+    actions->doAction(toggles ? toggle : press);
+    if (!toggles)
+        QTest::qWait(150); // a stock press is an animated click
+    return true;
+}
+
 enum Activation { ByClick, ByKey, ByAction };
 
 // Sets the control off as a user would; false when it cannot be reached that way.
 bool activate(QAbstractButton *button, Activation how)
 {
-    switch (how) {
-    case ByClick:
+    if (how == ByAction)
+        return actOn(button, true);
+    if (how == ByClick) {
         harness::click(button);
         return true;
-    case ByKey:
-        button->setFocus(Qt::TabFocusReason);
-        if (!button->hasFocus())
-            return false;
-        QTest::keyClick(button, Qt::Key_Space);
-        return true;
-    case ByAction:
-        break;
     }
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
-    QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
-    const QStringList names = actions ? actions->actionNames() : QStringList();
-    if (names.contains(QAccessibleActionInterface::toggleAction())) {
-        actions->doAction(QAccessibleActionInterface::toggleAction());
-    } else if (names.contains(QAccessibleActionInterface::pressAction())) {
-        actions->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(150); // a press is an animated click
-    } else {
+    button->setFocus(Qt::TabFocusReason);
+    if (!button->hasFocus())
         return false;
-    }
+    QTest::keyClick(button, Qt::Key_Space);
     return true;
 }
 
@@ -742,14 +746,7 @@ private Q_SLOTS:
             shortcut->setContext(Qt::WindowShortcut);
             QSignalSpy stolen(shortcut, &QShortcut::activated);
             if (byKey && variant == 0) {
-                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
-                QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
-                const QStringList names = actions ? actions->actionNames() : QStringList();
-                const QString &press = QAccessibleActionInterface::pressAction();
-                const QString &toggle = QAccessibleActionInterface::toggleAction();
-                QVERIFY2(names.contains(press) || names.contains(toggle), "no press or toggle action");
-                actions->doAction(names.contains(press) ? press : toggle);
-                QTest::qWait(150); // a stock press is an animated click
+                QVERIFY2(actOn(control, false), "no press or toggle action");
             } else if (byKey) {
                 control->setFocus(Qt::TabFocusReason);
                 QVERIFY2(control->hasFocus(), "the control cannot take the focus");
