@@ -61,6 +61,8 @@ private Q_SLOTS:
         QTest::newRow("menu left") << menu << (Hover | Leave) << corner << idle;
         QTest::newRow("menu selected, hovered") << menu << (Hover | Select) << corner << kMenuSelected;
         QTest::newRow("tile frame") << tile << int(Idle) << QPoint(1, 1) << tileFrame;
+        // A negative x counts from the right edge: the frame's right line is the last column.
+        QTest::newRow("tile frame, right edge") << tile << int(Idle) << QPoint(-1, 5) << tileFrame;
         QTest::newRow("tile selected") << tile << int(Select) << inner << tileSelected;
         QTest::newRow("tile hovered") << tile << int(Hover) << inner << tileFrame;
         QTest::newRow("tile selected, hovered") << tile << (Hover | Select) << inner << tileFrame;
@@ -85,7 +87,7 @@ private Q_SLOTS:
             entry->setselected(steps & Select);
         if (auto *t = qobject_cast<QImgRadioButton *>(w.get()))
             t->setChecked(steps & Select);
-        QCOMPARE(pixelAt(w.get(), probe), expected);
+        QCOMPARE(pixelAt(w.get(), probe.x() < 0 ? probe + QPoint(w->width(), 0) : probe), expected);
     }
 
     // The caption runs top to bottom: against a blank caption its ink is tall and narrow.
