@@ -407,23 +407,6 @@ private Q_SLOTS:
         QVERIFY(shown->text().isEmpty());
     }
 
-    void time2Milliseconds_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expected");
-        // The fuzz seeds replayed in the suite check the formula, three fields and overflow.
-        QTest::newRow("five fields") << "1:2:3:4:5" << 0;
-        QTest::newRow("largest int") << "596:31:23:647" << std::numeric_limits<int>::max();
-        QTest::newRow("smallest int") << "-596:-31:-23:-648" << std::numeric_limits<int>::min();
-    }
-
-    void time2Milliseconds()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, expected);
-        QCOMPARE(QExtendSliderDialog().time2Milliseconds(text), expected);
-    }
-
     void drag_data()
     {
         QTest::addColumn<int>("kind"); // slider, a dialog with a title band, the progress dialog
