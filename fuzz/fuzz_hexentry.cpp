@@ -52,8 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(state == QValidator::Intermediate);
     else if (!hexDigits.match(input).hasMatch())
         FUZZ_CHECK(state == QValidator::Invalid);
-    if (state == QValidator::Acceptable)
-        FUZZ_CHECK(ok && parsed >= bottom && parsed <= top);
+    // Acceptable is exactly a value of the range, in whatever case and with leading zeros.
+    const bool inRange = !input.isEmpty() && hexDigits.match(input).hasMatch() && ok && parsed >= bottom && parsed <= top;
+    FUZZ_CHECK((state == QValidator::Acceptable) == inRange);
 
     // Typed or pasted text only ever leaves hexadecimal digits within the top in the editor.
     static QHexLineEdit *edit = new QHexLineEdit;
@@ -76,8 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The box takes digits only, no blank, sign or 0x prefix that toUInt() would skip.
     if (!ok || !hexDigits.match(input).hasMatch())
         FUZZ_CHECK(boxState == QValidator::Invalid);
-    if (boxState == QValidator::Acceptable)
-        FUZZ_CHECK(parsed >= bottom && parsed <= top);
+    FUZZ_CHECK((boxState == QValidator::Acceptable) == (inRange && input.size() <= 8));
     // Whatever reaches its editor, the value stays within the range.
     spin->lineEdit()->selectAll();
     spin->lineEdit()->insert(input);

@@ -2,11 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The button family: what clicks and keys select, report and paint.
-#include <QDialog>
-#include <QVBoxLayout>
 #include <QLabel>
-#include <QMetaMethod>
-#include <QPointer>
+#include <QLayout>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -46,16 +43,6 @@ enum Step { Idle = 0, Hover = 1, Leave = 2, Select = 4 };
 
 } // namespace
 
-// A host deleting what it built from the signal the key raised.
-class Deleter : public QObject
-{
-    Q_OBJECT
-public:
-    QPointer<QObject> victim;
-public Q_SLOTS:
-    void destroyVictim() { delete victim.data(); }
-};
-
 class tst_Buttons : public QObject
 {
     Q_OBJECT
@@ -74,6 +61,8 @@ private Q_SLOTS:
         QTest::newRow("menu left") << menu << (Hover | Leave) << corner << idle;
         QTest::newRow("menu selected, hovered") << menu << (Hover | Select) << corner << kMenuSelected;
         QTest::newRow("tile frame") << tile << int(Idle) << QPoint(1, 1) << tileFrame;
+        // A negative x counts from the right edge: the frame's right line is the last column.
+        QTest::newRow("tile frame, right edge") << tile << int(Idle) << QPoint(-1, 5) << tileFrame;
         QTest::newRow("tile selected") << tile << int(Select) << inner << tileSelected;
         QTest::newRow("tile hovered") << tile << int(Hover) << inner << tileFrame;
         QTest::newRow("tile selected, hovered") << tile << (Hover | Select) << inner << tileFrame;
@@ -98,7 +87,7 @@ private Q_SLOTS:
             entry->setselected(steps & Select);
         if (auto *t = qobject_cast<QImgRadioButton *>(w.get()))
             t->setChecked(steps & Select);
-        QCOMPARE(pixelAt(w.get(), probe), expected);
+        QCOMPARE(pixelAt(w.get(), probe.x() < 0 ? probe + QPoint(w->width(), 0) : probe), expected);
     }
 
     // The caption runs top to bottom: against a blank caption its ink is tall and narrow.
@@ -165,7 +154,7 @@ private Q_SLOTS:
     void status()
     {
         QCustomPushButton w;
-        EnglishTexts english;
+        Catalogue english;
         const auto image = [&w] { return w.getLabelImg()->pixmap(Qt::ReturnByValue).toImage(); };
         w.setButtonStatus(false, QStringLiteral("timeout"));
         QCOMPARE(w.getLabelText()->text(), QStringLiteral("Setting failed!(timeout)"));
@@ -198,71 +187,6 @@ private Q_SLOTS:
 
         item.setNormalIndustry(QStringLiteral("General"));
         QVERIFY(item.findChild<QPushButton *>()->isHidden());
-    }
-
-    void focusedControlKeys_data()
-    {
-        QTest::addColumn<Make>("make");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QByteArray>("signal");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("destroy");
-        // control: the child taking the key, empty for the made widget itself.
-        const auto add = [](const char *name, const Make &build, const char *control, const char *signal) {
-            const QList<QPair<const char *, int>> keys{
-                {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
-            for (const auto &k : keys) {
-                for (bool destroy : {false, true})
-                    QTest::addRow("%s, %s%s", name, k.first, destroy ? ", deleted" : "")
-                        << build << QString::fromLatin1(control) << QByteArray(signal) << k.second << destroy;
-            }
-        };
-        add("custom", make<QCustomButton>(QStringLiteral("Apply")), "", "clicked(bool)");
-        add("rotate", make<QRotatePushButton>(QStringLiteral("Panel")), "", "clicked(bool)");
-        add("menu", make<QMenuButton>(), "", "clicked(bool)");
-        add("status", make<QCustomPushButton>(QStringLiteral("Set")), "pushButton", "clicked(bool)");
-        add("close", make<QIndustryItem>(), "closeButton", "removeIndustry(QString)");
-        add("entry", make<QIndustryItem>(), "", "showIndustry(QString)");
-    }
-
-    // The focused control answers the key itself: the host dialog's default button and a shortcut on
-    // the key stay quiet, none of ours becomes the default, and the host may delete it from the signal.
-    void focusedControlKeys()
-    {
-        QFETCH(Make, make);
-        QFETCH(QString, control);
-        QFETCH(QByteArray, signal);
-        QFETCH(int, key);
-        QFETCH(bool, destroy);
-        QDialog dialog;
-        auto *layout = new QVBoxLayout(&dialog);
-        QPointer<QWidget> made = make(&dialog);
-        layout->addWidget(made);
-        QWidget *focused = control.isEmpty() ? made.data() : made->findChild<QWidget *>(control);
-        QObject *source = focused->metaObject()->indexOfSignal(signal) >= 0 ? focused : made.data();
-        const QMetaMethod emitted = source->metaObject()->method(source->metaObject()->indexOfSignal(signal));
-        QSignalSpy spy(source, emitted);
-        Deleter deleter;
-        deleter.victim = made.data();
-        if (destroy)
-            connect(source, emitted, &deleter,
-                    deleter.metaObject()->method(deleter.metaObject()->indexOfSlot("destroyVictim()")));
-        auto *hostOk = new QPushButton(QStringLiteral("OK"), &dialog);
-        hostOk->setDefault(true);
-        layout->addWidget(hostOk);
-        QSignalSpy hostClicked(hostOk, &QPushButton::clicked);
-        QSignalSpy shortcutFired(new QShortcut(QKeySequence(key), &dialog), &QShortcut::activated);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        focused->setFocus(Qt::TabFocusReason);
-
-        QTest::keyClick(focused, Qt::Key(key));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(made.isNull(), destroy);
-        QCOMPARE(hostClicked.count(), 0);
-        QCOMPARE(shortcutFired.count(), 0);
-        for (QPushButton *b : dialog.findChildren<QPushButton *>())
-            QVERIFY2(b == hostOk || !b->isDefault(), qPrintable(b->objectName()));
     }
 
     void selectId()

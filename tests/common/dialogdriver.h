@@ -7,8 +7,9 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
-#include <QTranslator>
 #include <QtTest>
+
+#include "catalogue.h"
 
 #include <functional>
 
@@ -46,16 +47,5 @@ inline QStringList visibleButtons(QWidget *parent)
             texts << b->text();
     return texts;
 }
-
-// The English catalogue, installed while the object lives (texts are built from it).
-struct EnglishTexts {
-    QTranslator translator;
-    EnglishTexts()
-    {
-        QVERIFY(translator.load(QStringLiteral(":/qm/tr_libwidgetdeck_en")));
-        QCoreApplication::installTranslator(&translator);
-    }
-    ~EnglishTexts() { QCoreApplication::removeTranslator(&translator); }
-};
 
 #endif // TST_DIALOGDRIVER_H

@@ -305,7 +305,7 @@ private Q_SLOTS:
         QFETCH(bool, armed);
         QFETCH(QString, text);
         QFETCH(QString, press);
-        EnglishTexts english;
+        Catalogue english;
         QExtendProgressDialog dialog(nullptr, closeOnFinish);
         dialog.slotSetRange(0, 100);
         QSignalSpy timedOut(&dialog, &QExtendProgressDialog::sigProgressTimeOut);
@@ -405,23 +405,6 @@ private Q_SLOTS:
         QCOMPARE(shown->text(), label);
         dialog.setRange(expected, expected); // the value stays, the label goes
         QVERIFY(shown->text().isEmpty());
-    }
-
-    void time2Milliseconds_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expected");
-        // The fuzz seeds replayed in the suite check the formula, three fields and overflow.
-        QTest::newRow("five fields") << "1:2:3:4:5" << 0;
-        QTest::newRow("largest int") << "596:31:23:647" << std::numeric_limits<int>::max();
-        QTest::newRow("smallest int") << "-596:-31:-23:-648" << std::numeric_limits<int>::min();
-    }
-
-    void time2Milliseconds()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, expected);
-        QCOMPARE(QExtendSliderDialog().time2Milliseconds(text), expected);
     }
 
     void drag_data()

@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: MIT
 
 // What the frame gives every family: catalogues, accessible names for controls that show only
-// an image, and double-size images on high-density screens.
+// an image (the password toggle's are the input tests'), and double-size images on high-density
+// screens.
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
+
+#include "catalogue.h"
 
 // The checks follow the families built (HAS_<family>, from the build).
 #include "qbasedlg.h"
@@ -24,9 +26,6 @@
 #include "qcustompushbutton.h"
 #include "qimgradiobutton.h"
 #include "qtopsidewidget.h"
-#endif
-#ifdef HAS_INPUTS
-#include "qpswedit.h"
 #endif
 
 namespace {
@@ -43,17 +42,6 @@ QString nameOf(QObject *object)
         all << button->text();
     return all;
 }
-
-// A catalogue installed for the scope of one test (a translator removes itself when destroyed).
-struct Installed {
-    QTranslator translator;
-    explicit Installed(const QString &file)
-    {
-        QVERIFY(translator.load(file));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
-    }
-};
-const QString kEnglish = QStringLiteral(":/qm/tr_libwidgetdeck_en");
 } // namespace
 
 class tst_Frame : public QObject
@@ -69,7 +57,7 @@ private Q_SLOTS:
         QCOMPARE(buttonTexts(&bar),
                  QStringList({"STR_OPEN", "STR_RECOVER_DEFAULT", "STR_OK", "STR_CANCEL", "STR_QUIT"}));
         // Texts are translated when set; removing the translator does not change them.
-        auto english = std::make_unique<Installed>(kEnglish);
+        auto english = std::make_unique<Catalogue>();
         QOkCancel translated(nullptr, CONFIRM_BTN_OPEN_QUIT);
         translated.setConfirmBtnType(CONFIRM_BTN_OK_CANCEL_DEFAULT);
         english.reset();
@@ -77,8 +65,8 @@ private Q_SLOTS:
 
         // A language the library does not ship, built by lrelease as documented, and installed
         // after ours: its rows win, ours still fill the keys it leaves out.
-        english = std::make_unique<Installed>(kEnglish);
-        auto third = std::make_unique<Installed>(QStringLiteral(WIDGETDECK_DE_QM));
+        english = std::make_unique<Catalogue>();
+        auto third = std::make_unique<Catalogue>(QStringLiteral(WIDGETDECK_DE_QM));
         QOkCancel german(nullptr, CONFIRM_BTN_OPEN_QUIT);
         german.setConfirmBtnType(CONFIRM_BTN_OK_CANCEL_DEFAULT);
         third.reset();
@@ -87,35 +75,9 @@ private Q_SLOTS:
     }
 #endif
 
-#ifdef HAS_INPUTS
-    void passwordToggleReportsWhetherTextIsShown()
-    {
-        Installed english(kEnglish);
-        QPswEdit edit;
-        edit.show();
-        QPushButton *toggle = edit.findChild<QPushButton *>();
-        QVERIFY(toggle);
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(toggle);
-        QCOMPARE(nameOf(toggle), QStringLiteral("Show password"));
-        QVERIFY(iface->state().checkable);
-        QVERIFY(!iface->state().checked);
-        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Password is hidden"));
-
-        // Pressed the way assistive technology presses it.
-        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(edit.echoMode(), QLineEdit::Normal); // the press is animated
-        QVERIFY(iface->state().checked);
-        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Password is shown"));
-
-        QTest::mouseClick(toggle, Qt::LeftButton);
-        QCOMPARE(edit.echoMode(), QLineEdit::Password);
-        QVERIFY(!iface->state().checked);
-    }
-#endif
-
     void imageOnlyControlsAreNamed()
     {
-        Installed english(kEnglish);
+        Catalogue english;
         QBaseDlg dialog;
         QCOMPARE(nameOf(dialog.findChild<QToolButton *>(QStringLiteral("baseDlgCloseButton"))),
                  QStringLiteral("Close"));

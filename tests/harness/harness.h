@@ -57,21 +57,9 @@ struct ClassRow {
     QList<KeyPath> keyPaths = {};
     /// Sets the object up before a walk or key path (fill a list, set a range...).
     Fire prepare = {};
-    /// A known keyboard fault still open: the tab walk is skipped with this reason.
-    const char *openTabFault = nullptr;
-    /// A known fault in the accessible names still open: the name check is expected to fail
-    /// with this reason (and fails when it passes, so the mark cannot outlive the fault).
-    const char *openNameFault = nullptr;
 };
 
 QList<ClassRow> &rows();
-
-/// @p row marked with a known fault in its accessible names (ClassRow::openNameFault).
-inline ClassRow openNameFault(ClassRow row, const char *reason)
-{
-    row.openNameFault = reason;
-    return row;
-}
 
 struct Rows {
     Rows(std::initializer_list<ClassRow> list) { rows().append(QList<ClassRow>(list)); }

@@ -42,7 +42,8 @@ const Rows registered{
          b->setMaximumWidth(140);
      }), {{"clicked(bool)", clickOn()}}, {"clicked(bool)"},
      {}, {"QCustomButton"}, {}, {{"press", nullptr, pressKeys()}}},
-    {"QCustomPushButton", make<QCustomPushButton>(QStringLiteral("Write parameters")), {}, {}, {}, {"pushButton"}},
+    {"QCustomPushButton", make<QCustomPushButton>(QStringLiteral("Write parameters")), {}, {}, {}, {"pushButton"}, {},
+     {{"press", named("pushButton"), pressKeys()}}},
     {"QEdgeWidget", makeWith<QEdgeWidget>([](QEdgeWidget *w) { w->setTitle("Panel"); }),
      {{"SigShow()", clickOn("MENUBTN")},
       {"SigShowPreview()",

@@ -8,6 +8,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "catalogue.h"
+#include "factory.h"
 #include "qcustomdatetimeedit.h"
 #include "qcustomlineedit.h"
 #include "qeditip.h"
@@ -20,14 +22,6 @@
 #include "qwebsetclient.h"
 
 namespace {
-using Make = std::function<QWidget *(QWidget *parent)>;
-
-template<class T>
-Make make()
-{
-    return [](QWidget *parent) -> QWidget * { return new T(parent); };
-}
-
 QString nameOf(QWidget *widget)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
@@ -45,18 +39,10 @@ QWidget *part(QWidget *object, const QString &path)
 }
 } // namespace
 
-Q_DECLARE_METATYPE(Make)
-
 class tst_AccessibleNames : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(m_en.load(QStringLiteral(":/qm/tr_libwidgetdeck_en")));
-        QVERIFY(m_zh.load(QStringLiteral(":/qm/tr_libwidgetdeck_zh_CN")));
-    }
-
     void names_data()
     {
         QTest::addColumn<Make>("make");
@@ -65,7 +51,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("chinese");
         const Make hexDlg = make<QHexDlg>();
-        const Make input = [](QWidget *parent) -> QWidget * { return new QStyleInputDialog(parent); };
+        const Make input = make<QStyleInputDialog>();
         const Make titled = [](QWidget *parent) -> QWidget * {
             auto *dialog = new QStyleInputDialog(parent);
             dialog->setTitle(QStringLiteral("Rename"));
@@ -115,7 +101,7 @@ private Q_SLOTS:
         QFETCH(QString, label);
         QFETCH(QString, english);
         QFETCH(QString, chinese);
-        QCoreApplication::installTranslator(&m_en);
+        auto catalogue = std::make_unique<Catalogue>();
         QWidget host;
         auto *layout = new QHBoxLayout(&host);
         auto *hostLabel = new QLabel(label, &host);
@@ -132,8 +118,7 @@ private Q_SLOTS:
         QVERIFY(control);
         QCOMPARE(nameOf(control), english);
 
-        QCoreApplication::removeTranslator(&m_en);
-        QCoreApplication::installTranslator(&m_zh);
+        catalogue = std::make_unique<Catalogue>(QStringLiteral("zh_CN"));
         QCoreApplication::processEvents();
         QCOMPARE(nameOf(control), chinese);
         if (!label.isEmpty()) {
@@ -141,12 +126,7 @@ private Q_SLOTS:
             hostLabel->setText(QStringLiteral("Other"));
             QTRY_COMPARE(nameOf(control), QString(chinese).replace(QString(label).remove(QLatin1Char('&')).remove(QLatin1Char(':')), QStringLiteral("Other")));
         }
-        QCoreApplication::removeTranslator(&m_zh);
     }
-
-private:
-    QTranslator m_en;
-    QTranslator m_zh;
 };
 
 QTEST_MAIN(tst_AccessibleNames)

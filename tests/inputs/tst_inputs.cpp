@@ -258,13 +258,20 @@ private Q_SLOTS:
         QCOMPARE(edit.echoMode(), QLineEdit::Normal);
         QCOMPARE(toggle->accessibleDescription(), QStringLiteral("STR_PASSWORD_SHOWN"));
         {
-            EnglishTexts english;
+            Catalogue english;
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
             QCOMPARE(toggle->accessibleName(), QStringLiteral("Show password"));
+            QCOMPARE(toggle->accessibleDescription(), QStringLiteral("Password is shown"));
             toggle->setChecked(false);
             QCOMPARE(edit.echoMode(), QLineEdit::Password);
             QCOMPARE(toggle->accessibleDescription(), QStringLiteral("Password is hidden"));
         }
+        // Pressed as assistive technology presses it (an animated click), then clicked back.
+        QAccessible::queryAccessibleInterface(toggle)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(edit.echoMode(), QLineEdit::Normal);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(edit.echoMode(), QLineEdit::Password);
 
         edit.setDisplayMode(QPswEdit::DisplaySwitchable); // masked -> readable
         QCOMPARE(edit.echoMode(), QLineEdit::Normal);
@@ -284,7 +291,7 @@ private Q_SLOTS:
 
     void textEditMenu()
     {
-        std::optional<EnglishTexts> english(std::in_place);
+        std::optional<Catalogue> english(std::in_place);
         QTranslatedTextEdit edit(nullptr);
         english.reset();
 

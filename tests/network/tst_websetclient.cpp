@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
+#include "dialogdriver.h"
 #include "fakecommands.h"
 
 #include "qeditip.h"
@@ -19,15 +20,6 @@ QNetworkAddressEntry entry(const char *ip, const char *mask)
     e.setNetmask(QHostAddress(QLatin1String(mask)));
     return e;
 }
-
-QPushButton *button(QWidget *parent, const char *text)
-{
-    for (QPushButton *b : parent->findChildren<QPushButton *>())
-        if (b->text() == QLatin1String(text) && b->isVisibleTo(parent))
-            return b;
-    qFatal("no button %s", text);
-}
-
 } // namespace
 
 class tst_WebSetClient : public QObject
@@ -47,8 +39,8 @@ private Q_SLOTS:
 private:
     template<typename T>
     T *child(const char *name) { return m_panel->findChild<T *>(QLatin1String(name)); }
-    void refresh() { QTest::mouseClick(button(m_panel, "Refresh"), Qt::LeftButton); }
-    void clickOk() { QTest::mouseClick(button(m_panel, "OK"), Qt::LeftButton); }
+    void refresh() { QTest::mouseClick(visibleButton(m_panel, QStringLiteral("Refresh")), Qt::LeftButton); }
+    void clickOk() { QTest::mouseClick(visibleButton(m_panel, QStringLiteral("OK")), Qt::LeftButton); }
     QStringList editors()
     {
         return {child<QEditIP>("lineEditIpAddr")->text(), child<QEditIP>("lineEditSubnet")->text(),
@@ -138,8 +130,8 @@ void tst_WebSetClient::refreshAnswersItsOwnReturn()
     host.show();
     QApplication::setActiveWindow(&host);
     QVERIFY(QTest::qWaitForWindowActive(&host));
-    QPushButton *refresh = button(m_panel, "Refresh");
-    QVERIFY(button(m_panel, "OK")->isDefault());
+    QPushButton *refresh = visibleButton(m_panel, QStringLiteral("Refresh"));
+    QVERIFY(visibleButton(m_panel, QStringLiteral("OK"))->isDefault());
     for (const auto key : {qMakePair(Qt::Key_Return, Qt::NoModifier), qMakePair(Qt::Key_Enter, Qt::KeypadModifier)}) {
         m_adapters.append(Adapter{QString::number(key.first), {}});
         refresh->setFocus(Qt::TabFocusReason);

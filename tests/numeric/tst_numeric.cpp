@@ -70,6 +70,7 @@ private Q_SLOTS:
     }
 
     // Both hexadecimal checkers: the spin box's validate() and the range edits' QHexValidator.
+    // Which texts are Acceptable fuzz_hexentry decides; the rows tell Invalid from Intermediate.
     void validate_data()
     {
         QTest::addColumn<Checker>("checker");
@@ -78,18 +79,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QValidator::State>("state");
         const auto I = QValidator::Invalid, M = QValidator::Intermediate, A = QValidator::Acceptable;
-        QTest::newRow("box: upper") << SpinBox << 0 << 255 << "FF" << A;
-        QTest::newRow("box: lower") << SpinBox << 0 << 255 << "fe" << A;
         QTest::newRow("box: above max") << SpinBox << 0 << 255 << "100" << I;
         QTest::newRow("box: below min") << SpinBox << 16 << 255 << "F" << M;
-        QTest::newRow("box: at min") << SpinBox << 16 << 255 << "10" << A;
-        QTest::newRow("box: pattern of -5") << SpinBox << -16 << 255 << "FFFFFFFB" << A;
         QTest::newRow("box: pattern below min") << SpinBox << -16 << 255 << "FFFFFFEF" << M;
         QTest::newRow("box: prefix of a pattern") << SpinBox << -16 << 255 << "FFF" << M;
         QTest::newRow("box: pattern, min 0") << SpinBox << 0 << 255 << "FFFFFFFF" << I;
         QTest::newRow("box: full pattern above max") << SpinBox << -16 << 255 << "7FFFFFFF" << I;
-        QTest::newRow("edit: at bottom") << Validator << 16 << 255 << "10" << A;
-        QTest::newRow("edit: lower case") << Validator << 0 << 255 << "ab" << A;
         QTest::newRow("edit: first and last digits") << Validator << 0 << INT_MAX << "09AFaf" << A;
         QTest::newRow("edit: full pattern above top") << Validator << -16 << 255 << "7FFFFFFF" << I;
         QTest::newRow("edit: too large for int") << Validator << 0 << 65536 << "FFFFFFFFF" << I;

@@ -1,11 +1,29 @@
 // SPDX-FileCopyrightText: 2026 The libWidgetDeck authors
 // SPDX-License-Identifier: MIT
 
+#include <QKeyEvent>
 #include <QtTest>
 
 #include "qfolderedit.h"
 #include "qpathlineedit.h"
-#include "typing.h"
+
+namespace {
+// Types @p text one character at a time. QTest types ASCII only; any other character arrives
+// as a key event carrying the text, as from an input method.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(widget, QString(c));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+} // namespace
 
 class tst_PathEdit : public QObject
 {
