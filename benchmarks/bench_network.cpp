@@ -113,7 +113,7 @@ QList<Comparison> networkBenchmarks()
         showPaintAndDelete(w);
     };
     segmented.runStock = [] { showPaintAndDelete(fourOctetEdits()); };
-    // Each segment carries its own style sheet, and polishing those dominates the cost.
+    // Polishing the segments under the editor's style sheet dominates the cost.
     segmented.target = 2.5;
 
 
