@@ -152,6 +152,20 @@ struct ComboScene {
     }
 };
 
+// A stock combo box whose list is widened by hand to the widest entry plus 20 px, as
+// addMultiItem(names, 20) does.
+QComboBox *widenedStockCombo(const QStringList &names)
+{
+    auto *box = new QComboBox;
+    box->addItems(names);
+    const QFontMetrics metrics(box->font());
+    int widest = 0;
+    for (const QString &name : names)
+        widest = qMax(widest, metrics.horizontalAdvance(name));
+    box->view()->setMinimumWidth(widest + 20);
+    return box;
+}
+
 } // namespace
 
 QList<Comparison> buttonBenchmarks()
@@ -208,16 +222,7 @@ QList<Comparison> buttonBenchmarks()
         box->addMultiItem(names, 20);
         showPaintAndDelete(box);
     };
-    widened.runStock = [names] {
-        auto *box = new QComboBox;
-        box->addItems(names);
-        const QFontMetrics metrics(box->font());
-        int widest = 0;
-        for (const QString &name : names)
-            widest = qMax(widest, metrics.horizontalAdvance(name));
-        box->view()->setMinimumWidth(widest + 20);
-        showPaintAndDelete(box);
-    };
+    widened.runStock = [names] { showPaintAndDelete(widenedStockCombo(names)); };
 
     const Comparison menu = menuRow(200);
 
@@ -227,17 +232,7 @@ QList<Comparison> buttonBenchmarks()
         box->addMultiItem(hundred, 20);
         return box;
     };
-    const Comparison comboFrame = firstFrame(QStringLiteral("QItemComboBox (100 items, +20 px)"), QStringLiteral("QComboBox::addItems 100, widened by hand"), ourCombo, [hundred] {
-        auto *box = new QComboBox;
-        const QStringList &names = hundred;
-        box->addItems(names);
-        const QFontMetrics metrics(box->font());
-        int widest = 0;
-        for (const QString &name : names)
-            widest = qMax(widest, metrics.horizontalAdvance(name));
-        box->view()->setMinimumWidth(widest + 20);
-        return box;
-    });
+    const Comparison comboFrame = firstFrame(QStringLiteral("QItemComboBox (100 items, +20 px)"), QStringLiteral("QComboBox::addItems 100, widened by hand"), ourCombo, [hundred]() -> QWidget * { return widenedStockCombo(hundred); });
     const auto ourHeader = []() -> QWidget * {
         auto *view = new QTableView;
         auto *model = new QStandardItemModel(4, 12, view);

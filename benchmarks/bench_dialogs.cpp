@@ -74,33 +74,6 @@ struct ProgressScene {
     }
 };
 
-struct InputScene {
-    std::unique_ptr<QWidget> ours;
-    std::unique_ptr<QWidget> stock;
-    QLineEdit *oursEdit = nullptr;
-    QLineEdit *stockEdit = nullptr;
-    int oursStep = 0;
-    int stockStep = 0;
-    void build()
-    {
-        if (ours)
-            return;
-        ours.reset(ourInput());
-        showAndGrab(ours.get());
-        oursEdit = ours->findChild<QLineEdit *>();
-        stock.reset(stockInput());
-        showAndGrab(stock.get(), ours->size());
-        stockEdit = stock->findChild<QLineEdit *>();
-    }
-    static void step(QLineEdit *edit, int &n)
-    {
-        if (n++ % 2 == 0)
-            keystroke(edit, Qt::Key_A, QStringLiteral("a"));
-        else
-            keystroke(edit, Qt::Key_Backspace);
-    }
-};
-
 } // namespace
 
 QList<Comparison> dialogBenchmarks()
@@ -164,20 +137,9 @@ QList<Comparison> dialogBenchmarks()
         settle();
     };
 
-    auto inputScene = std::make_shared<InputScene>();
-    Comparison inputKey;
-    inputKey.ours = QStringLiteral("QStyleInputDialog keystroke, with repaint");
-    inputKey.stock = QStringLiteral("QInputDialog keystroke");
-    inputKey.limitMicros = 1000;
-    inputKey.runs = 201;
-    inputKey.runOurs = [inputScene] {
-        inputScene->build();
-        InputScene::step(inputScene->oursEdit, inputScene->oursStep);
-    };
-    inputKey.runStock = [inputScene] {
-        inputScene->build();
-        InputScene::step(inputScene->stockEdit, inputScene->stockStep);
-    };
+    const auto lineEdit = [](QWidget *w) { return w->findChild<QLineEdit *>(); };
+    const Comparison inputKey = keystrokeRow(QStringLiteral("QStyleInputDialog"), QStringLiteral("QInputDialog keystroke"),
+                                             ourInput, stockInput, lineEdit, lineEdit, Qt::Key_A, QStringLiteral("a"));
 
     return {progress,
             input,

@@ -44,60 +44,12 @@ QWidget *ipLineEdit()
 }
 
 // Typing in the last octet: a digit after "10", then Backspace.
-struct OctetTyping {
-    std::function<QWidget *()> make;
-    QString octetName;
-    std::unique_ptr<QWidget> ours;
-    std::unique_ptr<QWidget> stock;
-    QLineEdit *oursEdit = nullptr;
-    QLineEdit *stockEdit = nullptr;
-    int oursStep = 0;
-    int stockStep = 0;
-
-    void build()
-    {
-        if (ours)
-            return;
-        ours.reset(make());
-        showAndGrab(ours.get());
-        oursEdit = ours->findChild<QLineEdit *>(octetName);
-        oursEdit->setFocus();
-        oursEdit->end(false);
-        stock.reset(fourOctetEdits());
-        showAndGrab(stock.get(), ours->size());
-        stockEdit = stock->findChildren<QLineEdit *>().last();
-        stockEdit->setFocus();
-        stockEdit->end(false);
-    }
-
-    static void step(QLineEdit *edit, int &n)
-    {
-        if (n++ % 2 == 0)
-            keystroke(edit, Qt::Key_5, QStringLiteral("5"));
-        else
-            keystroke(edit, Qt::Key_Backspace);
-    }
-};
-
-Comparison typingRow(const QString &name, std::function<QWidget *()> make, const QString &octetName)
+Comparison octetTyping(const QString &name, std::function<QWidget *()> make, const QString &octetName)
 {
-    auto scene = std::make_shared<OctetTyping>();
-    scene->make = std::move(make);
-    scene->octetName = octetName;
-    Comparison row;
-    row.ours = name + QStringLiteral(" keystroke, with repaint");
-    row.stock = QStringLiteral("QLineEdit keystroke");
-    row.limitMicros = 1000;
-    row.runs = 201;
-    row.runOurs = [scene] {
-        scene->build();
-        OctetTyping::step(scene->oursEdit, scene->oursStep);
-    };
-    row.runStock = [scene] {
-        scene->build();
-        OctetTyping::step(scene->stockEdit, scene->stockStep);
-    };
-    return row;
+    return keystrokeRow(
+        name, QStringLiteral("QLineEdit keystroke"), std::move(make), fourOctetEdits,
+        [octetName](QWidget *w) { return w->findChild<QLineEdit *>(octetName); },
+        [](QWidget *w) { return w->findChildren<QLineEdit *>().last(); }, Qt::Key_5, QStringLiteral("5"));
 }
 
 } // namespace
@@ -134,6 +86,6 @@ QList<Comparison> networkBenchmarks()
             octets,
             firstFrame(QStringLiteral("QEditIP (setText)"), QStringLiteral("four QLineEdits in a row"), editIP, stockRow),
             firstFrame(QStringLiteral("QIPLineEdit (setIP)"), QStringLiteral("four QLineEdits in a row"), ipLineEdit, stockRow),
-            typingRow(QStringLiteral("QEditIP"), editIP, QStringLiteral("ipSegment3")),
-            typingRow(QStringLiteral("QIPLineEdit"), ipLineEdit, QStringLiteral("ipOctet3"))};
+            octetTyping(QStringLiteral("QEditIP"), editIP, QStringLiteral("ipSegment3")),
+            octetTyping(QStringLiteral("QIPLineEdit"), ipLineEdit, QStringLiteral("ipOctet3"))};
 }

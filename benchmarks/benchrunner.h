@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QLineEdit;
 class QPixmap;
 class QWidget;
 
@@ -40,6 +41,13 @@ QPixmap showAndGrab(QWidget *widget, const QSize &size = QSize());
 // resized to the size ours had.
 Comparison firstFrame(const QString &ours, const QString &stock, std::function<QWidget *()> makeOurs,
                       std::function<QWidget *()> makeStock, double target = 1.25);
+
+// A keystroke row: our widget and the stock one are built and shown once (stock at our size);
+// each operation types @p text into the line edit @p ourEdit or @p stockEdit finds, the next
+// takes it back with Backspace, each with its repaint.
+Comparison keystrokeRow(const QString &ours, const QString &stock, std::function<QWidget *()> makeOurs,
+                        std::function<QWidget *()> makeStock, std::function<QLineEdit *(QWidget *)> ourEdit,
+                        std::function<QLineEdit *(QWidget *)> stockEdit, int key, const QString &text);
 
 // Sends one key press and release to @p target, then lets the event loop run the reaction and
 // the repaint it asked for.

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPixmap>
 #include <QTextStream>
@@ -30,6 +31,55 @@ void showPaintAndDelete(QWidget *widget)
     widget->show();
     widget->repaint();
     delete widget;
+}
+
+Comparison keystrokeRow(const QString &ours, const QString &stock, std::function<QWidget *()> makeOurs,
+                        std::function<QWidget *()> makeStock, std::function<QLineEdit *(QWidget *)> ourEdit,
+                        std::function<QLineEdit *(QWidget *)> stockEdit, int key, const QString &text)
+{
+    struct Side {
+        std::unique_ptr<QWidget> widget;
+        QLineEdit *edit = nullptr;
+        int step = 0;
+    };
+    struct Scene {
+        Side ours, stock;
+    };
+    auto scene = std::make_shared<Scene>();
+    const auto build = [scene, makeOurs, makeStock, ourEdit, stockEdit] {
+        if (scene->ours.widget)
+            return;
+        scene->ours.widget.reset(makeOurs());
+        showAndGrab(scene->ours.widget.get());
+        scene->stock.widget.reset(makeStock());
+        showAndGrab(scene->stock.widget.get(), scene->ours.widget->size());
+        scene->ours.edit = ourEdit(scene->ours.widget.get());
+        scene->stock.edit = stockEdit(scene->stock.widget.get());
+        for (QLineEdit *edit : {scene->ours.edit, scene->stock.edit}) {
+            edit->setFocus();
+            edit->end(false);
+        }
+    };
+    const auto step = [key, text](Side &side) {
+        if (side.step++ % 2 == 0)
+            keystroke(side.edit, key, text);
+        else
+            keystroke(side.edit, Qt::Key_Backspace);
+    };
+    Comparison row;
+    row.ours = ours + QStringLiteral(" keystroke, with repaint");
+    row.stock = stock;
+    row.limitMicros = 1000;
+    row.runs = 201;
+    row.runOurs = [scene, build, step] {
+        build();
+        step(scene->ours);
+    };
+    row.runStock = [scene, build, step] {
+        build();
+        step(scene->stock);
+    };
+    return row;
 }
 
 void settle()
