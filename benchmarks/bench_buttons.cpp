@@ -249,19 +249,16 @@ QList<Comparison> buttonBenchmarks()
     });
 
     auto combo = std::make_shared<ComboScene>();
-    Comparison comboKey;
-    comboKey.ours = QStringLiteral("QItemComboBox arrow key, with repaint");
-    comboKey.stock = QStringLiteral("QComboBox arrow key");
-    comboKey.limitMicros = 1000;
-    comboKey.runs = 201;
-    comboKey.runOurs = [combo] {
-        combo->build();
-        ComboScene::step(combo->ours.get(), combo->oursStep);
-    };
-    comboKey.runStock = [combo] {
-        combo->build();
-        ComboScene::step(combo->stock.get(), combo->stockStep);
-    };
+    const Comparison comboKey = interactionRow(
+        QStringLiteral("QItemComboBox arrow key, with repaint"), QStringLiteral("QComboBox arrow key"),
+        [combo] {
+            combo->build();
+            ComboScene::step(combo->ours.get(), combo->oursStep);
+        },
+        [combo] {
+            combo->build();
+            ComboScene::step(combo->stock.get(), combo->stockStep);
+        });
 
     return {choose, items, widened, menu, comboFrame, headerFrame, comboKey,
             itemsRow(100), itemsRow(1000), itemsRow(10000), itemsRow(100000),

@@ -121,21 +121,18 @@ QList<Comparison> dialogBenchmarks()
     };
 
     auto progressScene = std::make_shared<ProgressScene>();
-    Comparison progressStep;
-    progressStep.ours = QStringLiteral("QExtendProgressDialog step, with repaint");
-    progressStep.stock = QStringLiteral("QProgressDialog::setValue");
-    progressStep.limitMicros = 1000;
-    progressStep.runs = 201;
-    progressStep.runOurs = [progressScene] {
-        progressScene->build();
-        progressScene->ours->slotUpdateProgress(1 + progressScene->step++ % 98);
-        settle();
-    };
-    progressStep.runStock = [progressScene] {
-        progressScene->build();
-        progressScene->stock->setValue(1 + progressScene->step % 98);
-        settle();
-    };
+    const Comparison progressStep = interactionRow(
+        QStringLiteral("QExtendProgressDialog step, with repaint"), QStringLiteral("QProgressDialog::setValue"),
+        [progressScene] {
+            progressScene->build();
+            progressScene->ours->slotUpdateProgress(1 + progressScene->step++ % 98);
+            settle();
+        },
+        [progressScene] {
+            progressScene->build();
+            progressScene->stock->setValue(1 + progressScene->step % 98);
+            settle();
+        });
 
     const auto lineEdit = [](QWidget *w) { return w->findChild<QLineEdit *>(); };
     const Comparison inputKey = keystrokeRow(QStringLiteral("QStyleInputDialog"), QStringLiteral("QInputDialog keystroke"),

@@ -119,25 +119,22 @@ QList<Comparison> messageBenchmarks()
     });
 
     auto scene = std::make_shared<ClickScene>();
-    Comparison clickOk;
-    clickOk.ours = QStringLiteral("QOkCancel click on OK, with repaint");
-    clickOk.stock = QStringLiteral("QDialogButtonBox click on Ok");
-    clickOk.limitMicros = 1000;
-    clickOk.runs = 201;
-    clickOk.runOurs = [scene] {
-        scene->build();
-        // OK is the first shown button of the bar.
-        for (QPushButton *button : scene->ours->findChildren<QPushButton *>()) {
-            if (button->isVisible()) {
-                click(button);
-                break;
+    const Comparison clickOk = interactionRow(
+        QStringLiteral("QOkCancel click on OK, with repaint"), QStringLiteral("QDialogButtonBox click on Ok"),
+        [scene] {
+            scene->build();
+            // OK is the first shown button of the bar.
+            for (QPushButton *button : scene->ours->findChildren<QPushButton *>()) {
+                if (button->isVisible()) {
+                    click(button);
+                    break;
+                }
             }
-        }
-    };
-    clickOk.runStock = [scene] {
-        scene->build();
-        click(scene->stock->button(QDialogButtonBox::Ok));
-    };
+        },
+        [scene] {
+            scene->build();
+            click(scene->stock->button(QDialogButtonBox::Ok));
+        });
 
     // Frame check only: a bar switched to another set after construction.
     Comparison switched;

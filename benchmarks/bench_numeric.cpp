@@ -352,19 +352,16 @@ QList<Comparison> numericBenchmarks()
     });
 
     auto bits = std::make_shared<BitScene>();
-    Comparison bitClick;
-    bitClick.ours = QStringLiteral("QHexDlg click on a bit, with repaint");
-    bitClick.stock = QStringLiteral("QPushButton click changing its text");
-    bitClick.limitMicros = 1000;
-    bitClick.runs = 201;
-    bitClick.runOurs = [bits] {
-        bits->build();
-        click(bits->oursBit);
-    };
-    bitClick.runStock = [bits] {
-        bits->build();
-        click(bits->stockBit);
-    };
+    const Comparison bitClick = interactionRow(
+        QStringLiteral("QHexDlg click on a bit, with repaint"), QStringLiteral("QPushButton click changing its text"),
+        [bits] {
+            bits->build();
+            click(bits->oursBit);
+        },
+        [bits] {
+            bits->build();
+            click(bits->stockBit);
+        });
 
     drag.limitMicros = 1000;
     return {dialog, drag, highlight, frame32, frame16, bitClick, typingRow(100), typingRow(1000), typingRow(5000),

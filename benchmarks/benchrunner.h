@@ -42,6 +42,11 @@ QPixmap showAndGrab(QWidget *widget, const QSize &size = QSize());
 Comparison firstFrame(const QString &ours, const QString &stock, std::function<QWidget *()> makeOurs,
                       std::function<QWidget *()> makeStock, double target = 1.25);
 
+// A row of single interactions (a key, a click, a step) with their repaint: many runs, and each
+// operation of ours must stay under 1 ms.
+Comparison interactionRow(const QString &ours, const QString &stock, std::function<void()> runOurs,
+                          std::function<void()> runStock);
+
 // A keystroke row: our widget and the stock one are built and shown once (stock at our size);
 // each operation types @p text into the line edit @p ourEdit or @p stockEdit finds, the next
 // takes it back with Backspace, each with its repaint.

@@ -33,6 +33,19 @@ void showPaintAndDelete(QWidget *widget)
     delete widget;
 }
 
+Comparison interactionRow(const QString &ours, const QString &stock, std::function<void()> runOurs,
+                          std::function<void()> runStock)
+{
+    Comparison row;
+    row.ours = ours;
+    row.stock = stock;
+    row.runOurs = std::move(runOurs);
+    row.runStock = std::move(runStock);
+    row.limitMicros = 1000;
+    row.runs = 201;
+    return row;
+}
+
 Comparison keystrokeRow(const QString &ours, const QString &stock, std::function<QWidget *()> makeOurs,
                         std::function<QWidget *()> makeStock, std::function<QLineEdit *(QWidget *)> ourEdit,
                         std::function<QLineEdit *(QWidget *)> stockEdit, int key, const QString &text)
@@ -66,20 +79,16 @@ Comparison keystrokeRow(const QString &ours, const QString &stock, std::function
         else
             keystroke(side.edit, Qt::Key_Backspace);
     };
-    Comparison row;
-    row.ours = ours + QStringLiteral(" keystroke, with repaint");
-    row.stock = stock;
-    row.limitMicros = 1000;
-    row.runs = 201;
-    row.runOurs = [scene, build, step] {
-        build();
-        step(scene->ours);
-    };
-    row.runStock = [scene, build, step] {
-        build();
-        step(scene->stock);
-    };
-    return row;
+    return interactionRow(
+        ours + QStringLiteral(" keystroke, with repaint"), stock,
+        [scene, build, step] {
+            build();
+            step(scene->ours);
+        },
+        [scene, build, step] {
+            build();
+            step(scene->stock);
+        });
 }
 
 void settle()
