@@ -106,14 +106,32 @@ private Q_SLOTS:
         QVERIFY2(ink.height() > 5 * ink.width(), "caption missing, or not painted vertically only");
     }
 
-    // At its size hint an entry shows its whole caption: nothing elided, so no tool tip of ours.
-    void menuCaptionFitsSizeHint()
+    // At its size hint an entry shows its whole caption, so no tool tip of ours; squeezed, the
+    // elided caption is whole in the tool tip until it fits again. A host's tip always stays.
+    void menuCaptionTip_data()
     {
+        QTest::addColumn<QString>("hostTip");
+        QTest::addColumn<int>("width"); // 0: the size hint
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("fits at its size hint") << QString() << 0 << QString();
+        QTest::newRow("elided") << QString() << 40 << QStringLiteral("Oscilloscope");
+        QTest::newRow("host tip, fits") << QStringLiteral("Scope") << 0 << QStringLiteral("Scope");
+        QTest::newRow("host tip, elided") << QStringLiteral("Scope") << 40 << QStringLiteral("Scope");
+    }
+    void menuCaptionTip()
+    {
+        QFETCH(QString, hostTip);
+        QFETCH(int, width);
+        QFETCH(QString, tip);
         QMenuButton entry;
         entry.setText(QStringLiteral("Oscilloscope"));
+        entry.setToolTip(hostTip);
+        entry.resize(width ? QSize(width, entry.sizeHint().height()) : entry.sizeHint());
+        entry.grab();
+        QCOMPARE(entry.toolTip(), tip);
         entry.resize(entry.sizeHint());
         entry.grab();
-        QVERIFY2(entry.toolTip().isEmpty(), qPrintable(entry.toolTip()));
+        QCOMPARE(entry.toolTip(), hostTip);
     }
 
     // The entry clicked, or pressed from the keyboard, ends selected although the host's clicked()

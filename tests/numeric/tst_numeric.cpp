@@ -19,6 +19,7 @@
 #include "qhexvalidator.h"
 #include "qintlineedit.h"
 #include "qmultihexspinbox.h"
+#include "qokcancel.h"
 #include "wheel.h"
 
 namespace {
@@ -305,6 +306,11 @@ private Q_SLOTS:
         QVERIFY(!dlg.isVisible());
         QVERIFY(dlg.getResult());
         QCOMPARE(dlg.getModifyData(), 0x1234);
+        // A later run ended by Cancel is not confirmed.
+        dlg.show();
+        emit dlg.findChild<QOkCancel *>()->SigCancel();
+        QVERIFY(!dlg.isVisible());
+        QVERIFY(!dlg.getResult());
     }
 
     void form()
