@@ -11,11 +11,12 @@ namespace WidgetDeckPrivate {
 
 QPixmap loadPixmap(const QString &path, qreal ratio)
 {
-    QPixmap pixmap;
-    const QString large = path + QStringLiteral("@2x");
-    if (ratio > 1.0 && !path.isEmpty() && imageAvailable(large) && pixmap.load(large)) {
-        pixmap.setDevicePixelRatio(2.0);
-        return pixmap;
+    if (ratio > 1.0 && !path.isEmpty()) {
+        QPixmap large = pixmapIfAvailable(path + QStringLiteral("@2x"));
+        if (!large.isNull()) {
+            large.setDevicePixelRatio(2.0);
+            return large;
+        }
     }
     return pixmapIfAvailable(path);
 }
