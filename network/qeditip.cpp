@@ -208,18 +208,28 @@ bool QEditIP::eventFilter(QObject *watched, QEvent *event)
 
 void QEditIP::paintEvent(QPaintEvent *event)
 {
-    Q_UNUSED(event)
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setBrush(QBrush(d->readOnly ? QColor(200, 200, 200, 255) : QColor(255, 255, 255, 255)));
-    painter.drawRoundedRect(rect(), 4.0, 4.0, Qt::AbsoluteSize);
+    const bool readOnly = d->readOnly;
+    const auto paint = [readOnly](QPainter &p, const QRect &frame) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setBrush(QBrush(readOnly ? QColor(200, 200, 200, 255) : QColor(255, 255, 255, 255)));
+        p.drawRoundedRect(frame, 4.0, 4.0, Qt::AbsoluteSize);
 
-    const float quarterWidth = float(rect().width() / 4.0);
-    const float halfHeight = float(rect().height() / 2.0);
-    painter.setPen(QPen(QBrush(QColor(0, 0, 0, 255)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    const int y = int(halfHeight + 1.0);
-    for (int k = 1; k <= 3; ++k) {
-        const int x = int(std::round(k * quarterWidth + 1.0));
-        painter.drawPoint(x, y);
+        const float quarterWidth = float(frame.width() / 4.0);
+        const float halfHeight = float(frame.height() / 2.0);
+        p.setPen(QPen(QBrush(QColor(0, 0, 0, 255)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        const int y = int(halfHeight + 1.0);
+        for (int k = 1; k <= 3; ++k) {
+            const int x = int(std::round(k * quarterWidth + 1.0));
+            p.drawPoint(x, y);
+        }
+    };
+    // A keystroke repaints a segment, and the frame beneath it: copied, not drawn again.
+    if (event->rect() != rect()) {
+        const QRect frame = rect();
+        d->frameCache.ensure({readOnly}, size(), devicePixelRatioF(), [&](QPainter &p) { paint(p, frame); });
+        if (d->frameCache.copy(painter, event->region()))
+            return;
     }
+    paint(painter, rect());
 }

@@ -6,6 +6,8 @@
 
 // Internal state of QEditIP; the adapter panel uses setTextKeepingFocus().
 
+#include "widgetdeckpaintcache_p.h"
+
 #include <QVector>
 
 class QEditIP;
@@ -20,6 +22,8 @@ public:
     QValidator *validator = nullptr;
     /// False while a text is proposed: a full segment then leaves the focus where it is.
     bool focusFollowsText = true;
+    /// The frame and dots as last painted, for the repaints under a segment.
+    WidgetDeckPrivate::PaintCache frameCache;
 
     /// Shows @p ip like QEditIP::setText(), but never moves the keyboard focus: the panel
     /// proposes a mask while the user tabs into it.

@@ -3,6 +3,7 @@
 
 #include "qiplineedit.h"
 #include "widgetdeckeventhook_p.h"
+#include "widgetdeckpaintcache_p.h"
 
 #include "ipv4text_p.h"
 #include "widgetdeckaccessiblenames_p.h"
@@ -13,6 +14,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 const char OctetPattern[] = "(2[0-5]{2}|2[0-4][0-9]|1?[0-9]{1,2})";
@@ -22,6 +27,15 @@ class QIPLineEditPrivate
 {
 public:
     QLineEdit *octets[4] = {};
+    /// The outer frame and the dots as last painted, for the repaints under an octet.
+    WidgetDeckPrivate::PaintCache frameCache;
+    /// Whether the frame was last painted focused.
+    bool focusShown = false;
+
+    bool octetHasFocus() const
+    {
+        return std::any_of(std::begin(octets), std::end(octets), [](const QLineEdit *edit) { return edit->hasFocus(); });
+    }
 };
 
 QIPLineEdit::QIPLineEdit(QWidget *parent)
@@ -145,6 +159,21 @@ void QIPLineEdit::focusOctet(int index, bool cursorAtEnd)
 bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
 {
     const bool answer = QLineEdit::eventFilter(watched, event);
+    // A style sheet changes the frame without a trace in the cache's key.
+    if (watched == this && event->type() == QEvent::StyleChange)
+        d->frameCache.clear();
+    // An octet's key release climbs to this frame, whose caret is never shown; QLineEdit would
+    // still repaint where it stands. It goes on up to the host as if ignored here.
+    if (watched == this && event->type() == QEvent::KeyRelease
+        && getIndex(qobject_cast<QLineEdit *>(focusWidget())) >= 0) {
+        event->ignore();
+        return true;
+    }
+
+    // The frame looks focused while any octet has the focus, not only the first (its proxy).
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && watched != this
+        && d->octetHasFocus() != d->focusShown)
+        update();
 
     if (event->type() == QEvent::Show && watched == this) {
         d->octets[0]->setFocus(Qt::OtherFocusReason);
@@ -216,16 +245,43 @@ bool QIPLineEdit::eventFilter(QObject *watched, QEvent *event)
 
 void QIPLineEdit::paintEvent(QPaintEvent *event)
 {
-    QLineEdit::paintEvent(event);
-
-    QPainter painter(this);
-    painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
-    const int y = height() / 2 + 2;
-    int x = 0;
-    for (int i = 0; i < 3; ++i) {
-        x += d->octets[i]->width() + (i == 0 ? 4 : 5);
-        painter.drawEllipse(x, y, 1, 1);
+    const auto paintDots = [this](QPainter &painter) {
+        painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
+        const int y = height() / 2 + 2;
+        int x = 0;
+        for (int i = 0; i < 3; ++i) {
+            x += d->octets[i]->width() + (i == 0 ? 4 : 5);
+            painter.drawEllipse(x, y, 1, 1);
+        }
+    };
+    // A text, placeholder or caret of the outer edit's own takes the way QLineEdit paints them.
+    if (!isReadOnly() || !text().isEmpty() || !placeholderText().isEmpty()) {
+        QLineEdit::paintEvent(event);
+        QPainter painter(this);
+        paintDots(painter);
+        return;
     }
+    // Without them QLineEdit paints the panel alone; here it shows the focus of any octet.
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    d->focusShown = d->octetHasFocus();
+    if (d->focusShown)
+        panel.state |= QStyle::State_HasFocus;
+    const auto paintFrame = [&](QPainter &painter) {
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+        paintDots(painter);
+    };
+    QPainter painter(this);
+    // Typing repaints an octet and this frame beneath it: copied where that is exact.
+    if (event->rect() != rect()) {
+        const QVector<qint64> key = {qint64(quintptr(style())), qint64(panel.state), panel.palette.cacheKey(),
+                                     panel.lineWidth, panel.midLineWidth, qint64(panel.features), panel.direction,
+                                     d->octets[0]->width(), d->octets[1]->width(), d->octets[2]->width()};
+        d->frameCache.ensure(key, size(), devicePixelRatioF(), paintFrame);
+        if (d->frameCache.copy(painter, event->region()))
+            return;
+    }
+    paintFrame(painter);
 }
 
 QString QIPLineEdit::getIPItemStr(unsigned char value)

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void editIpEditingFinishedOnlyFromLastSegment();
     void editIpReadOnly();
     void hostSheetKeepsSegmentLook();
+    void repaintsAsDrawn_data();
+    void repaintsAsDrawn();
 
 private:
     QWidget *shown(Editor kind);
@@ -75,6 +77,93 @@ void tst_IpEditors::hostSheetKeepsSegmentLook()
         QCOMPARE(parts(editor).at(1)->grab().toImage(), before);
         delete editor;
     }
+}
+
+enum Change { Typing, FocusLeaves, ReadOnly, Disabled, HostSheet };
+Q_DECLARE_METATYPE(Change)
+
+void tst_IpEditors::repaintsAsDrawn_data()
+{
+    QTest::addColumn<Editor>("kind");
+    QTest::addColumn<Change>("change"); // before a part repaints on its own
+    for (Editor kind : {EditIP, IPLineEdit}) {
+        const char *name = kind == EditIP ? "QEditIP" : "QIPLineEdit";
+        QTest::addRow("%s typing", name) << kind << Typing;
+        QTest::addRow("%s focus leaves", name) << kind << FocusLeaves;
+        QTest::addRow("%s read-only", name) << kind << ReadOnly;
+        QTest::addRow("%s disabled", name) << kind << Disabled;
+        QTest::addRow("%s host sheet", name) << kind << HostSheet;
+    }
+}
+
+// A part's repaint copies the frame beneath it from what was painted before: the window must
+// look as if painted whole, whatever changed since, and the keys still reach the host. The
+// parts are see-through here, so the frame beneath them shows.
+void tst_IpEditors::repaintsAsDrawn()
+{
+    QFETCH(Editor, kind);
+    QFETCH(Change, change);
+    QApplication::setCursorFlashTime(0); // a caret that never blinks between the two grabs
+    QWidget *editor = shown(kind);
+    auto *elsewhere = new QLineEdit(m_window);
+    elsewhere->move(0, 50);
+    elsewhere->show();
+    const QString parts = QStringLiteral("#ipOctet0,#ipOctet1,#ipOctet2,#ipOctet3,#ipSegment0,#ipSegment1,"
+                                         "#ipSegment2,#ipSegment3{background:transparent}");
+    editor->setStyleSheet(parts);
+    if (kind == EditIP)
+        static_cast<QEditIP *>(editor)->setText(QStringLiteral("192.168.1.10"));
+    else
+        static_cast<QIPLineEdit *>(editor)->setIP(QStringLiteral("192.168.1.10"));
+    QLineEdit *last = ::parts(editor).at(3);
+    last->setFocus();
+    last->end(false);
+    struct Counter : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::KeyRelease;
+            return false;
+        }
+    } releases;
+    m_window->installEventFilter(&releases);
+
+    const auto area = [editor] { return QRect(editor->pos(), editor->size()); };
+    const auto shownNow = [&] {
+        QCoreApplication::processEvents();
+        const QImage window = m_window->screen()->grabWindow(m_window->winId()).toImage();
+        return window.copy(area()).convertToFormat(QImage::Format_RGB32);
+    };
+    const auto whole = [&] { return m_window->grab(area()).toImage().convertToFormat(QImage::Format_RGB32); };
+    QCOMPARE(shownNow(), whole());
+    QTest::keyClick(last, Qt::Key_5);
+    QTest::keyClick(last, Qt::Key_Backspace);
+    QCOMPARE(shownNow(), whole());
+    QCOMPARE(releases.count, 2);
+    QCOMPARE(textOf(editor), QStringLiteral("192.168.1.10"));
+    switch (change) {
+    case Typing:
+        return;
+    case FocusLeaves:
+        elsewhere->setFocus();
+        break;
+    case ReadOnly:
+        // The outer line edit is read-only already: made editable, it paints as QLineEdit does.
+        if (kind == EditIP)
+            static_cast<QEditIP *>(editor)->setReadOnly(true);
+        else
+            static_cast<QLineEdit *>(editor)->setReadOnly(false);
+        break;
+    case Disabled:
+        editor->setEnabled(false);
+        break;
+    case HostSheet:
+        editor->setStyleSheet(parts + QStringLiteral("QIPLineEdit{background:yellow}"));
+        break;
+    }
+    QCoreApplication::processEvents();
+    ::parts(editor).at(1)->update();
+    QCOMPARE(shownNow(), whole());
 }
 
 void tst_IpEditors::keys_data()
