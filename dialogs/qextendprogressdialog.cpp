@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 constexpr int TitleBandHeight = 35;
 }
@@ -119,16 +121,20 @@ void QExtendProgressDialog::slotTimeout()
 void QExtendProgressDialog::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.save();
-    QPen border(QBrush(QColor(207, 207, 207)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
-    painter.setPen(border);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(0, 0, width(), height());
-    painter.restore();
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(QStringLiteral("#799CB1")));
-    painter.drawRect(0, 0, width(), TitleBandHeight);
+    // A two-pixel pen centred on the widget's edges leaves one pixel inside on each; at a whole
+    // device pixel ratio those are filled, without stroking the outline at every repaint.
+    const QColor border(207, 207, 207);
+    if (devicePixelRatioF() == std::round(devicePixelRatioF())) {
+        painter.fillRect(QRect(0, 0, width(), 1), border);
+        painter.fillRect(QRect(0, height() - 1, width(), 1), border);
+        painter.fillRect(QRect(0, 0, 1, height()), border);
+        painter.fillRect(QRect(width() - 1, 0, 1, height()), border);
+    } else {
+        painter.setPen(QPen(QBrush(border), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter.drawRect(0, 0, width(), height());
+        painter.setPen(Qt::NoPen);
+    }
+    painter.fillRect(QRect(0, 0, width(), TitleBandHeight), QColor(0x79, 0x9C, 0xB1));
     painter.end();
 
     QDialog::paintEvent(event);

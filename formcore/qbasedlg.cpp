@@ -70,11 +70,19 @@ void QBaseDlg::paintEvent(QPaintEvent *event)
 void QBaseDlg::paintEvent(QPaintEvent *event, int titleHeight)
 {
     QPainter painter(this);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
     painter.fillRect(rect(), palette().window());
     painter.fillRect(QRect(0, 0, width(), qMax(0, titleHeight)), TitleColor);
-    painter.setPen(BorderColor);
-    painter.drawRect(frame);
+    // At the ratio 1 the one-pixel outline is four fills: the pixels the pen strokes, without
+    // the stroker walking the whole outline at every repaint. Scaled, the pen is drawn.
+    if (devicePixelRatioF() == 1.0) {
+        painter.fillRect(QRect(0, 0, width(), 1), BorderColor);
+        painter.fillRect(QRect(0, height() - 1, width(), 1), BorderColor);
+        painter.fillRect(QRect(0, 0, 1, height()), BorderColor);
+        painter.fillRect(QRect(width() - 1, 0, 1, height()), BorderColor);
+    } else {
+        painter.setPen(BorderColor);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 
     // A click on a child repaints the dialog behind it; the title is only shaped and drawn
     // when its band is part of the repaint.

@@ -132,7 +132,9 @@ void tst_IpEditors::repaintsAsDrawn()
     const auto shownNow = [&] {
         QCoreApplication::processEvents();
         const QImage window = m_window->screen()->grabWindow(m_window->winId()).toImage();
-        return window.copy(area()).convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = m_window->devicePixelRatioF();
+        const QRect pixels(area().topLeft() * ratio, area().size() * ratio);
+        return window.copy(pixels).convertToFormat(QImage::Format_RGB32);
     };
     const auto whole = [&] { return m_window->grab(area()).toImage().convertToFormat(QImage::Format_RGB32); };
     QCOMPARE(shownNow(), whole());
