@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include <QAccessible>
+#include <QScreen>
 #include <QtTest>
 
 #include <climits>
@@ -173,6 +174,34 @@ private Q_SLOTS:
             QCOMPARE(cursor == V1 ? f.getVPos1() : f.getVPos2(), 57);
         iface->valueInterface()->setCurrentValue(75.0);
         QCOMPARE((f.*a.get)(), 0.75);
+    }
+
+    void dragLeavesNoTrace_data() { eachCursor_data(); }
+
+    // Dragged on a shown window, a step at a time: each repaint must cover where the cursor and
+    // its handles were, so the screen reads as a whole fresh paint of the window.
+    void dragLeavesNoTrace()
+    {
+        QFETCH(int, cursor);
+        QFETCH(QPoint, at);
+        const bool vertical = cursor >= V1;
+        QWidget window;
+        window.resize(240, 140);
+        QCursorFrame f(&window, Both);
+        showBoth(&f);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mousePress(&f, Qt::LeftButton, Qt::NoModifier, at);
+        QPoint p = at;
+        for (int step : {9, 9, -20, 3}) {
+            p += vertical ? QPoint(step, 0) : QPoint(0, step);
+            QMouseEvent move(QEvent::MouseMove, p, f.mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&f, &move);
+            QCoreApplication::processEvents();
+            const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
+            QCOMPARE(screen.convertToFormat(QImage::Format_RGB32), window.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+        QTest::mouseRelease(&f, Qt::LeftButton, Qt::NoModifier, p);
     }
 
     void pressSelects_data()
