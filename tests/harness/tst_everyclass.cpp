@@ -16,6 +16,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
 #include <QTextDocument>
@@ -123,6 +124,15 @@ public:
 public Q_SLOTS:
     void kill() { delete victim.data(); }
 };
+
+// The window on screen against a fresh paint of all of it: a repaint that missed part of what
+// a focus change altered leaves the two apart.
+bool freshOnScreen(QWidget *window)
+{
+    QCoreApplication::processEvents();
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
+    return shown.convertToFormat(QImage::Format_RGB32) == window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 void settle()
 {
@@ -643,9 +653,11 @@ private Q_SLOTS:
 
     // Tab walks the object's controls in the row's order and leaves it; Shift+Tab walks them back;
     // only a shown button of the object's may be the host's default, and only where the host has none.
+    // After each step the screen shows what a fresh paint would.
     void tabWalk()
     {
         FETCH_ROW();
+        QApplication::setCursorFlashTime(0); // carets that never blink between two grabs
         Host host(r, variant);
         if (!qobject_cast<QWidget *>(host.object.data()))
             QSKIP("not a widget");
@@ -669,6 +681,8 @@ private Q_SLOTS:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
                 QWidget *now = QApplication::focusWidget();
                 const QString name = focusName();
+                if (!freshOnScreen(window))
+                    seen << QStringLiteral("<stale on screen at %1>").arg(name);
                 if (now && (!now->isVisible() || !now->isEnabled()))
                     seen << QStringLiteral("<hidden or disabled %1>").arg(name);
                 if (stop ? now == stop : name == stopName)
