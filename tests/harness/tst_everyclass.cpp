@@ -419,6 +419,7 @@ private Q_SLOTS:
         previousHandler = qInstallMessageHandler(collectWarnings);
         recorder = new TextRecorder(QApplication::style()->objectName());
         QApplication::setStyle(recorder);
+        QApplication::setCursorFlashTime(0); // carets that never blink between two grabs
     }
 
     void init() { warnings.clear(); }
@@ -657,7 +658,6 @@ private Q_SLOTS:
     void tabWalk()
     {
         FETCH_ROW();
-        QApplication::setCursorFlashTime(0); // carets that never blink between two grabs
         Host host(r, variant);
         if (!qobject_cast<QWidget *>(host.object.data()))
             QSKIP("not a widget");
@@ -785,6 +785,9 @@ private Q_SLOTS:
             }
             QTest::qWait(20);
             *out = recorded(spies);
+            // What the action changed is repainted whole: the screen reads as a fresh paint.
+            if (QWidget *window = host.window(); window && window->isVisible() && !freshOnScreen(window))
+                out->prepend(QStringLiteral("<stale on screen>"));
             for (int i = 0; i < stolen.count(); ++i)
                 out->prepend(QStringLiteral("host shortcut"));
             for (int i = 0; i < defaulted.count(); ++i)
@@ -797,6 +800,7 @@ private Q_SLOTS:
         record(true, false, &byKey);
         QVERIFY2(!byMouse.isEmpty(), "a click emits nothing");
         QCOMPARE(byKey, byMouse);
+        QVERIFY2(!byMouse.contains(QStringLiteral("<stale on screen>")), "the screen differs from a fresh paint");
         if (variant != 0) {
             record(true, true, &killed);
             QCOMPARE(killed, byKey.mid(0, killed.size()));
