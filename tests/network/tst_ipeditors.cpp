@@ -138,10 +138,16 @@ void tst_IpEditors::repaintsAsDrawn()
     };
     const auto whole = [&] { return m_window->grab(area()).toImage().convertToFormat(QImage::Format_RGB32); };
     QCOMPARE(shownNow(), whole());
+    // A stock line edit's key releases reach the host as many times as a part's do.
+    elsewhere->setFocus();
+    QTest::keyClick(elsewhere, Qt::Key_5);
+    QTest::keyClick(elsewhere, Qt::Key_Backspace);
+    const int stockReleases = std::exchange(releases.count, 0);
+    last->setFocus();
     QTest::keyClick(last, Qt::Key_5);
     QTest::keyClick(last, Qt::Key_Backspace);
     QCOMPARE(shownNow(), whole());
-    QCOMPARE(releases.count, 2);
+    QCOMPARE(releases.count, stockReleases);
     QCOMPARE(textOf(editor), QStringLiteral("192.168.1.10"));
     switch (change) {
     case Typing:
