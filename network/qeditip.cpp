@@ -226,8 +226,7 @@ void QEditIP::paintEvent(QPaintEvent *event)
     };
     // A keystroke repaints a segment, and the frame beneath it: copied, not drawn again.
     if (event->rect() != rect()) {
-        const QRect frame = rect();
-        d->frameCache.ensure({readOnly}, size(), devicePixelRatioF(), [&](QPainter &p) { paint(p, frame); });
+        d->frameCache.ensure({readOnly}, size(), devicePixelRatioF(), [&](QPainter &p) { paint(p, rect()); });
         if (d->frameCache.copy(painter, event->region()))
             return;
     }

@@ -254,7 +254,7 @@ void QIPLineEdit::paintEvent(QPaintEvent *event)
             painter.drawEllipse(x, y, 1, 1);
         }
     };
-    // A text, placeholder or caret of the outer edit's own takes the way QLineEdit paints them.
+    // The outer edit's own text, placeholder or caret (a host's doing) is QLineEdit's to paint.
     if (!isReadOnly() || !text().isEmpty() || !placeholderText().isEmpty()) {
         QLineEdit::paintEvent(event);
         QPainter painter(this);
