@@ -16,6 +16,17 @@
 
 #include <memory>
 
+#ifdef BENCH_HOST_IMAGES
+// Outside any namespace, as the resource macros require.
+static void hostImages(bool registered)
+{
+    if (registered)
+        Q_INIT_RESOURCE(benchhostimages);
+    else
+        Q_CLEANUP_RESOURCE(benchhostimages);
+}
+#endif
+
 namespace {
 // The progress dialog's look comes from style sheets; a stock dialog dressed the same way is
 // the fair comparison, since style-sheet polishing dominates the cost of both.
@@ -74,10 +85,44 @@ struct ProgressScene {
     }
 };
 
+#ifdef BENCH_HOST_IMAGES
+// Runs @p run with the close images registered, as in a host that supplies them. Once loaded
+// they stay in Qt's pixmap cache, as they would in the host.
+std::function<void()> withHostImages(std::function<void()> run)
+{
+    return [run] {
+        hostImages(true);
+        run();
+        hostImages(false);
+    };
+}
+
+QList<Comparison> hostImageRows(const Comparison &construct, const Comparison &frame)
+{
+    QList<Comparison> rows{construct, frame};
+    for (Comparison &row : rows) {
+        row.ours.replace(QLatin1String("QExtendProgressDialog"), QLatin1String("QExtendProgressDialog, the host's close images"));
+        row.runOurs = withHostImages(row.runOurs);
+        row.runStock = withHostImages(row.runStock);
+        if (row.makeOurs) {
+            row.makeOurs = [make = row.makeOurs]() -> QWidget * {
+                hostImages(true);
+                return make();
+            };
+        }
+    }
+    return rows;
+}
+#endif
+
 } // namespace
 
 QList<Comparison> dialogBenchmarks()
 {
+#ifdef BENCH_HOST_IMAGES
+    // Registered only by the rows that name them; the rest show the dialog as a host without them.
+    hostImages(false);
+#endif
     Comparison progress;
     progress.ours = QStringLiteral("QExtendProgressDialog");
     progress.stock = QStringLiteral("QProgressDialog (same style sheets)");
@@ -138,12 +183,18 @@ QList<Comparison> dialogBenchmarks()
     const Comparison inputKey = keystrokeRow(QStringLiteral("QStyleInputDialog"), QStringLiteral("QInputDialog keystroke"),
                                              ourInput, stockInput, lineEdit, lineEdit, Qt::Key_A, QStringLiteral("a"));
 
-    return {progress,
-            input,
-            color,
-            firstFrame(QStringLiteral("QExtendProgressDialog"), QStringLiteral("QProgressDialog (same style sheets)"), ourProgress,
-                       []() -> QWidget * { return stockProgress(); }),
-            firstFrame(QStringLiteral("QStyleInputDialog"), QStringLiteral("QInputDialog"), ourInput, stockInput),
-            progressStep,
-            inputKey};
+    const Comparison progressFrame = firstFrame(QStringLiteral("QExtendProgressDialog"), QStringLiteral("QProgressDialog (same style sheets)"),
+                                                ourProgress, []() -> QWidget * { return stockProgress(); });
+    QList<Comparison> rows{progress,
+                           input,
+                           color,
+                           progressFrame,
+                           firstFrame(QStringLiteral("QStyleInputDialog"), QStringLiteral("QInputDialog"), ourInput, stockInput),
+                           progressStep,
+                           inputKey};
+#ifdef BENCH_HOST_IMAGES
+    // Last: once loaded, the images stay cached for every later row that shows the dialog.
+    rows += hostImageRows(progress, progressFrame);
+#endif
+    return rows;
 }

@@ -29,6 +29,26 @@ QWidget *fourOctetEdits()
     return row;
 }
 
+// The parts our editors are built of, from stock widgets under the same sheet: four
+// frameless line edits in a row, inside a plain widget or inside a framed line edit.
+QWidget *sameParts(bool framed, const char *name, const char *rule)
+{
+    QWidget *row = framed ? new QLineEdit : new QWidget;
+    row->setStyleSheet(QString::fromLatin1(rule));
+    auto *layout = new QHBoxLayout(row);
+    for (int i = 0; i < 4; ++i) {
+        auto *edit = new QLineEdit(QString::number(10 + i), row);
+        edit->setObjectName(QString::fromLatin1(name) + QString::number(i));
+        edit->setValidator(new QIntValidator(0, 255, edit));
+        edit->setFrame(false);
+        edit->setAlignment(Qt::AlignCenter);
+        layout->addWidget(edit);
+    }
+    if (framed)
+        static_cast<QLineEdit *>(row)->setReadOnly(true);
+    return row;
+}
+
 QWidget *editIP()
 {
     auto *w = new QEditIP;
@@ -86,6 +106,18 @@ QList<Comparison> networkBenchmarks()
             octets,
             firstFrame(QStringLiteral("QEditIP (setText)"), QStringLiteral("four QLineEdits in a row"), editIP, stockRow),
             firstFrame(QStringLiteral("QIPLineEdit (setIP)"), QStringLiteral("four QLineEdits in a row"), ipLineEdit, stockRow),
+            firstFrame(QStringLiteral("QEditIP (setText)"), QStringLiteral("the same parts from stock widgets"), editIP,
+                       [] {
+                           return sameParts(false, "ipSegment",
+                                            "QLineEdit#ipSegment0,QLineEdit#ipSegment1,QLineEdit#ipSegment2,"
+                                            "QLineEdit#ipSegment3{border:0px groove gray}");
+                       }),
+            firstFrame(QStringLiteral("QIPLineEdit (setIP)"), QStringLiteral("the same parts from stock widgets"), ipLineEdit,
+                       [] {
+                           return sameParts(true, "ipOctet",
+                                            "QLineEdit#ipOctet0,QLineEdit#ipOctet1,QLineEdit#ipOctet2,"
+                                            "QLineEdit#ipOctet3{border:none}");
+                       }),
             octetTyping(QStringLiteral("QEditIP"), editIP, QStringLiteral("ipSegment3")),
             octetTyping(QStringLiteral("QIPLineEdit"), ipLineEdit, QStringLiteral("ipOctet3"))};
 }
