@@ -78,6 +78,4 @@ private:
     QList<WidgetDeckNet::CommandSpec> m_calls;
 };
 
-#define WIDGETDECK_NETWORK_TEST_MAIN(TestObject) QTEST_MAIN(TestObject)
-
 #endif // FAKECOMMANDS_H

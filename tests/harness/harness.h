@@ -67,7 +67,8 @@ struct Rows {
 
 /// A signal or slot hosts reach by its name (string connect, a form's connection): it stays in
 /// the meta-object of @c className with this signature. @c owner is the row whose object is, or
-/// holds as a child, an object of that class.
+/// holds as a child, an object of that class. Own signals a row has triggers for are checked so
+/// without an entry.
 struct NamedMethod {
     const char *owner;
     const char *className;

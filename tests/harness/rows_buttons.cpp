@@ -72,12 +72,6 @@ const Rows registered{
 };
 
 // Signals and slots hosts connect to by name.
-const NamedMethods imgLabel{"QClickImgLabel", {"SigClicked()", "SigOk()"}, {}};
-const NamedMethods radio{"QClickRadioButton", {"SigClicked()", "SigOk()"}, {}};
-const NamedMethods tile{"QImgRadioButton", {"SigImgClicked()", "SigOk()"}, {}};
-const NamedMethods choose{"QChooseWidget", {"SigOk()"}, {"onImgClicked()"}};
-const NamedMethods side{"QTopSideWidget", {"SigHide()", "SigClose()"}, {}};
-const NamedMethods edge{"QEdgeWidget", {"SigShow()", "SigShowPreview()", "SigHide()", "SigHidePreview()"}, {}};
-const NamedMethods industry{"QIndustryItem", {"showIndustry(QString)", "removeIndustry(QString)"},
-                            {"removeIndustry()"}};
+const NamedMethods choose{"QChooseWidget", {}, {"onImgClicked()"}};
+const NamedMethods industry{"QIndustryItem", {}, {"removeIndustry()"}};
 } // namespace

@@ -42,9 +42,5 @@ const Rows registered{
 };
 
 // Signals and slots hosts connect to by name.
-const NamedMethods frame{"QCursorFrame",
-                         {"sigHCursor1Moved(double)", "sigHCursor2Moved(double)", "sigVCursor1Moved(double)",
-                          "sigVCursor2Moved(double)", "sigHCursor1PosChanged(double)", "sigHCursor2PosChanged(double)",
-                          "sigVCursor1PosChanged(double)", "sigVCursor2PosChanged(double)"},
-                         {"setLineColor(QColor)", "setNormalCursor(QCursor)"}};
+const NamedMethods frame{"QCursorFrame", {}, {"setLineColor(QColor)", "setNormalCursor(QCursor)"}};
 } // namespace

@@ -81,13 +81,11 @@ const Rows registered{
 };
 
 // Signals and slots hosts connect to by name.
-const NamedMethods okCancel{"QOkCancel", {"SigOpen()", "SigOk()", "SigCancel()", "SigDefault()"}, {}};
 const NamedMethods messageBox{"QMyMessageBox", {}, {"onOpenFile()"}};
-const NamedMethods progress{"QExtendProgressDialog", {"sigProgressTimeOut()", "sigProgressFinished()"},
+const NamedMethods progress{"QExtendProgressDialog", {},
                             {"slotSetRange(int, int)", "slotUpdateProgress(int)", "slotBtnClicked()", "slotTimeout()"}};
-const NamedMethods slider{"QExtendSliderDialog", {"sigSliderMoved(int)"}, {"on_slider_valueChanged(int)"}};
-const NamedMethods search{"QSearchProgress", {"SigClose()", "SigCloseProgress()"},
+const NamedMethods slider{"QExtendSliderDialog", {}, {"on_slider_valueChanged(int)"}};
+const NamedMethods search{"QSearchProgress", {},
                           {"OnSetValue(int)", "OnSetTotal(int)", "onCheckClose()"}};
 const NamedMethods exportType{"QExportTypeDlg", {}, {"on_btn_db_clicked()", "on_btn_csv_clicked()"}};
-const NamedMethods colourButton{"QColorButton", {"SigColorChanged(QColor)"}, {}};
 } // namespace

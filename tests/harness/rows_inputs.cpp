@@ -122,18 +122,12 @@ const Rows registered{
 };
 
 // Signals and slots hosts connect to by name.
-const NamedMethods extendCombo{"QExtendComboBox",
-                               {"currentIndexChangedExtend(int, QVariant)", "currentIndexChangedExtend(QString, QVariant)",
-                                "currentTextChangedExtend(QString, QVariant)", "clicked()"},
+const NamedMethods extendCombo{"QExtendComboBox", {},
                                {"OnCurrentIndexChanged()", "OnCurrentIndexTextChanged()", "OnCurrentTextChanged()"}};
-const NamedMethods extendSpin{"QExtendDoubleSpinBox",
-                              {"valueChangedExtend(double, QVariant)", "valueChangedExtend(QString, QVariant)",
-                               "editingFinishedExtend(double, QVariant)"},
+const NamedMethods extendSpin{"QExtendDoubleSpinBox", {},
                               {"OnValueChanged()", "OnTextValueChanged()", "OnEditingFinished()"}};
-const NamedMethods noWheelSpin{"QNoWheelDouSpinBox", {"sigCurVal(double)"}, {"Slotvalidate()"}};
-const NamedMethods myCombo{"QMyCombobox", {"sigHidePopup()"}, {}};
+const NamedMethods noWheelSpin{"QNoWheelDouSpinBox", {}, {"Slotvalidate()"}};
 const NamedMethods psw{"QPswEdit", {}, {"onChange()"}};
 const NamedMethods textEdit{"QTranslatedTextEdit", {}, {"OnSelected(bool)"}};
 const NamedMethods header{"QHideableHeaderView", {}, {"slotOnAction(QAction*)"}};
-const NamedMethods pressLabel{"QPressLabel", {"SigMousePress()"}, {}};
 } // namespace

@@ -73,9 +73,9 @@ const Rows registered{
 };
 
 // Signals and slots hosts connect to by name.
-const NamedMethods ipLine{"QIPLineEdit", {"signalTextChanged(QLineEdit*)"}, {"slotTextChanged(QLineEdit*)"}};
-const NamedMethods editIp{"QEditIP", {"editingFinished()"}, {"slotEditTextChanged(QString)"}};
-const NamedMethods panel{"QWebSetClient", {"SigConfigOver(QString)"},
+const NamedMethods ipLine{"QIPLineEdit", {}, {"slotTextChanged(QLineEdit*)"}};
+const NamedMethods editIp{"QEditIP", {}, {"slotEditTextChanged(QString)"}};
+const NamedMethods panel{"QWebSetClient", {},
                          {"onNetCardChanged(QString)", "onAutoIPButtonclicked()", "onSpIpButtonclicked()",
                           "onApplyButtonclicked()", "onIpEditFinished()", "onConfigOver(QString)",
                           "getDefaultGateway()", "on_pushButtonRefresh_clicked()"}};

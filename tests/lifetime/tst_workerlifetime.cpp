@@ -68,5 +68,5 @@ private Q_SLOTS:
     }
 };
 
-WIDGETDECK_NETWORK_TEST_MAIN(tst_WorkerLifetime)
+QTEST_MAIN(tst_WorkerLifetime)
 #include "tst_workerlifetime.moc"
