@@ -3,16 +3,25 @@
 
 #include "benchrunner.h"
 
+#include "qexporttypedlg.h"
 #include "qextendprogressdialog.h"
+#include "qextendsliderdialog.h"
 #include "qmycolordlg.h"
+#include "qsearchprogress.h"
 #include "qstyleinputdialog.h"
 
+#include <QBoxLayout>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolButton>
 
 #include <memory>
 
@@ -67,6 +76,75 @@ QWidget *stockInput()
 {
     auto *w = new QInputDialog;
     w->setWindowTitle(QStringLiteral("Rename axis"));
+    return w;
+}
+
+const char *const SliderDialogSheet = "QDialog{\nborder: 3px solid rgb(121,156,177);\nborder-radius: 8px;\n"
+                                      "background-color:rgb(255,255,255);}";
+const char *const SliderButtonSheet = "QPushButton{\n\tborder:1px solid gray;\n\tpadding:3px;\n\tbackground:rgb(230,230,230);\n}\n\n"
+                                      "QPushButton:hover{\n\tbackground-color:rgb(140, 181, 204);\n\tpadding:4px 1px 1px 1px;\n}\n\n"
+                                      "QPushButton:pressed{\n\tbackground-color: rgb(121,156,177);\n\tpadding:5px 1px 1px 1px;\n}";
+
+QWidget *stockSlider()
+{
+    auto *w = new QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
+    w->setStyleSheet(QLatin1String(SliderDialogSheet));
+    auto *column = new QVBoxLayout(w);
+    auto *slider = new QSlider(Qt::Horizontal, w);
+    slider->setValue(40);
+    column->addWidget(slider);
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(w));
+    auto *close = new QPushButton(QStringLiteral("STR_CLOSE"), w);
+    close->setStyleSheet(QLatin1String(SliderButtonSheet));
+    close->setMinimumSize(40, 20);
+    row->addWidget(close);
+    column->addLayout(row);
+    return w;
+}
+
+// A frameless dialog with a close button in its corner, as our dialogs' base class builds it.
+QDialog *stockFrameless(QVBoxLayout **column)
+{
+    auto *w = new QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
+    w->setWindowTitle(QStringLiteral("Search"));
+    auto *close = new QToolButton(w);
+    close->setAutoRaise(true);
+    close->setText(QStringLiteral("\u2715"));
+    *column = new QVBoxLayout(w);
+    return w;
+}
+
+QWidget *stockSearch()
+{
+    QVBoxLayout *column = nullptr;
+    QDialog *w = stockFrameless(&column);
+    auto *bar = new QProgressBar(w);
+    bar->setValue(40);
+    column->addWidget(bar);
+    return w;
+}
+
+QWidget *stockExport()
+{
+    QVBoxLayout *column = nullptr;
+    QDialog *w = stockFrameless(&column);
+    column->addWidget(new QLabel(QStringLiteral("STR_SELECT_EXPORT_FORMAT"), w));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(new QPushButton(QStringLiteral("STR_DB_FILE"), w));
+    buttons->addWidget(new QPushButton(QStringLiteral("STR_CSV_FILE"), w));
+    column->addLayout(buttons);
+    auto *radios = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        auto *radio = new QRadioButton(QStringLiteral("RadioButton"), w);
+        radio->hide();
+        radios->addWidget(radio);
+    }
+    column->addLayout(radios);
+    auto *check = new QCheckBox(QStringLiteral("CheckBox"), w);
+    check->hide();
+    column->addWidget(check);
+    column->addWidget(new QLabel(QStringLiteral("STR_EXPORT_CAN_BE_IMPORT"), w));
     return w;
 }
 
@@ -190,6 +268,24 @@ QList<Comparison> dialogBenchmarks()
                            color,
                            progressFrame,
                            firstFrame(QStringLiteral("QStyleInputDialog"), QStringLiteral("QInputDialog"), ourInput, stockInput),
+                           firstFrame(QStringLiteral("QExtendSliderDialog"), QStringLiteral("QDialog with the same stock widgets and sheets"),
+                                      [] {
+                                          auto *w = new QExtendSliderDialog;
+                                          w->setValue(40);
+                                          return w;
+                                      },
+                                      stockSlider),
+                           firstFrame(QStringLiteral("QSearchProgress"), QStringLiteral("frameless QDialog, close button, QProgressBar"),
+                                      [] { return new QSearchProgress(QStringLiteral("Search")); }, stockSearch),
+                           firstFrame(QStringLiteral("QExportTypeDlg"), QStringLiteral("frameless QDialog with the same stock widgets"),
+                                      [] { return new QExportTypeDlg; }, stockExport),
+                           firstFrame(QStringLiteral("QMyColorDlg"), QStringLiteral("QColorDialog"),
+                                      [] { return new QMyColorDlg(QColor(0x79, 0x9c, 0xb1)); },
+                                      [] {
+                                          auto *w = new QColorDialog(QColor(0x79, 0x9c, 0xb1));
+                                          w->setOption(QColorDialog::DontUseNativeDialog);
+                                          return w;
+                                      }),
                            progressStep,
                            inputKey};
 #ifdef BENCH_HOST_IMAGES

