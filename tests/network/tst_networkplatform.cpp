@@ -67,6 +67,7 @@ private Q_SLOTS:
         QTest::newRow("blank form") << Nmcli << "E|...|...|..." << R{} << false << "the IP address is missing";
         QTest::newRow("no mask") << Nmcli << "E|1.2.3.4||" << R{} << false << "the subnet mask is missing";
         QTest::newRow("mask gap") << Nmcli << "E|x|0.255.0.0|" << R{} << false << "the subnet mask 0.255.0.0 is not valid";
+        QTest::newRow("host mask") << Nmcli << "E|10.0.0.5|255.255.255.255|" << R{active, result(""), result("")} << true << "";
         QTest::newRow("bad address") << Nmcli << "E|x|255.0.0.0|" << R{} << false << "the IP address x is not valid";
         QTest::newRow("bad gateway") << Nmcli << "E|0.0.0.0|0.0.0.0|x" << R{} << false << "the default gateway x is not valid";
         QTest::newRow("backslash name") << Netsh << "E\\" << R{} << false << "the adapter name ends with a backslash";
