@@ -97,7 +97,7 @@ QWidget *stockSlider()
     row->addWidget(new QLabel(w));
     auto *close = new QPushButton(QStringLiteral("STR_CLOSE"), w);
     close->setStyleSheet(QLatin1String(SliderButtonSheet));
-    close->setMinimumSize(40, 20);
+    close->setMinimumSize(85, 35);
     row->addWidget(close);
     column->addLayout(row);
     return w;
